@@ -1,0 +1,177 @@
+#include "core/text/Texts.h"
+
+#include <array>
+#include <string>
+
+#include "core/util/FileError.h"
+
+namespace radio {
+
+namespace {
+
+struct Entry {
+    TextId id;
+    std::string_view english;
+    std::string_view chinese;
+};
+
+// clang-format off
+constexpr Entry kTexts[] = {
+    {TextId::None, "None", "无"},
+    {TextId::High, "High", "高"},
+    {TextId::Low, "Low", "低"},
+    {TextId::Yes, "Yes", "有"},
+    {TextId::No, "No", "无"},
+    {TextId::Off, "Off", "关"},
+    {TextId::On, "On", "开"},
+    {TextId::Carrier, "Carrier", "载波"},
+    {TextId::QtDqt, "QT/DQT", "QT/DQT"},
+    {TextId::Wide, "Wide", "宽"},
+    {TextId::Narrow, "Narrow", "窄"},
+
+    {TextId::HeaderChannel, "CH", "信道"},
+    {TextId::HeaderRxFrequency, "Rx Frequency", "接收频率"},
+    {TextId::HeaderTxFrequency, "Tx Frequency", "发射频率"},
+    {TextId::HeaderDecode, "QT/DQT Dec", "QT/DQT解码"},
+    {TextId::HeaderEncode, "QT/DQT Enc", "QT/DQT编码"},
+    {TextId::HeaderPower, "Power", "功率"},
+    {TextId::HeaderScanAdd, "Scan Add", "扫描添加"},
+    {TextId::HeaderBusyLock, "Busy Lock", "繁忙锁定"},
+    {TextId::HeaderWideNarrow, "W/N", "宽/窄"},
+    {TextId::HeaderCompand, "Compand", "压扩"},
+    {TextId::HeaderScrambler, "Scrambler", "扰频"},
+
+    {TextId::TitleProgrammingSoftware, " Programming Software", " 写频软件"},
+    {TextId::TitleType, "  [ Type:", "  [ 类型:"},
+    {TextId::TitleBand, "  Fre:", "  频率:"},
+    {TextId::TitleEnd, " ]", " ]"},
+    {TextId::ChannelInformation, "Channel Information", "信道信息"},
+    {TextId::ReadData, "Read Data", "读数据"},
+    {TextId::WriteData, "Write Data", "写数据"},
+    {TextId::LoadLanguageFailed, "Load language DLL fail", "加载语言链接库失败"},
+
+    {TextId::ProductInformation, "Product Information", "类型设置"},
+    {TextId::OptionalFeatures, "Optional Features", "可选功能"},
+
+    {TextId::PasswordError, "Password Error", "密码错误"},
+    {TextId::PasswordErrorCaption, "Error", "错误"},
+    {TextId::PowerAdjustItem, "Power Adjust", "功率调节"},
+    {TextId::ParamAdjustItem, "Param Adjust", "参数调节"},
+
+    {TextId::VoiceChinese, "Chinese", "中文"},
+    {TextId::VoiceEnglish, "English", "英文"},
+    {TextId::CallKeyCall, "Call", "呼叫"},
+    {TextId::CallKeyEmergencyAlert, "Emergency Alert", "紧急报警"},
+
+    {TextId::SelectProgrammedChannel, "Please select channel inputed", "请选择已输入的信道"},
+    {TextId::RevertSelected, "Selected", "选定"},
+    {TextId::RevertSelectedTalkBack, "Selected+Talk back", "选定+当前通话"},
+    {TextId::RevertPriority, "Priority", "优先"},
+    {TextId::RevertPriorityTalkBack, "Priority+Talk back", "优先+当前通话"},
+
+    {TextId::PowerLowHeader, "Low Power\n(5-155)", "低功率\n(5-155)"},
+    {TextId::PowerHighHeader, "High Power\n(100-250)", "高功率\n(100-250)"},
+    {TextId::ParamFormat, "|Compnad Off|Compand On", "|压扩关闭|压扩开启"},
+    {TextId::ParamAudioInput, "Audio inpput", "音频输入"},
+    {TextId::ParamAudioOutput, "Audio output", "音频输出"},
+    {TextId::ParamMicOutput, "MIC output", "MIC输出"},
+    {TextId::ParamModOutput, "MOD output", "MOD输出"},
+    {TextId::ParamLimit, "Limit", "调制限幅(0-255)"},
+
+    {TextId::PrintOption, "Option", "可选功能"},
+    {TextId::PrintFunction, "Function", "功能"},
+    {TextId::PrintTimeOutTimer, "Time Out Timer:", "超时定时器:"},
+    {TextId::PrintTotPreAlert, "TOT Pre-Alert:", "超时定时器预警:"},
+    {TextId::PrintSquelchLevel, "Sequelch Level:", "静噪电平:"},
+    {TextId::PrintBeep, "Beep:", "提示音:"},
+    {TextId::PrintVoxGainLevel, "Vox Gain Level:", "声控增益电平:"},
+    {TextId::PrintVoxDelayTime, "Vox Delay Time:", "声控延时时间:"},
+    {TextId::PrintCallTone, "Call Tone:", "呼叫铃音:"},
+    {TextId::PrintBatterySaver, "Battery Saver:", "电池省电:"},
+    {TextId::PrintVoiceAnnunciation, "Voice Annunciation:", "语音报号:"},
+    {TextId::PrintVoxFunction, "VOX Function:", "声控功能:"},
+    {TextId::PrintScanFunction, "Scan Function:", "扫描功能:"},
+    {TextId::PrintChinese, "Chinese", "中文"},
+    {TextId::PrintEnglish, "English", "英文"},
+    {TextId::PrintChannel, "Channel", "信道"},
+    {TextId::PrintChannelNumber, "Channel %1:", "信道%1:"},
+    {TextId::PrintReceiveFrequency, "Receive Frequency:", "接收频率:"},
+    {TextId::PrintTransmitFrequency, "Transceive Frequency:", "发射频率:"},
+    {TextId::PrintDecode, "QT/DQT Decode:", "QT/DQT解码:"},
+    {TextId::PrintEncode, "QT/DQT Encode:", "QT/DQT编码:"},
+    {TextId::PrintPower, "Power:", "功率:"},
+    {TextId::PrintScan, "Scan:", "扫描开关:"},
+    {TextId::PrintChannelLock, "Channel Lock:", "信道锁定:"},
+    {TextId::PrintWideNarrow, "W/N:", "宽/窄:"},
+    {TextId::PrintPageOf, "Page %1 of %2", "Page %1 of %2"},
+
+    {TextId::FileNotFound, "The file \"%1\" does not exist.", "文件“%1”不存在。"},
+    {TextId::FileIsDirectory, "\"%1\" is a folder, not a file.", "“%1”是文件夹，不是文件。"},
+    {TextId::FileUnreadable, "The file \"%1\" cannot be read: %2.", "无法读取文件“%1”：%2。"},
+    {TextId::FileEmpty, "The file \"%1\" is empty; a data file holds %4 bytes.",
+     "文件“%1”是空的；数据文件应有 %4 字节。"},
+    {TextId::FileTooShort, "The file \"%1\" holds only %3 bytes; a data file holds %4 bytes.",
+     "文件“%1”只有 %3 字节；数据文件应有 %4 字节。"},
+    {TextId::FileNotWritable, "The file \"%1\" cannot be written: %2. The old file is unchanged.",
+     "无法写入文件“%1”：%2。原文件未改变。"},
+    {TextId::FileNotReplaced, "The file \"%1\" cannot be replaced: %2. The old file is unchanged.",
+     "无法替换文件“%1”：%2。原文件未改变。"},
+};
+// clang-format on
+
+constexpr auto kTable = [] {
+    std::array<Entry, static_cast<std::size_t>(TextId::Count_)> table{};
+    for (const Entry& entry : kTexts) {
+        table[static_cast<std::size_t>(entry.id)] = entry;
+    }
+    return table;
+}();
+
+constexpr bool everyTextPresent() {
+    for (std::size_t i = 0; i < kTable.size(); ++i) {
+        if (kTable[i].english.empty() || static_cast<std::size_t>(kTable[i].id) != i) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(everyTextPresent(), "every TextId needs its English and Chinese text");
+
+}  // namespace
+
+std::string_view text(TextId id, Language language) {
+    const Entry& entry = kTable.at(static_cast<std::size_t>(id));
+    return language == Language::Chinese ? entry.chinese : entry.english;
+}
+
+std::string fillText(std::string_view pattern, std::initializer_list<std::string_view> args) {
+    std::string result;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        std::size_t index = static_cast<std::size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && index < args.size()) {
+            result += *(args.begin() + index);
+            ++i;
+        } else {
+            result += pattern[i];
+        }
+    }
+    return result;
+}
+
+std::string FileError::message(Language language) const {
+    TextId id = TextId::FileUnreadable;
+    switch (kind) {
+        case Kind::NotFound: id = TextId::FileNotFound; break;
+        case Kind::IsDirectory: id = TextId::FileIsDirectory; break;
+        case Kind::Unreadable: id = TextId::FileUnreadable; break;
+        case Kind::Empty: id = TextId::FileEmpty; break;
+        case Kind::TooShort: id = TextId::FileTooShort; break;
+        case Kind::NotWritable: id = TextId::FileNotWritable; break;
+        case Kind::NotReplaced: id = TextId::FileNotReplaced; break;
+    }
+    return fillText(text(id, language),
+                    {path, reason, std::to_string(size), std::to_string(expected)});
+}
+
+}  // namespace radio

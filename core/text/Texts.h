@@ -1,0 +1,52 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "core/text/Language.h"
+
+namespace radio {
+
+// Every text the program builds at run time, in English and Chinese (UTF-8).
+// Texts of menus, dialogs and the message table are translated resources instead.
+enum class TextId {
+    // Channel field values
+    None, High, Low, Yes, No, Off, On, Carrier, QtDqt, Wide, Narrow,
+    // Channel grid headers
+    HeaderChannel, HeaderRxFrequency, HeaderTxFrequency, HeaderDecode, HeaderEncode, HeaderPower,
+    HeaderScanAdd, HeaderBusyLock, HeaderWideNarrow, HeaderCompand, HeaderScrambler,
+    // Window titles and captions
+    TitleProgrammingSoftware, TitleType, TitleBand, TitleEnd, ChannelInformation, ReadData,
+    WriteData, LoadLanguageFailed,
+    // Navigation tree
+    ProductInformation, OptionalFeatures,
+    // Access-code gate
+    PasswordError, PasswordErrorCaption, PowerAdjustItem, ParamAdjustItem,
+    // Optional Features list entries
+    VoiceChinese, VoiceEnglish, CallKeyCall, CallKeyEmergencyAlert,
+    // Scan Information
+    SelectProgrammedChannel, RevertSelected, RevertSelectedTalkBack, RevertPriority,
+    RevertPriorityTalkBack,
+    // Service tables
+    PowerLowHeader, PowerHighHeader, ParamFormat, ParamAudioInput, ParamAudioOutput,
+    ParamMicOutput, ParamModOutput, ParamLimit,
+    // Printed report
+    PrintOption, PrintFunction, PrintTimeOutTimer, PrintTotPreAlert, PrintSquelchLevel, PrintBeep,
+    PrintVoxGainLevel, PrintVoxDelayTime, PrintCallTone, PrintBatterySaver,
+    PrintVoiceAnnunciation, PrintVoxFunction, PrintScanFunction, PrintChinese, PrintEnglish,
+    PrintChannel, PrintChannelNumber, PrintReceiveFrequency, PrintTransmitFrequency,
+    PrintDecode, PrintEncode, PrintPower, PrintScan, PrintChannelLock, PrintWideNarrow,
+    PrintPageOf,
+    // File errors; %1 is the file name, %2 the system's reason, %3 and %4 sizes
+    FileNotFound, FileIsDirectory, FileUnreadable, FileEmpty, FileTooShort, FileNotWritable,
+    FileNotReplaced,
+    Count_
+};
+
+std::string_view text(TextId id, Language language);
+
+// Replaces %1, %2, ... in a table text.
+std::string fillText(std::string_view pattern, std::initializer_list<std::string_view> args);
+
+}  // namespace radio

@@ -1,0 +1,178 @@
+#include "core/util/FileIo.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <system_error>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <fcntl.h>
+#include <unistd.h>
+#define RADIOPROG_POSIX 1
+#endif
+
+namespace radio {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+
+std::string systemReason(int error) { return std::generic_category().message(error); }
+
+FileError makeError(FileError::Kind kind, const std::string& path, std::string reason = {}) {
+    FileError error;
+    error.kind = kind;
+    error.path = path;
+    error.reason = std::move(reason);
+    return error;
+}
+
+// Where the bytes must really go: through a symbolic link to the file it names.
+fs::path resolveTarget(const fs::path& path) {
+    std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(path, ec))) {
+        fs::path target = fs::read_symlink(path, ec);
+        if (!ec) {
+            return target.is_absolute() ? target : path.parent_path() / target;
+        }
+    }
+    return path;
+}
+
+// Opens a new file next to the target that no other writer can have open.
+FileHandle createTemporary(const fs::path& target, fs::path& tempPath, int& error) {
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    fs::path folder = target.parent_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[32];
+        std::snprintf(suffix, sizeof suffix, ".tmp%012llx",
+                      static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
+        tempPath = folder / ("." + target.filename().string() + suffix);
+        errno = 0;
+        FileHandle file(std::fopen(tempPath.string().c_str(), "wbx"));
+        if (file) {
+            return file;
+        }
+        error = errno;
+        if (error != EEXIST) {
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
+
+bool flushToDisk(std::FILE* file) {
+    if (std::fflush(file) != 0) {
+        return false;
+    }
+#ifdef RADIOPROG_POSIX
+    if (::fsync(::fileno(file)) != 0 && errno != EINVAL) {
+        return false;
+    }
+#endif
+    return true;
+}
+
+void syncFolder([[maybe_unused]] const fs::path& folder) {
+#ifdef RADIOPROG_POSIX
+    int fd = ::open(folder.empty() ? "." : folder.string().c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#endif
+}
+
+}  // namespace
+
+Result<Bytes, FileError> readFileBytes(const std::string& path, std::size_t maxBytes) {
+    using R = Result<Bytes, FileError>;
+    std::error_code ec;
+    fs::file_status status = fs::status(path, ec);
+    if (fs::is_directory(status)) {
+        return R::failure(makeError(FileError::Kind::IsDirectory, path));
+    }
+    if (!fs::exists(status)) {
+        return R::failure(makeError(FileError::Kind::NotFound, path));
+    }
+    errno = 0;
+    FileHandle file(std::fopen(path.c_str(), "rb"));
+    if (!file) {
+        return R::failure(makeError(FileError::Kind::Unreadable, path, systemReason(errno)));
+    }
+    Bytes bytes;
+    std::uint8_t chunk[4096];
+    while (maxBytes == 0 || bytes.size() < maxBytes) {
+        std::size_t want = sizeof chunk;
+        if (maxBytes != 0) {
+            want = std::min(want, maxBytes - bytes.size());
+        }
+        std::size_t got = std::fread(chunk, 1, want, file.get());
+        bytes.insert(bytes.end(), chunk, chunk + got);
+        if (got < want) {
+            if (std::ferror(file.get())) {
+                int error = errno;
+                return R::failure(makeError(FileError::Kind::Unreadable, path,
+                                            systemReason(error ? error : EIO)));
+            }
+            break;
+        }
+    }
+    return bytes;
+}
+
+Status<FileError> writeFileAtomically(const std::string& path, const Bytes& bytes) {
+    using S = Status<FileError>;
+    const fs::path target = resolveTarget(fs::path(path));
+    std::error_code ec;
+    if (fs::is_directory(target, ec)) {
+        return S::failure(makeError(FileError::Kind::IsDirectory, path));
+    }
+
+    fs::path tempPath;
+    int error = 0;
+    FileHandle file = createTemporary(target, tempPath, error);
+    if (!file) {
+        return S::failure(makeError(FileError::Kind::NotWritable, path, systemReason(error)));
+    }
+    auto discard = [&](int why) {
+        file.reset();
+        std::error_code ignored;
+        fs::remove(tempPath, ignored);
+        return S::failure(makeError(FileError::Kind::NotWritable, path, systemReason(why)));
+    };
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
+        return discard(errno ? errno : EIO);
+    }
+    if (!flushToDisk(file.get())) {
+        return discard(errno ? errno : EIO);
+    }
+    if (std::fclose(file.release()) != 0) {
+        return discard(errno ? errno : EIO);
+    }
+
+    fs::file_status old = fs::status(target, ec);
+    if (!ec && fs::exists(old)) {
+        fs::permissions(tempPath, old.permissions(), ec);
+    }
+    fs::rename(tempPath, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(tempPath, ignored);
+        return S::failure(makeError(FileError::Kind::NotReplaced, path, ec.message()));
+    }
+    syncFolder(target.parent_path());
+    return {};
+}
+
+}  // namespace radio
