@@ -116,6 +116,16 @@ constexpr Entry kTexts[] = {
      "无法写入文件“%1”：%2。原文件未改变。"},
     {TextId::FileNotReplaced, "The file \"%1\" cannot be replaced: %2. The old file is unchanged.",
      "无法替换文件“%1”：%2。原文件未改变。"},
+
+    {TextId::PortNotOpened,
+     "Could not Open the Port,Please check whether the Port are occupied or the device are ok",
+     "无法打开端口，请检查端口是否被占用或设备是否正常"},
+    {TextId::CommunicationError,
+     "Communication Error,Please check all the connections and the radio power",
+     "通讯错误，请检查所有连接和对讲机电源"},
+    {TextId::ProgramInterrupt, "Program Interrupt, Please reset the radio and try again",
+     "写频中断，请重启对讲机后再试"},
+    {TextId::TransferCancelled, "The transfer was cancelled.", "传输已取消。"},
 };
 // clang-format on
 

@@ -41,6 +41,8 @@ enum class TextId {
     // File errors; %1 is the file name, %2 the system's reason, %3 and %4 sizes
     FileNotFound, FileIsDirectory, FileUnreadable, FileEmpty, FileTooShort, FileNotWritable,
     FileNotReplaced,
+    // Outcomes of a radio transfer
+    PortNotOpened, CommunicationError, ProgramInterrupt, TransferCancelled,
     Count_
 };
 

@@ -1,0 +1,33 @@
+#include "core/link/PortNaming.h"
+
+#include "core/util/CText.h"
+
+namespace radio {
+
+int comPortNumber(std::string_view name) {
+    if (name.size() != 4 || !startsWithNoCase(name, "com")) {
+        return 0;
+    }
+    char digit = name[3];
+    return (digit >= '1' && digit <= '4') ? digit - '0' : 0;
+}
+
+std::string devicePathForPort(std::string_view name, const PortsLookup& ports) {
+    const int number = comPortNumber(name);
+    if (number == 0) {
+        return std::string(name);
+    }
+#ifdef _WIN32
+    (void)ports;
+    return "COM" + std::to_string(number);
+#else
+    const std::string key = "com" + std::to_string(number);
+    std::string configured = ports ? trim(ports(key)) : std::string();
+    if (!configured.empty()) {
+        return configured;
+    }
+    return "/dev/ttyUSB" + std::to_string(number - 1);
+#endif
+}
+
+}  // namespace radio

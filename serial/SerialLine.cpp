@@ -1,0 +1,112 @@
+#include "serial/SerialLine.h"
+
+#include <QDeadlineTimer>
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#if defined(Q_OS_UNIX)
+#include <termios.h>
+#endif
+
+namespace radio {
+
+std::unique_ptr<SerialLine> SerialLine::open(const std::string& devicePath) {
+    std::unique_ptr<SerialLine> line(new SerialLine());
+    QSerialPort& port = line->port_;
+    port.setPortName(QString::fromStdString(devicePath));
+    // Keep at most one image's worth of unread input, like the driver queue of the original
+    // cable setup; the protocol never has more than 12 bytes in flight.
+    port.setReadBufferSize(1024);
+    if (!port.open(QIODevice::ReadWrite)) {
+        return nullptr;
+    }
+    // Results are ignored on purpose: a port that refuses a setting shows up as a protocol
+    // failure later, which is what the user is told about.
+    port.setBaudRate(QSerialPort::Baud9600);
+    port.setDataBits(QSerialPort::Data8);
+    port.setParity(QSerialPort::NoParity);
+    port.setStopBits(QSerialPort::OneStop);
+    return line;
+}
+
+bool SerialLine::failed() const {
+    const auto error = port_.error();
+    return error != QSerialPort::NoError && error != QSerialPort::TimeoutError;
+}
+
+std::size_t SerialLine::write(const std::uint8_t* data, std::size_t length) {
+    port_.clearError();
+    const qint64 written =
+        port_.write(reinterpret_cast<const char*>(data), static_cast<qint64>(length));
+    if (written <= 0) {
+        return 0;
+    }
+    const int timeout = kWriteTimeoutPerByteMs * static_cast<int>(length) + kWriteTimeoutConstantMs;
+    QDeadlineTimer deadline(timeout);
+    while (port_.bytesToWrite() > 0 && !deadline.hasExpired()) {
+        if (!port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) {
+            break;
+        }
+    }
+    return static_cast<std::size_t>(written - std::min<qint64>(written, port_.bytesToWrite()));
+}
+
+SerialPort::ReadResult SerialLine::read(std::uint8_t* buffer, std::size_t length) {
+    ReadResult result;
+    port_.clearError();
+    const int total = kTotalTimeoutPerByteMs * static_cast<int>(length) + kTotalTimeoutConstantMs;
+    const QDeadlineTimer totalDeadline(total);
+    QDeadlineTimer intervalDeadline = QDeadlineTimer::Forever;
+    while (result.count < length) {
+        if (port_.bytesAvailable() > 0) {
+            const qint64 got = port_.read(reinterpret_cast<char*>(buffer + result.count),
+                                          static_cast<qint64>(length - result.count));
+            if (got < 0) {
+                result.ioError = true;
+                return result;
+            }
+            result.count += static_cast<std::size_t>(got);
+            intervalDeadline.setRemainingTime(kIntervalTimeoutMs);
+            continue;
+        }
+        const qint64 wait =
+            std::min(totalDeadline.remainingTime(), intervalDeadline.isForever()
+                                                        ? totalDeadline.remainingTime()
+                                                        : intervalDeadline.remainingTime());
+        if (wait <= 0) {
+            break;
+        }
+        if (!port_.waitForReadyRead(static_cast<int>(wait)) && failed()) {
+            result.ioError = true;
+            return result;
+        }
+    }
+    return result;
+}
+
+void SerialLine::drainOutput() {
+    port_.flush();
+    while (port_.bytesToWrite() > 0) {
+        if (!port_.waitForBytesWritten(kWriteTimeoutConstantMs * 10)) {
+            break;
+        }
+    }
+#if defined(Q_OS_UNIX)
+    // Qt's buffer is empty now; wait until the driver has put the bytes on the line too.
+    if (port_.handle() >= 0) {
+        ::tcdrain(port_.handle());
+    }
+#endif
+}
+
+void SerialLine::clearBuffers(bool /*abandonPending*/) {
+    // Synchronous use means no operation can be pending; both modes clear both directions.
+    port_.clear(QSerialPort::AllDirections);
+}
+
+void SerialLine::sleepMs(int milliseconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+}  // namespace radio

@@ -1,0 +1,54 @@
+// Loads arbitrary bytes as a .dat file: a file of 1024 bytes or more must load its first 1024,
+// anything shorter must be refused, and a loaded image must save and load back unchanged.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "core/image/DatFile.h"
+#include "core/util/FileIo.h"
+
+namespace {
+
+std::string folder() {
+    static const std::string path = [] {
+        char pattern[] = "/tmp/dat-fuzz-XXXXXX";
+        const char* made = mkdtemp(pattern);
+        if (made == nullptr) {
+            std::abort();
+        }
+        return std::string(made);
+    }();
+    return path;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string input = folder() + "/input.dat";
+    const std::string output = folder() + "/output.dat";
+    if (!radio::writeFileAtomically(input, radio::Bytes(data, data + size))) {
+        std::abort();
+    }
+    auto loaded = radio::loadDatFile(input);
+    if (size < radio::MemoryImage::kSize) {
+        if (loaded) {
+            std::abort();
+        }
+        return 0;
+    }
+    if (!loaded || std::memcmp(loaded.value().data(), data, radio::MemoryImage::kSize) != 0) {
+        std::abort();
+    }
+    if (!radio::saveDatFile(output, loaded.value())) {
+        std::abort();
+    }
+    auto again = radio::loadDatFile(output);
+    if (!again || !(again.value() == loaded.value())) {
+        std::abort();
+    }
+    return 0;
+}
