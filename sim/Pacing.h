@@ -1,0 +1,39 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <vector>
+
+namespace radio::sim {
+
+// Times on the simulated line, counted on the monotonic clock.
+using Instant = std::chrono::nanoseconds;
+
+// 9600 baud 8N1: a start bit, 8 data bits and a stop bit per byte.
+constexpr std::chrono::nanoseconds kByteTime{1'041'667};
+// The radio's pause between the end of a command and the start of its answer.
+constexpr std::chrono::microseconds kTurnaround{500};
+// A command not completed within this pause is abandoned.
+constexpr std::chrono::milliseconds kIdleGap{200};
+
+// Makes a pseudo-terminal, where bytes move instantly, behave like the serial line: a byte
+// counts as received only once its wire time has passed, and the answer's bytes follow one
+// byte time apart, after the turnaround. All times are absolute, so lateness never adds up.
+class LineSchedule {
+  public:
+    explicit LineSchedule(bool paced) : paced_(paced) {}
+
+    // When a byte read from the line at `seen` has fully arrived.
+    Instant arrival(Instant seen);
+
+    // When each of `count` answer bytes is to be written, for a command that arrived at
+    // `complete`: each byte is handed over at the end of its own wire time.
+    std::vector<Instant> answerTimes(std::size_t count, Instant complete);
+
+  private:
+    bool paced_;
+    Instant lastArrival_{};
+    Instant lastSent_{};
+};
+
+}  // namespace radio::sim
