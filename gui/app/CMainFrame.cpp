@@ -1,0 +1,405 @@
+#include "gui/app/CMainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "core/text/Texts.h"
+#include "gui/app/CChildFrame.h"
+#include "gui/app/CMdiClientWnd.h"
+#include "gui/app/CNavTreeBar.h"
+#include "gui/app/CProgramApp.h"
+#include "gui/app/CommandIds.h"
+#include "gui/app/MenuHelpFilter.h"
+#include "gui/app/Pictures.h"
+#include "gui/app/UserPrompts.h"
+#include "gui/channels/CProgramView.h"
+#include "gui/image/CProgramDoc.h"
+
+namespace radio {
+namespace gui {
+
+namespace {
+
+QString runTimeText(TextId id, Language language) {
+    const std::string_view t = text(id, language);
+    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CProgramApp& app) : app_(app) {
+    setObjectName("CMainFrame");
+    resize(1000, 600);
+    buildCommands();
+    buildMenus();
+    buildToolBar();
+    buildStatusBar();
+    buildNavigationBar();
+    updateMenuBar();
+    updateViewChecks();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::makeCommand(int id, const QString& text, const QString& prompt,
+                                 const QKeySequence& shortcut) {
+    auto* command = new QAction(text, this);
+    command->setData(id);
+    if (!prompt.isEmpty()) {
+        command->setStatusTip(prompt.section('\n', 0, 0));
+        command->setToolTip(prompt.section('\n', 1, 1));
+    }
+    if (!shortcut.isEmpty()) {
+        if (text.contains('\t')) {
+            command->setShortcut(shortcut);
+        } else {
+            // The item text already shows its key ("&Read    Ctrl+R"); a second, hidden action
+            // carries the shortcut so that the menu does not show it twice.
+            auto* key = new QAction(this);
+            key->setShortcut(shortcut);
+            connect(key, &QAction::triggered, command, &QAction::trigger);
+            addAction(key);
+        }
+    }
+    connect(command, &QAction::triggered, this, [this, id] { onCommand(id); });
+    addAction(command);
+    actions_.insert(id, command);
+    return command;
+}
+
+void CMainFrame::buildCommands() {
+    makeCommand(cmd::FileNew, tr("&New\tCtrl+N"), tr("Create a new document\nNew"),
+                QKeySequence(Qt::CTRL | Qt::Key_N));
+    makeCommand(cmd::FileOpen, tr("&Open...\tCtrl+O"), tr("Open an existing document\nOpen"),
+                QKeySequence(Qt::CTRL | Qt::Key_O));
+    makeCommand(cmd::FileClose, tr("&Close"), tr("Close the active document\nClose"));
+    makeCommand(cmd::FileSave, tr("&Save\tCtrl+S"), tr("Save the active document\nSave"),
+                QKeySequence(Qt::CTRL | Qt::Key_S));
+    makeCommand(cmd::FileSaveAs, tr("Save &As..."),
+                tr("Save the active document with a new name\nSave As"));
+    makeCommand(cmd::FilePrint, tr("&Print...\tCtrl+P"), tr("Print the active document\nPrint"),
+                QKeySequence(Qt::CTRL | Qt::Key_P));
+    makeCommand(cmd::FilePrintPreview, tr("Print Pre&view"), tr("Display full pages\nPrint Preview"));
+    makeCommand(cmd::FilePrintSetup, tr("P&rint Setup..."),
+                tr("Change the printer and printing options\nPrint Setup"));
+    makeCommand(cmd::AppExit, tr("E&xit"), tr("Quit the application; prompts to save documents\nExit"));
+
+    makeCommand(cmd::ProductInformation, tr("&Product Information"));
+    makeCommand(cmd::ChannelInformation, tr("&Channel Information"));
+    makeCommand(cmd::OptionalFeatures, tr("&Optional Features"));
+    makeCommand(cmd::PowerAdjust, tr("Power Adjustment"));
+    makeCommand(cmd::ParamAdjust, tr("Param Adjust"));
+
+    makeCommand(cmd::Read, tr("&Read    Ctrl+R"), tr("Read Data From Radio\nRead"),
+                QKeySequence(Qt::CTRL | Qt::Key_R));
+    makeCommand(cmd::Write, tr("&Write   Ctrl+W"), tr("Write Data To Radio\nWrite"),
+                QKeySequence(Qt::CTRL | Qt::Key_W));
+    makeCommand(cmd::ScanInfo, tr("Scan Info"));
+
+    makeCommand(cmd::ViewToolbar, tr("&Toolbar"), tr("Show or hide the toolbar\nToggle ToolBar"))
+        ->setCheckable(true);
+    makeCommand(cmd::ViewStatusBar, tr("&Status Bar"),
+                tr("Show or hide the status bar\nToggle StatusBar"))
+        ->setCheckable(true);
+    makeCommand(cmd::ControlBar, tr("&Control Bar"))->setCheckable(true);
+
+    makeCommand(cmd::ComSetup, tr("&Com Setup"));
+    makeCommand(cmd::Language, tr("&Language"));
+    makeCommand(cmd::AppAbout, tr("&About Program..."),
+                tr("Display program information, version number and copyright\nAbout"));
+
+    // The menu shown without a document keeps its own About item, whose text never changes.
+    noDocumentAbout_ = new QAction(tr("&About Program..."), this);
+    noDocumentAbout_->setData(int(cmd::AppAbout));
+    connect(noDocumentAbout_, &QAction::triggered, this, [this] { onCommand(cmd::AppAbout); });
+}
+
+void CMainFrame::buildMenus() {
+    auto menu = [this](const QString& title, std::initializer_list<int> ids, QList<QMenu*>& into) {
+        auto* submenu = new QMenu(title, this);
+        for (int id : ids) {
+            if (id == 0) {
+                submenu->addSeparator();
+            } else {
+                submenu->addAction(id == -1 ? noDocumentAbout_ : actions_.value(id));
+            }
+        }
+        submenu->installEventFilter(new MenuHelpFilter(app_, submenu));
+        into.append(submenu);
+    };
+    menu(tr("&File"),
+         {cmd::FileNew, cmd::FileOpen, cmd::FileClose, cmd::FileSave, cmd::FileSaveAs, 0,
+          cmd::FilePrint, cmd::FilePrintPreview, cmd::FilePrintSetup, 0, cmd::AppExit},
+         documentMenus_);
+    menu(tr("&Edit"),
+         {cmd::ProductInformation, cmd::ChannelInformation, cmd::OptionalFeatures,
+          cmd::PowerAdjust, cmd::ParamAdjust},
+         documentMenus_);
+    menu(tr("&Program"), {cmd::Read, cmd::Write, cmd::ScanInfo}, documentMenus_);
+    menu(tr("&View"), {cmd::ViewToolbar, cmd::ViewStatusBar, cmd::ControlBar}, documentMenus_);
+    menu(tr("&Setup"), {cmd::ComSetup, cmd::Language}, documentMenus_);
+    menu(tr("&Help"), {cmd::AppAbout}, documentMenus_);
+
+    menu(tr("&File"), {cmd::FileNew, cmd::FileOpen, cmd::FilePrintSetup, 0, cmd::AppExit},
+         noDocumentMenus_);
+    menu(tr("&View"), {cmd::ViewToolbar, cmd::ViewStatusBar}, noDocumentMenus_);
+    menu(tr("&Help"), {-1}, noDocumentMenus_);
+}
+
+void CMainFrame::buildToolBar() {
+    toolBar_ = addToolBar(tr("Toolbar"));
+    toolBar_->setObjectName("toolbar");
+    toolBar_->setMovable(false);
+    toolBar_->setIconSize(QSize(18, 19));
+    using pictures::ToolbarButton;
+    auto button = [&](int id, ToolbarButton picture) {
+        QAction* command = actions_.value(id);
+        command->setIcon(QIcon(QPixmap::fromImage(pictures::toolbarImage(picture))));
+        toolBar_->addAction(command);
+    };
+    button(cmd::FileNew, ToolbarButton::New);
+    button(cmd::FileOpen, ToolbarButton::Open);
+    button(cmd::FileSave, ToolbarButton::Save);
+    toolBar_->addSeparator();
+    button(cmd::Read, ToolbarButton::Read);
+    button(cmd::Write, ToolbarButton::Write);
+    toolBar_->addSeparator();
+    button(cmd::FilePrint, ToolbarButton::Print);
+    toolBar_->addSeparator();
+    button(cmd::AppAbout, ToolbarButton::About);
+}
+
+void CMainFrame::buildStatusBar() {
+    statusBar()->showMessage(tr("Ready"));
+}
+
+void CMainFrame::buildNavigationBar() {
+    const Language language = app_.language();
+    CNavTreeBar::Entries entries{app_.languageText("AppName"),
+                                 runTimeText(TextId::ProductInformation, language),
+                                 runTimeText(TextId::ChannelInformation, language),
+                                 runTimeText(TextId::OptionalFeatures, language)};
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    navBar_ = new CNavTreeBar(app_.languageText("company"), entries, central);
+    navBar_->setFixedWidth(CNavTreeBar::kInitialWidth);
+    workspace_ = new CMdiClientWnd(app_.settings().programDir, central);
+    layout->addWidget(navBar_);
+    layout->addWidget(workspace_, 1);
+    setCentralWidget(central);
+    connect(navBar_, &CNavTreeBar::entryChosen, this, &CMainFrame::onCommand);
+    connect(navBar_, &CNavTreeBar::closeRequested, this, [this] {
+        navBar_->hide();
+        updateViewChecks();
+    });
+    connect(workspace_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+        if (auto* frame = qobject_cast<CChildFrame*>(window)) {
+            lastActive_ = frame;
+        }
+    });
+}
+
+QAction* CMainFrame::action(int id) const {
+    QAction* command = actions_.value(id);
+    if (!command) {
+        return nullptr;
+    }
+    for (QMenu* menu : documentMenus_) {
+        if (menu->actions().contains(command)) {
+            return command;
+        }
+    }
+    return nullptr;
+}
+
+void CMainFrame::removeCommand(int id) {
+    if (QAction* command = actions_.value(id)) {
+        for (QMenu* menu : documentMenus_) {
+            menu->removeAction(command);
+        }
+    }
+}
+
+QMenu* CMainFrame::documentSubmenu(int position) const {
+    return position >= 0 && position < documentMenus_.size() ? documentMenus_[position] : nullptr;
+}
+
+void CMainFrame::updateMenuBar() {
+    const bool document = !childFrames().isEmpty();
+    if (document == documentMenuShown_ && !menuBar()->actions().isEmpty()) {
+        return;
+    }
+    documentMenuShown_ = document;
+    menuBar()->clear();
+    for (QMenu* menu : document ? documentMenus_ : noDocumentMenus_) {
+        menuBar()->addMenu(menu);
+    }
+}
+
+void CMainFrame::updateViewChecks() {
+    actions_.value(cmd::ViewToolbar)->setChecked(toolBar_->isVisibleTo(this));
+    actions_.value(cmd::ViewStatusBar)->setChecked(statusBar()->isVisibleTo(this));
+    actions_.value(cmd::ControlBar)->setChecked(navBar_->isVisibleTo(this));
+}
+
+QList<CChildFrame*> CMainFrame::childFrames() const {
+    QList<CChildFrame*> frames;
+    for (QMdiSubWindow* window : workspace_->subWindowList()) {
+        if (auto* frame = qobject_cast<CChildFrame*>(window)) {
+            frames.append(frame);
+        }
+    }
+    return frames;
+}
+
+CChildFrame* CMainFrame::activeChildFrame() const {
+    if (auto* frame = qobject_cast<CChildFrame*>(workspace_->activeSubWindow())) {
+        return frame;
+    }
+    if (lastActive_ && childFrames().contains(lastActive_.data())) {
+        return lastActive_.data();
+    }
+    return nullptr;
+}
+
+CProgramView* CMainFrame::activeView() const {
+    CChildFrame* frame = activeChildFrame();
+    return frame ? &frame->view() : nullptr;
+}
+
+CProgramDoc* CMainFrame::activeDocument() const {
+    CChildFrame* frame = activeChildFrame();
+    return frame ? &frame->document() : nullptr;
+}
+
+void CMainFrame::addDocumentWindow(std::unique_ptr<CProgramDoc> document) {
+    auto* frame = new CChildFrame(app_, std::move(document));
+    workspace_->addSubWindow(frame);
+    frame->move(0, 0);
+    frame->show();
+    workspace_->setActiveSubWindow(frame);
+    lastActive_ = frame;
+    frame->view().initialUpdate();
+    updateMenuBar();
+}
+
+bool CMainFrame::destroyChildFrame(CChildFrame* frame) {
+    if (!frame->view().prepareToClose()) {
+        return false;
+    }
+    if (lastActive_ == frame) {
+        lastActive_.clear();
+    }
+    workspace_->removeSubWindow(frame);
+    frame->hide();
+    // Later, so that no handler still running inside the window touches a destroyed view.
+    frame->deleteLater();
+    updateMenuBar();
+    return true;
+}
+
+bool CMainFrame::saveDocument(CChildFrame& frame, bool askForName) {
+    CProgramDoc& document = frame.document();
+    QString path = document.path();
+    if (askForName || !document.hasFile()) {
+        path = app_.prompts().saveFileName(this, tr("Save As"), document.proposedFileName(),
+                                           tr("Program Document (*.dat)"));
+        if (path.isEmpty()) {
+            return false;
+        }
+        if (QFileInfo(path).suffix().isEmpty()) {
+            path += ".dat";
+        }
+    }
+    frame.view().CommitCellEdit();
+    if (auto saved = document.saveTo(path); !saved) {
+        app_.message(QString::fromStdString(saved.error().message(app_.language())));
+        return false;
+    }
+    return true;
+}
+
+bool CMainFrame::routeToDocument(int id) {
+    CChildFrame* frame = activeChildFrame();
+    if (!frame) {
+        return false;
+    }
+    switch (id) {
+        case cmd::FileClose: frame->close(); return true;
+        case cmd::FileSave: saveDocument(*frame, false); return true;
+        case cmd::FileSaveAs: saveDocument(*frame, true); return true;
+        default: return frame->view().onCommand(id);
+    }
+}
+
+void CMainFrame::showChannelInformation() {
+    if (CChildFrame* frame = activeChildFrame()) {
+        frame->showNormal();
+        workspace_->setActiveSubWindow(frame);
+    } else {
+        showNormal();
+    }
+}
+
+void CMainFrame::onCommand(int id) {
+    switch (id) {
+        case cmd::FileNew: app_.onFileNew(); return;
+        case cmd::FileOpen: app_.onFileOpen(); return;
+        case cmd::AppAbout: app_.onAppAbout(); return;
+        case cmd::AppExit: close(); return;
+        case cmd::ChannelInformation: showChannelInformation(); return;
+        case cmd::ViewToolbar: toolBar_->setVisible(!toolBar_->isVisibleTo(this)); break;
+        case cmd::ViewStatusBar: statusBar()->setVisible(!statusBar()->isVisibleTo(this)); break;
+        case cmd::ControlBar: navBar_->setVisible(!navBar_->isVisibleTo(this)); break;
+        default: routeToDocument(id); return;
+    }
+    updateViewChecks();
+}
+
+bool CMainFrame::queryCloseAll() {
+    for (CChildFrame* frame : childFrames()) {
+        if (!frame->view().prepareToClose()) {
+            return false;
+        }
+        if (!frame->document().isModified()) {
+            continue;
+        }
+        const auto answer = app_.message(
+            tr("Save changes to %1?").arg(frame->document().title()),
+            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
+        if (answer == QMessageBox::Cancel ||
+            (answer == QMessageBox::Save && !saveDocument(*frame, false))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (queryCloseAll()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CMainFrame::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        app_.showHelp(0);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+}  // namespace gui
+}  // namespace radio

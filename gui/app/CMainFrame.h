@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace radio {
+namespace gui {
+
+class CChildFrame;
+class CMdiClientWnd;
+class CNavTreeBar;
+class CProgramApp;
+class CProgramDoc;
+class CProgramView;
+
+// The main window: menus, toolbar, status bar, the navigation bar and the workspace of
+// document windows. Routes every command to the application, the main frame, the active
+// document or its view.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CProgramApp& app);
+    ~CMainFrame() override;
+
+    // The document-menu action of a command; nullptr when the menu does not hold it.
+    QAction* action(int id) const;
+    // Removes a command's item from the document menu.
+    void removeCommand(int id);
+    // Submenu by position of the document menu: 0 File, 1 Edit, 2 Program, 3 View, 4 Setup, 5 Help.
+    QMenu* documentSubmenu(int position) const;
+    bool showsDocumentMenu() const { return documentMenuShown_; }
+
+    CMdiClientWnd* workspace() const { return workspace_; }
+    CNavTreeBar* navigationBar() const { return navBar_; }
+
+    // The active document window, also when its user hid it; nullptr when there is none.
+    CChildFrame* activeChildFrame() const;
+    CProgramView* activeView() const;
+    CProgramDoc* activeDocument() const;
+    QList<CChildFrame*> childFrames() const;
+    void addDocumentWindow(std::unique_ptr<CProgramDoc> document);
+    // Destroys a document window without asking to save; false if it must stay.
+    bool destroyChildFrame(CChildFrame* frame);
+
+    // Saves a document, asking for a name when it has no file yet; false when not saved.
+    bool saveDocument(CChildFrame& frame, bool askForName);
+
+public slots:
+    void onCommand(int id);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QAction* makeCommand(int id, const QString& text, const QString& prompt = QString(),
+                         const QKeySequence& shortcut = QKeySequence());
+    void buildCommands();
+    void buildMenus();
+    void buildToolBar();
+    void buildStatusBar();
+    void buildNavigationBar();
+    void updateMenuBar();
+    void updateViewChecks();
+    bool routeToDocument(int id);
+    void showChannelInformation();
+    bool queryCloseAll();
+
+    CProgramApp& app_;
+    QMap<int, QAction*> actions_;
+    QAction* noDocumentAbout_ = nullptr;
+    QList<QMenu*> documentMenus_;
+    QList<QMenu*> noDocumentMenus_;
+    bool documentMenuShown_ = false;
+    QToolBar* toolBar_ = nullptr;
+    CNavTreeBar* navBar_ = nullptr;
+    CMdiClientWnd* workspace_ = nullptr;
+    QPointer<CChildFrame> lastActive_;
+};
+
+}  // namespace gui
+}  // namespace radio

@@ -1,0 +1,178 @@
+#include "gui/app/CProgramApp.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QMenu>
+
+#include "core/text/Texts.h"
+#include "core/util/CText.h"
+#include "gui/app/CAboutDlg.h"
+#include "gui/app/CChildFrame.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CommandIds.h"
+#include "gui/app/ConfigText.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/app/StringTable.h"
+#include "gui/app/UserPrompts.h"
+#include "gui/image/CProgramDoc.h"
+
+namespace radio {
+namespace gui {
+
+namespace {
+
+QString uiText(TextId id, Language language) {
+    return QString::fromUtf8(text(id, language).data(), static_cast<qsizetype>(text(id, language).size()));
+}
+
+}  // namespace
+
+CProgramApp::CProgramApp(QString programPath, UserPrompts& prompts)
+    : programPath_(std::move(programPath)), prompts_(prompts), config_(4) {}
+
+CProgramApp::~CProgramApp() {
+    mainFrame_.reset();
+    helpWindow_.reset();
+    if (translator_) {
+        QCoreApplication::removeTranslator(translator_.get());
+    }
+    if (qtTranslator_) {
+        QCoreApplication::removeTranslator(qtTranslator_.get());
+    }
+}
+
+QString CProgramApp::configText(const QString& section, const QString& key) const {
+    return decodeConfigText(config_.get(section.toStdString(), key.toStdString(), ""));
+}
+
+void CProgramApp::readStartupSettings() {
+    // A failed open leaves an empty store, so every read gives its default.
+    config_.open("Program.ini", programPath_.toStdString(), true, true, false);
+    settings_.languageName = setupText("Language");
+    settings_.chinese = settings_.languageName == QLatin1String("Chinese");
+    settings_.helpFile = settings_.chinese ? QStringLiteral("chHelp.html")
+                                           : QStringLiteral("enHelp.html");
+    settings_.programDir = QFileInfo(programPath_).absolutePath() + '/';
+}
+
+bool CProgramApp::loadLanguagePack() {
+    translator_ = std::make_unique<QTranslator>();
+    const QString pack = settings_.programDir + settings_.languageName + ".qm";
+    if (!QFileInfo(pack).isFile() || !translator_->load(pack)) {
+        translator_.reset();
+        prompts_.message(nullptr, QMessageBox::Warning, QCoreApplication::applicationName(),
+                         uiText(TextId::LoadLanguageFailed, language()), QMessageBox::Ok);
+        return false;
+    }
+    QCoreApplication::installTranslator(translator_.get());
+    if (settings_.chinese) {
+        // Qt's own buttons (OK, Cancel, Retry) in Chinese too, when the system has them.
+        qtTranslator_ = std::make_unique<QTranslator>();
+        if (qtTranslator_->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qtTranslator_.get());
+        } else {
+            qtTranslator_.reset();
+        }
+    }
+    return true;
+}
+
+bool CProgramApp::initInstance(const QStringList& arguments) {
+    readStartupSettings();
+    if (!loadLanguagePack()) {
+        return false;
+    }
+    mainFrame_ = std::make_unique<CMainFrame>(*this);
+    if (arguments.isEmpty()) {
+        onFileNew();
+    } else if (!openFile(arguments.first())) {
+        return false;
+    }
+    mainFrame_->showMaximized();
+    const QIcon icon(settings_.programDir + "title.ico");
+    if (!icon.isNull()) {
+        mainFrame_->setWindowIcon(icon);
+    }
+    settings_.displayName = languageText("Company");
+    editDocumentMenu();
+    return true;
+}
+
+void CProgramApp::editDocumentMenu() {
+    CMainFrame& frame = *mainFrame_;
+    if (QAction* about = frame.action(cmd::AppAbout)) {
+        about->setText(languageText("About Title"));
+    }
+    if (leadingInt(config_.get("Setup", "ShowLang", "")) == 0) {
+        frame.removeCommand(cmd::Language);
+    }
+    frame.removeCommand(cmd::ParamAdjust);
+    frame.removeCommand(cmd::PowerAdjust);
+}
+
+QMessageBox::StandardButton CProgramApp::message(const QString& text,
+                                                 QMessageBox::StandardButtons buttons,
+                                                 QMessageBox::Icon icon, const QString& caption) {
+    return prompts_.message(mainFrame_.get(), icon,
+                            caption.isNull() ? settings_.displayName : caption, text, buttons);
+}
+
+void CProgramApp::onFileNew() {
+    CChildFrame* active = mainFrame_->activeChildFrame();
+    if (active) {
+        if (message(StringTable::text(StringTable::AllDataCleared),
+                    QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
+            return;
+        }
+        if (!mainFrame_->destroyChildFrame(active)) {
+            return;
+        }
+    }
+    auto document = std::make_unique<CProgramDoc>();
+    document->initNew(uiText(TextId::ChannelInformation, language()), setupText("AppName"));
+    newImage_ = true;
+    mainFrame_->addDocumentWindow(std::move(document));
+}
+
+void CProgramApp::onFileOpen() {
+    const QString path = prompts_.openFileName(mainFrame_.get(), tr("Open"),
+                                               tr("Program Document (*.dat)"));
+    if (!path.isEmpty()) {
+        openFile(path);
+    }
+}
+
+bool CProgramApp::openFile(const QString& path) {
+    auto document = std::make_unique<CProgramDoc>();
+    if (auto loaded = document->load(path); !loaded) {
+        message(QString::fromStdString(loaded.error().message(language())));
+        return false;
+    }
+    if (CChildFrame* previous = mainFrame_->activeChildFrame()) {
+        previous->close();  // hides it; its document stays open
+    }
+    newImage_ = false;
+    mainFrame_->addDocumentWindow(std::move(document));
+    return true;
+}
+
+void CProgramApp::onAppAbout() {
+    CAboutDlg dialog(*this, mainFrame_.get());
+    dialog.exec();
+}
+
+void CProgramApp::showHelp(int context) {
+    const QString file = settings_.programDir + settings_.helpFile;
+    if (!QFileInfo(file).isFile()) {
+        return;
+    }
+    if (!helpWindow_) {
+        helpWindow_ = std::make_unique<HelpWindow>();
+    }
+    helpWindow_->showContext(file, context);
+}
+
+}  // namespace gui
+}  // namespace radio

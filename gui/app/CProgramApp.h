@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QTranslator>
+#include <memory>
+
+#include "core/config/IniFile.h"
+#include "core/text/Language.h"
+#include "gui/app/Registry.h"
+
+namespace radio {
+namespace gui {
+
+class CMainFrame;
+class HelpWindow;
+class UserPrompts;
+
+// Settings read at start-up and fixed for the run.
+struct StartupSettings {
+    QString languageName;  // [Setup] Language; also the language section and the pack's name
+    bool chinese = false;  // exactly "Chinese"
+    QString helpFile;      // chHelp.html or enHelp.html
+    QString programDir;    // the executable's folder, with a trailing separator
+    QString displayName;   // caption of every message box: the language section's Company
+
+    Language language() const { return chinese ? Language::Chinese : Language::English; }
+};
+
+// The application object: start-up, the configuration store, the language, the run-wide flags,
+// New, Open, About and help.
+class CProgramApp : public QObject {
+    Q_OBJECT
+public:
+    // programPath: the executable's path (argv[0] resolved); prompts answer every message box.
+    CProgramApp(QString programPath, UserPrompts& prompts);
+    ~CProgramApp() override;
+
+    // Runs the start-up; false means the program must exit (a message was shown if needed).
+    // arguments: the command line without the program name.
+    bool initInstance(const QStringList& arguments);
+
+    const StartupSettings& settings() const { return settings_; }
+    Language language() const { return settings_.language(); }
+    IniFile& config() { return config_; }
+    // A Program.ini value, decoded; sectionless reads use [Setup] and the language section.
+    QString configText(const QString& section, const QString& key) const;
+    QString setupText(const QString& key) const { return configText("Setup", key); }
+    QString languageText(const QString& key) const {
+        return configText(settings_.languageName, key);
+    }
+    Registry registry() const { return Registry(setupText("AppName")); }
+    UserPrompts& prompts() { return prompts_; }
+    CMainFrame* mainFrame() const { return mainFrame_.get(); }
+
+    // Set by a new document, cleared by opening a file or a completed radio read.
+    bool newImageFlag() const { return newImage_; }
+    void setNewImageFlag(bool set) { newImage_ = set; }
+    // Set once the access code was accepted; widens every later radio write.
+    bool adjustmentUnlocked() const { return adjustmentUnlocked_; }
+    void setAdjustmentUnlocked() { adjustmentUnlocked_ = true; }
+
+    // A message box with the display name as caption (or the given one).
+    QMessageBox::StandardButton message(const QString& text,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        QMessageBox::Icon icon = QMessageBox::Warning,
+                                        const QString& caption = QString());
+
+    void showHelp(int context);
+
+public slots:
+    void onFileNew();
+    void onFileOpen();
+    bool openFile(const QString& path);
+    void onAppAbout();
+
+private:
+    bool loadLanguagePack();
+    void readStartupSettings();
+    void editDocumentMenu();
+
+    QString programPath_;
+    UserPrompts& prompts_;
+    IniFile config_;
+    StartupSettings settings_;
+    std::unique_ptr<QTranslator> translator_;
+    std::unique_ptr<QTranslator> qtTranslator_;
+    std::unique_ptr<CMainFrame> mainFrame_;
+    std::unique_ptr<HelpWindow> helpWindow_;
+    bool newImage_ = false;
+    bool adjustmentUnlocked_ = false;
+};
+
+}  // namespace gui
+}  // namespace radio

@@ -1,0 +1,26 @@
+#include "gui/app/HelpWindow.h"
+
+#include <QUrl>
+
+namespace radio {
+namespace gui {
+
+HelpWindow::HelpWindow() {
+    setWindowFlag(Qt::Window);
+    setOpenExternalLinks(true);
+    resize(640, 520);
+}
+
+void HelpWindow::showContext(const QString& file, int context) {
+    context_ = context;
+    QUrl url = QUrl::fromLocalFile(file);
+    url.setFragment(QString::number(context));
+    setSource(url);
+    setWindowTitle(documentTitle());
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace gui
+}  // namespace radio

@@ -1,0 +1,275 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>StringTable</name>
+    <message>
+        <source>Out of range,please input again.</source>
+        <translation>超出范围，请重新输入。</translation>
+    </message>
+    <message>
+        <source>Communication Error,Please check all the connections and the radio power</source>
+        <translation>通讯错误，请检查所有连接和对讲机电源</translation>
+    </message>
+    <message>
+        <source>All data will be Cleared!</source>
+        <translation>所有数据将被清除！</translation>
+    </message>
+    <message>
+        <source>Could not Open the Port,Please check whether the Port are occupied or the device are ok</source>
+        <translation>无法打开端口，请检查端口是否被占用或设备是否正常</translation>
+    </message>
+    <message>
+        <source>Program Interrupt, Please reset the radio and try again</source>
+        <translation>写频中断，请重启对讲机后再试</translation>
+    </message>
+    <message>
+        <source>Error data Value, please input according the step value(6.25K/5k).</source>
+        <translation>数据错误，请按步进值(6.25K/5K)输入。</translation>
+    </message>
+    <message>
+        <source>Caution</source>
+        <translation>注意</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CMainFrame</name>
+    <message>
+        <source>&amp;New	Ctrl+N</source>
+        <translation>新建(&amp;N)	Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>新建文档
+新建</translation>
+    </message>
+    <message>
+        <source>&amp;Open...	Ctrl+O</source>
+        <translation>打开(&amp;O)...	Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>打开已有文档
+打开</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close the active document
+Close</source>
+        <translation>关闭当前文档
+关闭</translation>
+    </message>
+    <message>
+        <source>&amp;Save	Ctrl+S</source>
+        <translation>保存(&amp;S)	Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>保存当前文档
+保存</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>以新文件名保存当前文档
+另存为</translation>
+    </message>
+    <message>
+        <source>&amp;Print...	Ctrl+P</source>
+        <translation>打印(&amp;P)...	Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>打印当前文档
+打印</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>打印预览(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>显示整页
+打印预览</translation>
+    </message>
+    <message>
+        <source>P&amp;rint Setup...</source>
+        <translation>打印设置(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>更改打印机和打印选项
+打印设置</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>退出程序；提示保存文档
+退出</translation>
+    </message>
+    <message>
+        <source>&amp;Product Information</source>
+        <translation>类型设置(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Channel Information</source>
+        <translation>信道信息(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Optional Features</source>
+        <translation>可选功能(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Power Adjustment</source>
+        <translation>功率调节</translation>
+    </message>
+    <message>
+        <source>Param Adjust</source>
+        <translation>参数调节</translation>
+    </message>
+    <message>
+        <source>&amp;Read    Ctrl+R</source>
+        <translation>读频(&amp;R)    Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Read Data From Radio
+Read</source>
+        <translation>从对讲机读取数据
+读频</translation>
+    </message>
+    <message>
+        <source>&amp;Write   Ctrl+W</source>
+        <translation>写频(&amp;W)   Ctrl+W</translation>
+    </message>
+    <message>
+        <source>Write Data To Radio
+Write</source>
+        <translation>向对讲机写入数据
+写频</translation>
+    </message>
+    <message>
+        <source>Scan Info</source>
+        <translation>扫描信息</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>工具栏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>显示或隐藏工具栏
+切换工具栏</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>状态栏(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>显示或隐藏状态栏
+切换状态栏</translation>
+    </message>
+    <message>
+        <source>&amp;Control Bar</source>
+        <translation>导航栏(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Com Setup</source>
+        <translation>串口设置(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;About Program...</source>
+        <translation>关于程序(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>显示程序信息、版本号和版权
+关于</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Program</source>
+        <translation>编程(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Setup</source>
+        <translation>设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>Program Document (*.dat)</source>
+        <translation>写频数据文件 (*.dat)</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>保存对 %1 的修改吗？</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CNavTreeBar</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CProgramApp</name>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Program Document (*.dat)</source>
+        <translation>写频数据文件 (*.dat)</translation>
+    </message>
+</context>
+</TS>
