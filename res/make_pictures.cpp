@@ -14,7 +14,7 @@ int main(int argc, char* argv[]) {
     using namespace radio::gui::pictures;
     const QString folder = QString::fromLocal8Bit(argv[1]) + '/';
     const bool ok = programIcon(32).save(folder + "title.ico", "ICO") &&
-                    background(QSize(1024, 768)).save(folder + "background.bmp", "BMP") &&
+                    background(QSize(480, 320)).save(folder + "background.bmp", "BMP") &&
                     logo().save(folder + "logo.bmp", "BMP");
     if (!ok) {
         std::fprintf(stderr, "radioprog-pictures: cannot write into %s\n", argv[1]);
