@@ -101,8 +101,10 @@ void SerialLine::drainOutput() {
 }
 
 void SerialLine::clearBuffers(bool /*abandonPending*/) {
-    // Synchronous use means no operation can be pending; both modes clear both directions.
-    port_.clear(QSerialPort::AllDirections);
+    // Synchronous use means no operation can be pending. Callers drain first, so the output
+    // queue holds nothing that still has to go out; flushing it anyway would throw away bytes a
+    // pseudo-terminal or a slow driver has not delivered yet. Only received bytes are discarded.
+    port_.clear(QSerialPort::Input);
 }
 
 void SerialLine::sleepMs(int milliseconds) {

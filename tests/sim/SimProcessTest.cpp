@@ -8,7 +8,7 @@
 #include "core/image/DatFile.h"
 #include "core/link/CloneProtocol.h"
 #include "sim/ModelDriver.h"
-#include "sim/SimProcess.h"
+#include "support/SimProcess.h"
 #include "support/TempDir.h"
 
 namespace radio::sim::test {

@@ -1,0 +1,46 @@
+#include "cli/Arguments.h"
+
+namespace radio::cli {
+
+void parseCommand(QCommandLineParser& parser, const QStringList& arguments, int positionals) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    QStringList withProgram = arguments;
+    withProgram.prepend(QStringLiteral("radioprog-cli"));
+    if (!parser.parse(withProgram)) {
+        throw UsageError(parser.errorText().toStdString());
+    }
+    if (parser.positionalArguments().size() != positionals) {
+        throw UsageError("wrong number of arguments");
+    }
+}
+
+int integerOption(const QCommandLineParser& parser, const QString& name, int fallback, int low,
+                  int high) {
+    if (!parser.isSet(name)) {
+        return fallback;
+    }
+    bool ok = false;
+    const int value = parser.value(name).toInt(&ok);
+    if (!ok || value < low || value > high) {
+        throw UsageError("--" + name.toStdString() + " takes a number from " +
+                         std::to_string(low) + " to " + std::to_string(high));
+    }
+    return value;
+}
+
+std::string usageText() {
+    return "Usage:\n"
+           "  radioprog-cli new -o FILE [--type N] [--band N]\n"
+           "  radioprog-cli read --port PORT -o FILE [--retries N]\n"
+           "  radioprog-cli write --port PORT FILE [--access-code CODE] [--retries N]\n"
+           "  radioprog-cli show FILE [--lang en|zh]\n"
+           "  radioprog-cli ports\n"
+           "\n"
+           "PORT is com1..com4 or a device path. com1..com4 name the devices set in\n"
+           "[Ports] of Program.ini next to the program, else /dev/ttyUSB0../dev/ttyUSB3.\n"
+           "--retries N answers the communication-error prompt with Retry N times; without\n"
+           "it the prompt is asked on a terminal and declined otherwise.\n"
+           "Exit status: 0 success, 1 transfer or file failure, 2 usage error.\n";
+}
+
+}  // namespace radio::cli

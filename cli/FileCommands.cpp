@@ -1,0 +1,97 @@
+#include <QCommandLineParser>
+#include <cstdio>
+
+#include "cli/Arguments.h"
+#include "cli/Commands.h"
+#include "core/channels/ChannelCodec.h"
+#include "core/image/DatFile.h"
+#include "core/image/ImageMap.h"
+#include "core/image/NewImage.h"
+#include "core/print/ReportOptions.h"
+#include "core/text/Texts.h"
+
+namespace radio::cli {
+
+namespace {
+
+const QCommandLineOption kOutput({"o", "output"}, "File to write.", "FILE");
+const QCommandLineOption kType(QStringList{"type"}, "Radio type index stored in the image.", "N");
+const QCommandLineOption kBand(QStringList{"band"}, "Band index stored in the image.", "N");
+const QCommandLineOption kLang(QStringList{"lang"}, "Language of the texts: en or zh.", "LANG");
+
+MemoryImage loadOrFail(const QString& path) {
+    auto loaded = loadDatFile(path.toStdString());
+    if (!loaded) {
+        throw CommandFailure(loaded.error().message(Language::English));
+    }
+    return loaded.value();
+}
+
+Language languageOption(const QCommandLineParser& parser) {
+    const QString lang = parser.isSet(kLang) ? parser.value(kLang) : QStringLiteral("en");
+    if (lang == "en") {
+        return Language::English;
+    }
+    if (lang == "zh") {
+        return Language::Chinese;
+    }
+    throw UsageError("--lang takes en or zh");
+}
+
+constexpr TextId kHeaders[] = {
+    TextId::HeaderChannel,    TextId::HeaderRxFrequency, TextId::HeaderTxFrequency,
+    TextId::HeaderDecode,     TextId::HeaderEncode,      TextId::HeaderPower,
+    TextId::HeaderScanAdd,    TextId::HeaderBusyLock,    TextId::HeaderWideNarrow,
+    TextId::HeaderCompand,    TextId::HeaderScrambler,
+};
+
+}  // namespace
+
+int runNew(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOptions({kOutput, kType, kBand});
+    parseCommand(parser, arguments, 0);
+    if (!parser.isSet(kOutput)) {
+        throw UsageError("-o FILE is required");
+    }
+    // What the program saves for a new document that nobody edited: the defaults, the channel
+    // area as an empty grid encodes it, and the chosen type and band.
+    MemoryImage image = newDocumentImage();
+    image.set(map::kRadioType, static_cast<std::uint8_t>(integerOption(parser, "type", 0, 0, 255)));
+    image.set(map::kBand, static_cast<std::uint8_t>(integerOption(parser, "band", 0, 0, 255)));
+    encodeChannels(image, ChannelTable{});
+    if (auto saved = saveDatFile(parser.value(kOutput).toStdString(), image); !saved) {
+        throw CommandFailure(saved.error().message(Language::English));
+    }
+    return 0;
+}
+
+int runShow(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOption(kLang);
+    parseCommand(parser, arguments, 1);
+    const Language language = languageOption(parser);
+    const MemoryImage image = loadOrFail(parser.positionalArguments().first());
+
+    std::string out;
+    for (std::size_t i = 0; i < std::size(kHeaders); ++i) {
+        out += (i ? "\t" : "") + std::string(text(kHeaders[i], language));
+    }
+    out += '\n';
+    const ChannelTable channels = decodeChannels(image, language);
+    for (std::size_t n = 0; n < channels.size(); ++n) {
+        out += std::to_string(n + 1);
+        for (const std::string& field : channels[n]) {
+            out += '\t' + field;
+        }
+        out += '\n';
+    }
+    out += '\n';
+    for (const ReportOptionRow& option : reportOptionRows(image, language)) {
+        out += option.label + '\t' + option.value + '\n';
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return 0;
+}
+
+}  // namespace radio::cli

@@ -1,0 +1,105 @@
+#include <QCommandLineParser>
+#include <cstdio>
+
+#include "cli/Arguments.h"
+#include "cli/Commands.h"
+#include "cli/ConsoleObserver.h"
+#include "cli/ProgramConfig.h"
+#include "core/image/DatFile.h"
+#include "core/image/NewImage.h"
+#include "core/link/Transfer.h"
+#include "core/settings/AccessCode.h"
+#include "core/text/Texts.h"
+#include "serial/SerialLineOpener.h"
+
+namespace radio::cli {
+
+namespace {
+
+const QCommandLineOption kPort(QStringList{"port"}, "Serial port: com1..com4 or a device path.", "PORT");
+const QCommandLineOption kOutput({"o", "output"}, "File to write.", "FILE");
+const QCommandLineOption kRetries(QStringList{"retries"}, "Retry N times at the communication prompt.", "N");
+const QCommandLineOption kAccessCodeOption(QStringList{"access-code"}, "Service access code.", "CODE");
+
+std::string english(TextId id) { return std::string(text(id, Language::English)); }
+
+std::optional<int> retriesOption(const QCommandLineParser& parser) {
+    if (!parser.isSet(kRetries)) {
+        return std::nullopt;
+    }
+    return integerOption(parser, "retries", 0, 0, 1000000);
+}
+
+std::string requiredValue(const QCommandLineParser& parser, const QCommandLineOption& option) {
+    if (!parser.isSet(option) || parser.value(option).isEmpty()) {
+        throw UsageError("--" + option.names().last().toStdString() + " is required");
+    }
+    return parser.value(option).toStdString();
+}
+
+// Runs one transfer; throws CommandFailure with the program's own message unless it completed.
+void transfer(const TransferRequest& request, MemoryImage& image, std::optional<int> retries) {
+    SerialLineOpener opener(portsLookup());
+    ConsoleObserver observer(request.direction == clone::Direction::Read ? "Reading" : "Writing",
+                             retries);
+    switch (runTransfer(opener, request, image, observer)) {
+        case TransferOutcome::Completed:
+            return;
+        case TransferOutcome::PortNotOpened:
+            throw CommandFailure(english(TextId::PortNotOpened));
+        case TransferOutcome::Interrupted:
+            throw CommandFailure(english(TextId::ProgramInterrupt));
+        case TransferOutcome::Cancelled:
+            throw CommandFailure(english(observer.declinedAtPrompt() ? TextId::CommunicationError
+                                                                     : TextId::TransferCancelled));
+    }
+}
+
+}  // namespace
+
+int runRead(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOptions({kPort, kOutput, kRetries});
+    parseCommand(parser, arguments, 0);
+    const std::string output = requiredValue(parser, kOutput);
+    TransferRequest request{requiredValue(parser, kPort), clone::Direction::Read, false};
+    // Bytes the radio never sends keep the values of a new document.
+    MemoryImage image = newDocumentImage();
+    transfer(request, image, retriesOption(parser));
+    if (auto saved = saveDatFile(output, image); !saved) {
+        throw CommandFailure(saved.error().message(Language::English));
+    }
+    return 0;
+}
+
+int runWrite(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addOptions({kPort, kAccessCodeOption, kRetries});
+    parseCommand(parser, arguments, 1);
+    const std::string port = requiredValue(parser, kPort);
+    bool unlocked = false;
+    if (parser.isSet(kAccessCodeOption)) {
+        if (!accessCodeAccepted(parser.value(kAccessCodeOption).toStdString())) {
+            throw CommandFailure(english(TextId::PasswordError));
+        }
+        unlocked = true;
+    }
+    auto loaded = loadDatFile(parser.positionalArguments().first().toStdString());
+    if (!loaded) {
+        throw CommandFailure(loaded.error().message(Language::English));
+    }
+    TransferRequest request{port, clone::Direction::Write, unlocked};
+    transfer(request, loaded.value(), retriesOption(parser));
+    return 0;
+}
+
+int runPorts(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parseCommand(parser, arguments, 0);
+    for (const std::string& device : availableSerialDevices()) {
+        std::printf("%s\n", device.c_str());
+    }
+    return 0;
+}
+
+}  // namespace radio::cli
