@@ -1,25 +1,301 @@
 #include "gui/channels/CProgramView.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QVBoxLayout>
+
+#include "core/channels/BandText.h"
+#include "core/channels/ChannelCodec.h"
+#include "core/image/ImageMap.h"
+#include "core/text/Texts.h"
+#include "core/util/CText.h"
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CProgramApp.h"
+#include "gui/app/ConfigText.h"
+#include "gui/app/Pictures.h"
+#include "gui/app/StringTable.h"
+#include "gui/app/UserPrompts.h"
+#include "gui/channels/CellEditors.h"
+#include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
 
 namespace radio {
 namespace gui {
 
-CProgramView::CProgramView(CProgramApp& app, CProgramDoc& document, QWidget* parent)
-    : QWidget(parent), app_(app), document_(document) {
-    document_.setStoreHook([this] { StoreChannels(); });
-    setMinimumSize(640, 400);
+namespace {
+
+constexpr int kGridHelpId = 1000;
+
+QString qt(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void CProgramView::initialUpdate() { LoadChannels(); }
+constexpr TextId kHeaders[ChannelGrid::kCols] = {
+    TextId::HeaderChannel,    TextId::HeaderRxFrequency, TextId::HeaderTxFrequency,
+    TextId::HeaderDecode,     TextId::HeaderEncode,      TextId::HeaderPower,
+    TextId::HeaderScanAdd,    TextId::HeaderBusyLock,    TextId::HeaderWideNarrow,
+    TextId::HeaderCompand,    TextId::HeaderScrambler,
+};
 
-void CProgramView::LoadChannels() {}
+}  // namespace
 
-void CProgramView::CommitCellEdit() {}
+CProgramView::CProgramView(CProgramApp& app, CProgramDoc& document, QWidget* parent)
+    : QWidget(parent), app_(app), document_(document), grid_(new ChannelGrid(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid_);
+    grid_->setProperty("helpId", kGridHelpId);
+    document_.setStoreHook([this] { StoreChannels(); });
+}
+
+CProgramView::~CProgramView() = default;
+
+void CProgramView::initialUpdate() {
+    if (firstUpdate_) {
+        setupGrid();
+        firstUpdate_ = false;
+    }
+    QIcon icon(app_.settings().programDir + "title.ico");
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
+        frame->setWindowIcon(icon.isNull() ? QIcon(QPixmap::fromImage(pictures::programIcon(32)))
+                                           : icon);
+        // Fit the frame to the grid; never grow it beyond the workspace.
+        const QSize wanted = frame->sizeHint().expandedTo(grid_->fullSize() + QSize(12, 36));
+        frame->resize(wanted);
+    }
+    LoadChannels();
+}
+
+void CProgramView::setupGrid() {
+    const Language language = app_.language();
+    editors_ = std::make_unique<CellEditors>(grid_->viewport(), language);
+    for (int col = 0; col < ChannelGrid::kCols; ++col) {
+        grid_->setTextMatrix(0, col, qt(text(kHeaders[col], language)));
+    }
+    for (int row = 1; row < ChannelGrid::kRows; ++row) {
+        grid_->setTextMatrix(row, 0, QString::fromStdString(formatInt(row, 2)));
+    }
+    grid_->applyColumnWidths();
+    connect(grid_, &ChannelGrid::leaveCell, this, [this] { CommitCellEdit(); });
+    connect(grid_, &ChannelGrid::enterCell, this, &CProgramView::ShowCellEditor);
+    connect(grid_, &ChannelGrid::cellPressed, this, &CProgramView::ShowCellEditor);
+    connect(grid_, &ChannelGrid::scrolled, this, &CProgramView::HideCellEditors);
+    grid_->installEventFilter(this);
+    for (int col = 1; col <= 10; ++col) {
+        editors_->editor(col)->installEventFilter(this);
+    }
+}
+
+void CProgramView::LoadChannels() {
+    const Language language = app_.language();
+    const ChannelTable channels = decodeChannels(document_.image(), language);
+    const auto field = [&](int channel, int col) {
+        return QString::fromStdString(channels[static_cast<std::size_t>(channel - 1)]
+                                              [static_cast<std::size_t>(col - 1)]);
+    };
+    for (int channel = 1; channel <= map::kChannelCount; ++channel) {
+        for (int col : {1, 2, 3, 4, 5, 7, 8, 9, 10}) {
+            grid_->setTextMatrix(channel, col, field(channel, col));
+        }
+    }
+    for (int channel : {8, 7, 6, 5, 4, 3, 2, 1, 16, 15, 14, 13, 12, 11, 10, 9}) {
+        grid_->setTextMatrix(channel, 6, field(channel, 6));
+    }
+    syncTypeAndBand();
+}
+
+void CProgramView::syncTypeAndBand() {
+    MemoryImage& image = document_.image();
+    Registry registry = app_.registry();
+    if (app_.newImageFlag()) {
+        image.set(map::kRadioType, static_cast<std::uint8_t>(registry.readInt("Type").value_or(0)));
+        image.set(map::kBand, static_cast<std::uint8_t>(registry.readInt("Field").value_or(0)));
+    } else {
+        registry.writeInt("Type", image[map::kRadioType]);
+        registry.writeInt("Field", image[map::kBand]);
+    }
+    const int number = image[map::kRadioType] + 1;
+    const QString typeName = app_.setupText(QStringLiteral("Type%1").arg(number));
+    const std::string bandList =
+        app_.config().get("Setup", "Field" + std::to_string(number), "");
+    const std::string band = bandItem(bandList, image[map::kBand]);
+
+    const Language language = app_.language();
+    const QString title = app_.languageText("AppName") + qt(text(TextId::TitleProgrammingSoftware, language)) +
+                          qt(text(TextId::TitleType, language)) + typeName +
+                          qt(text(TextId::TitleBand, language)) + decodeConfigText(band) +
+                          qt(text(TextId::TitleEnd, language));
+    if (CMainFrame* frame = app_.mainFrame()) {
+        frame->setWindowTitle(title);
+    }
+    bandLimits_ = radio::bandLimits(band);
+}
+
+void CProgramView::StoreChannels() {
+    ChannelTable table;
+    for (int channel = 1; channel <= map::kChannelCount; ++channel) {
+        for (int col = 1; col <= 10; ++col) {
+            table[static_cast<std::size_t>(channel - 1)][static_cast<std::size_t>(col - 1)] =
+                grid_->textMatrix(channel, col).toStdString();
+        }
+    }
+    encodeChannels(document_.image(), table);
+}
+
+int CProgramView::CountUsedChannels() {
+    int count = 0;
+    std::size_t entry = 1;
+    for (int row = 1; row < ChannelGrid::kRows; ++row) {
+        if (grid_->textMatrix(row, 1).isEmpty()) {
+            continue;
+        }
+        ++count;
+        if (count % 7 == 0 && entry < printPages_.size()) {
+            printPages_[entry++] = row;
+        }
+    }
+    usedChannels_ = count;
+    return (count + 6) / 7;
+}
+
+void CProgramView::ShowCellEditor() {
+    if (!editors_ || grid_->currentRow() < 0 || grid_->currentColumn() < 0) {
+        return;
+    }
+    const int row = grid_->row();
+    const int col = grid_->col();
+    editors_->show(col, grid_->cellRect(row, col), grid_->textMatrix(row, col));
+    grid_->viewport()->update();
+}
+
+void CProgramView::HideCellEditors() {
+    if (editors_) {
+        editors_->hideAll();
+        grid_->viewport()->update();
+    }
+}
+
+void CProgramView::setCellText(int row, int col, const QString& text) {
+    if (grid_->textMatrix(row, col) != text) {
+        grid_->setTextMatrix(row, col, text);
+        document_.setModified(true);
+    }
+}
+
+void CProgramView::clearRow(int row) {
+    for (int col = 1; col < ChannelGrid::kCols; ++col) {
+        setCellText(row, col, QString());
+    }
+}
+
+void CProgramView::reportInput(int messageId) {
+    app_.prompts().message(this, QMessageBox::Warning, StringTable::text(StringTable::Caution),
+                           StringTable::text(static_cast<StringTable::Id>(messageId)),
+                           QMessageBox::Ok);
+}
+
+bool CProgramView::commitFrequency(int row, int col, const QString& typed, const QString& rx) {
+    const QString t = QString::fromStdString(formatFixed(leadingDouble(typed.toStdString()), 5));
+    const FrequencyCheck check = checkFrequency(parseFrequency(t.toStdString()), bandLimits_);
+    if (check != FrequencyCheck::Accepted) {
+        reportInput(check == FrequencyCheck::OutOfRange ? StringTable::OutOfRange
+                                                        : StringTable::OffRaster);
+        if (col == 1) {
+            clearRow(row);
+        } else {
+            setCellText(row, col, QString());
+        }
+        editors_->hideAll();
+        return false;
+    }
+    if (col == 2) {
+        setCellText(row, col, rx.isEmpty() ? QString() : t);
+    } else if (!rx.isEmpty()) {
+        setCellText(row, col, t);
+    } else {
+        const ChannelRow defaults = newChannelDefaults(t.toStdString(), app_.language());
+        for (int c = 1; c <= 10; ++c) {
+            setCellText(row, c, QString::fromStdString(defaults[static_cast<std::size_t>(c - 1)]));
+        }
+    }
+    return true;
+}
+
+bool CProgramView::CommitCellEdit() {
+    if (!editors_ || grid_->currentRow() < 0 || grid_->currentColumn() < 0) {
+        return true;
+    }
+    const int row = grid_->row();
+    const int col = grid_->col();
+    const QString rx = grid_->textMatrix(row, 1);
+    const QString tx = grid_->textMatrix(row, 2);
+    if (!editors_->visible(col)) {
+        return true;
+    }
+    const QString typed = editors_->text(col);
+    bool accepted = true;
+    if (col <= 2 && !typed.isEmpty()) {
+        accepted = commitFrequency(row, col, typed, rx);
+    } else if (col == 1) {
+        clearRow(row);
+    } else if (col == 2) {
+        setCellText(row, col, rx);
+    } else {
+        setCellText(row, col, rx.isEmpty() && tx.isEmpty() ? QString() : typed);
+    }
+    editors_->hideAll();
+    return accepted;
+}
+
+void CProgramView::moveAfterEnter() {
+    const int row = grid_->row();
+    const int col = grid_->col();
+    if (col < ChannelGrid::kCols - 1) {
+        grid_->setCell(row, col + 1);
+    } else if (row < ChannelGrid::kRows - 1) {
+        grid_->setCell(row + 1, 1);
+    } else {
+        grid_->setCell(1, 1);
+    }
+}
+
+void CProgramView::showHelpForFocus() {
+    QWidget* focus = QApplication::focusWidget();
+    const QVariant id = focus ? focus->property("helpId") : QVariant();
+    app_.showHelp(id.isValid() ? id.toInt() : kGridHelpId);
+}
+
+bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QWidget::eventFilter(watched, event);
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        if (auto* combo = qobject_cast<QComboBox*>(watched); combo && combo->view()->isVisible()) {
+            return false;  // Enter picks the item in an open list first
+        }
+        if (CommitCellEdit()) {
+            moveAfterEnter();
+        }
+        return true;
+    }
+    if (key->key() == Qt::Key_F1) {
+        showHelpForFocus();
+        return true;
+    }
+    if (key->key() == Qt::Key_F11 && (key->modifiers() & Qt::ControlModifier)) {
+        emit accessCodeRequested();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 bool CProgramView::prepareToClose() { return true; }
-
-void CProgramView::StoreChannels() {}
 
 bool CProgramView::onCommand(int /*id*/) { return false; }
 

@@ -1,36 +1,80 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <memory>
+
+#include "core/channels/Frequency.h"
 
 namespace radio {
 namespace gui {
 
 class CProgramApp;
 class CProgramDoc;
+class CellEditors;
+class ChannelGrid;
 
-// The view of a document window: the channel grid of its memory image.
+// The view of a document window: the 16 channels of its memory image in a grid, edited in
+// place. The grid is the working copy of the channels: LoadChannels fills it from the image,
+// StoreChannels writes it back whenever the image is about to be used.
 class CProgramView : public QWidget {
     Q_OBJECT
 public:
     CProgramView(CProgramApp& app, CProgramDoc& document, QWidget* parent = nullptr);
+    ~CProgramView() override;
 
     CProgramDoc& document() { return document_; }
+    ChannelGrid& grid() { return *grid_; }
+    CellEditors& editors() { return *editors_; }
 
     // First showing of the document: one-time setup, then LoadChannels.
     void initialUpdate();
     void LoadChannels();
     void StoreChannels();
-    // Moves a pending in-cell edit into the grid.
-    void CommitCellEdit();
+    // Number of printed channel pages, seven used channels a page; fills the page table.
+    int CountUsedChannels();
+    int usedChannelCount() const { return usedChannels_; }
+    const std::array<int, 3>& printPageTable() const { return printPages_; }
+
+    void ShowCellEditor();
+    // Moves the visible editor's text into the current cell, with the frequency checks.
+    // False when a check failed and its message was shown.
+    bool CommitCellEdit();
+    void HideCellEditors();
+
+    BandLimits bandLimits() const { return bandLimits_; }
+    void setBandLimits(BandLimits limits) { bandLimits_ = limits; }
+
     // Asked before the window is destroyed or the program ends; false keeps it.
     bool prepareToClose();
-
     // Commands the view handles; false when the command is not its own.
     bool onCommand(int id);
 
+signals:
+    // Ctrl+F11: the access-code gate.
+    void accessCodeRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void setupGrid();
+    void syncTypeAndBand();
+    void setCellText(int row, int col, const QString& text);
+    void clearRow(int row);
+    bool commitFrequency(int row, int col, const QString& typed, const QString& rx);
+    void reportInput(int messageId);
+    void moveAfterEnter();
+    void showHelpForFocus();
+
     CProgramApp& app_;
     CProgramDoc& document_;
+    ChannelGrid* grid_;
+    std::unique_ptr<CellEditors> editors_;
+    bool firstUpdate_ = true;
+    BandLimits bandLimits_;
+    int usedChannels_ = 0;
+    std::array<int, 3> printPages_ = {0, 16, 16};
 };
 
 }  // namespace gui

@@ -1,0 +1,92 @@
+#include "gui/channels/CellEditors.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+#include "core/channels/ChannelCodec.h"
+
+namespace radio {
+namespace gui {
+
+namespace {
+
+constexpr int kHelpIds[10] = {2127, 2128, 2132, 2133, 1129, 1134, 1139, 1128, 2134, 2135};
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+CellEditors::CellEditors(QWidget* parent, Language language) {
+    for (int col = 1; col <= 10; ++col) {
+        QWidget* editor = nullptr;
+        if (col <= 2) {
+            auto* edit = new QLineEdit(parent);
+            edit->setFrame(false);
+            edit->setAlignment(Qt::AlignCenter);
+            editor = edit;
+        } else {
+            auto* combo = new QComboBox(parent);
+            combo->setEditable(false);
+            combo->setMaxVisibleItems(col <= 4 ? 16 : 10);
+            for (const std::string& item :
+                 fieldChoices(static_cast<ChannelField>(col - 1), language)) {
+                combo->addItem(qt(item));
+            }
+            editor = combo;
+        }
+        editor->setObjectName(QStringLiteral("editor%1").arg(col));
+        editor->setProperty("helpId", helpId(col));
+        editor->setFont(parent->font());
+        editor->hide();
+        editors_[static_cast<std::size_t>(col - 1)] = editor;
+    }
+}
+
+int CellEditors::helpId(int col) { return kHelpIds[col - 1]; }
+
+QLineEdit* CellEditors::lineEdit(int col) const { return qobject_cast<QLineEdit*>(editor(col)); }
+
+QComboBox* CellEditors::comboBox(int col) const { return qobject_cast<QComboBox*>(editor(col)); }
+
+void CellEditors::show(int col, const QRect& cell, const QString& text) {
+    QWidget* widget = editor(col);
+    if (QComboBox* combo = comboBox(col)) {
+        const int found = combo->findText(text, Qt::MatchStartsWith);
+        combo->setCurrentIndex(found >= 0 ? found : 0);
+    } else {
+        QLineEdit* edit = lineEdit(col);
+        edit->setText(text);
+        edit->selectAll();
+    }
+    widget->setGeometry(cell);
+    widget->show();
+    widget->raise();
+    widget->setFocus(Qt::OtherFocusReason);
+}
+
+QString CellEditors::text(int col) const {
+    if (QComboBox* combo = comboBox(col)) {
+        return combo->currentText();
+    }
+    return lineEdit(col)->text();
+}
+
+bool CellEditors::visible(int col) const { return !editor(col)->isHidden(); }
+
+int CellEditors::visibleColumn() const {
+    for (int col = 1; col <= 10; ++col) {
+        if (visible(col)) {
+            return col;
+        }
+    }
+    return 0;
+}
+
+void CellEditors::hideAll() {
+    for (QWidget* editor : editors_) {
+        editor->hide();
+    }
+}
+
+}  // namespace gui
+}  // namespace radio

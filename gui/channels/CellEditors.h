@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+#include <array>
+
+#include "core/text/Language.h"
+
+class QComboBox;
+class QLineEdit;
+class QWidget;
+
+namespace radio {
+namespace gui {
+
+// The ten editors laid over the current cell of the channel grid: an edit box for each
+// frequency column, a drop-down list for every other column. Their help ids are the control
+// ids the program has always used, so F1 on an editor opens its own help section.
+class CellEditors {
+public:
+    CellEditors(QWidget* parent, Language language);
+
+    // The editor of a grid column (1..10).
+    QWidget* editor(int col) const { return editors_.at(static_cast<std::size_t>(col - 1)); }
+    QLineEdit* lineEdit(int col) const;
+    QComboBox* comboBox(int col) const;
+    static int helpId(int col);
+
+    // Shows the editor of a column over a cell with the cell's text, and gives it the focus.
+    void show(int col, const QRect& cell, const QString& text);
+    // The text the editor holds: the edit box's text, the list's chosen item.
+    QString text(int col) const;
+    bool visible(int col) const;
+    int visibleColumn() const;  // 0 when none
+    void hideAll();
+
+private:
+    std::array<QWidget*, 10> editors_{};
+};
+
+}  // namespace gui
+}  // namespace radio
