@@ -92,6 +92,7 @@ void CProgramView::setupGrid() {
 }
 
 void CProgramView::LoadChannels() {
+    HideCellEditors();  // an open editor would show a text of the old channels
     const Language language = app_.language();
     const ChannelTable channels = decodeChannels(document_.image(), language);
     const auto field = [&](int channel, int col) {

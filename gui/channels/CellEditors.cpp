@@ -27,7 +27,9 @@ CellEditors::CellEditors(QWidget* parent, Language language) {
         } else {
             auto* combo = new QComboBox(parent);
             combo->setEditable(false);
-            combo->setMaxVisibleItems(col <= 4 ? 16 : 10);
+            // A scrolling list of at most 16 items, not one as tall as the 265 tones.
+            combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+            combo->setMaxVisibleItems(16);
             for (const std::string& item :
                  fieldChoices(static_cast<ChannelField>(col - 1), language)) {
                 combo->addItem(qt(item));

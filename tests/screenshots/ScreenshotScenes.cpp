@@ -7,6 +7,16 @@
 #include "gui/app/CAboutDlg.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
+#include "core/channels/ChannelCodec.h"
+#include "core/channels/Frequency.h"
+#include "gui/channels/CProgramView.h"
+#include "gui/channels/CellEditors.h"
+#include "gui/channels/ChannelGrid.h"
+#include "gui/image/CProgramDoc.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QPainter>
 
 namespace radio::screenshots {
 
@@ -22,11 +32,52 @@ void save(QWidget& widget, const QString& out, const QString& name, const QStrin
 
 }  // namespace
 
+// Sixteen channels of every kind, as a radio read would bring them.
+void fillChannels(gui::CProgramApp& app) {
+    gui::CProgramView* view = app.mainFrame()->activeView();
+    ChannelTable table;
+    const char* tones[] = {"67.0", "D023N", "None", "88.5", "D754I", "131.8", "None", "D411N"};
+    const char* busy[] = {"Off", "Carrier", "QT/DQT"};
+    for (int n = 0; n < 16; ++n) {
+        if (n == 11) {
+            continue;  // one empty channel
+        }
+        const std::int32_t rx = 40000000 + n * 62500 + (n % 3) * 1250000;
+        table[static_cast<std::size_t>(n)] = {formatFrequency(rx), formatFrequency(rx + (n % 2) * 500000),
+                                               tones[n % 8], tones[(n + 5) % 8], "High",
+                                               n % 3 ? "Yes" : "No", busy[n % 3],
+                                               n % 4 ? "Wide" : "Narrow", n % 5 ? "On" : "Off",
+                                               n % 9 ? std::to_string(n % 9) : "Off"};
+    }
+    encodeChannels(view->document().image(), table);
+    app.setNewImageFlag(false);
+    view->LoadChannels();
+}
+
+// The main window with a drop-down editor open, its list painted where it pops up.
+void saveWithOpenCombo(gui::CMainFrame& frame, const QString& out, const QString& suffix) {
+    gui::CProgramView* view = frame.activeView();
+    view->grid().setCell(2, 3);
+    QComboBox* combo = view->editors().comboBox(3);
+    combo->showPopup();
+    QApplication::processEvents();
+    QImage shot = frame.grab().toImage();
+    QWidget* popup = combo->view()->window();
+    QPainter painter(&shot);
+    painter.drawPixmap(frame.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab());
+    painter.end();
+    combo->hidePopup();
+    shot.save(out + "/grid-combo-" + suffix + ".png");
+}
+
 void renderScenes(gui::CProgramApp& app, const QString& out, const QString& suffix) {
     gui::CMainFrame& frame = *app.mainFrame();
     frame.showNormal();
     frame.resize(1100, 700);
     save(frame, out, "main-window", suffix);
+    fillChannels(app);
+    save(frame, out, "grid-filled", suffix);
+    saveWithOpenCombo(frame, out, suffix);
 
     gui::CAboutDlg about(app, &frame);
     about.show();
