@@ -91,6 +91,9 @@ void LineServer::handle(std::uint8_t byte, Instant seen) {
 void LineServer::send(const std::vector<std::uint8_t>& answer, Instant complete) {
     pty_.keepRaw();
     if (!paced_) {
+        // Even unpaced, no answer comes sooner than a real radio's could: a program may clear
+        // its input right after sending, which on a real line is always before the answer.
+        sleepUntil(monotonicNow() + kFastAnswerDelay);
         write(answer.data(), answer.size());
         return;
     }

@@ -13,6 +13,8 @@ using Instant = std::chrono::nanoseconds;
 constexpr std::chrono::nanoseconds kByteTime{1'041'667};
 // The radio's pause between the end of a command and the start of its answer.
 constexpr std::chrono::microseconds kTurnaround{500};
+// Unpaced, an answer still waits this long: two byte times, the least a real line takes.
+constexpr std::chrono::nanoseconds kFastAnswerDelay{2 * 1'041'667};
 // A command not completed within this pause is abandoned.
 constexpr std::chrono::milliseconds kIdleGap{200};
 

@@ -17,7 +17,10 @@ CChildFrame::CChildFrame(CProgramApp& app, std::unique_ptr<CProgramDoc> document
     updateTitle();
 }
 
-CChildFrame::~CChildFrame() = default;
+CChildFrame::~CChildFrame() {
+    // The view works on the document, so it goes first.
+    delete view_;
+}
 
 void CChildFrame::updateTitle() {
     setWindowTitle(document_->title() + QStringLiteral("[*]"));

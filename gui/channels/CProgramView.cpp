@@ -16,6 +16,9 @@
 #include "core/util/CText.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
+#include "gui/app/CommandIds.h"
+#include "gui/link/CComSetupDlg.h"
+#include "gui/link/RadioLink.h"
 #include "gui/app/ConfigText.h"
 #include "gui/app/Pictures.h"
 #include "gui/app/StringTable.h"
@@ -50,10 +53,13 @@ CProgramView::CProgramView(CProgramApp& app, CProgramDoc& document, QWidget* par
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
     grid_->setProperty("helpId", kGridHelpId);
+    link_ = std::make_unique<RadioLink>(app_, *this);
     document_.setStoreHook([this] { StoreChannels(); });
 }
 
-CProgramView::~CProgramView() = default;
+CProgramView::~CProgramView() {
+    document_.setStoreHook({});
+}
 
 void CProgramView::initialUpdate() {
     if (firstUpdate_) {
@@ -296,9 +302,23 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool CProgramView::prepareToClose() { return true; }
+bool CProgramView::prepareToClose() { return link_->prepareToClose(); }
 
-bool CProgramView::onCommand(int /*id*/) { return false; }
+void CProgramView::onComSetup() {
+    CComSetupDlg dialog(app_, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        link_->setPortName(dialog.acceptChoice());
+    }
+}
+
+bool CProgramView::onCommand(int id) {
+    switch (id) {
+        case cmd::Read: link_->onRead(); return true;
+        case cmd::Write: link_->onWrite(); return true;
+        case cmd::ComSetup: onComSetup(); return true;
+        default: return false;
+    }
+}
 
 }  // namespace gui
 }  // namespace radio

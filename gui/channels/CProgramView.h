@@ -13,6 +13,7 @@ class CProgramApp;
 class CProgramDoc;
 class CellEditors;
 class ChannelGrid;
+class RadioLink;
 
 // The view of a document window: the 16 channels of its memory image in a grid, edited in
 // place. The grid is the working copy of the channels: LoadChannels fills it from the image,
@@ -26,6 +27,7 @@ public:
     CProgramDoc& document() { return document_; }
     ChannelGrid& grid() { return *grid_; }
     CellEditors& editors() { return *editors_; }
+    RadioLink& link() { return *link_; }
 
     // First showing of the document: one-time setup, then LoadChannels.
     void initialUpdate();
@@ -66,11 +68,13 @@ private:
     void reportInput(int messageId);
     void moveAfterEnter();
     void showHelpForFocus();
+    void onComSetup();
 
     CProgramApp& app_;
     CProgramDoc& document_;
     ChannelGrid* grid_;
     std::unique_ptr<CellEditors> editors_;
+    std::unique_ptr<RadioLink> link_;
     bool firstUpdate_ = true;
     BandLimits bandLimits_;
     int usedChannels_ = 0;

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+#include <atomic>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+namespace radio {
+namespace gui {
+
+// The small progress window of a radio transfer: OK starts it, Cancel stops it (at once before
+// the start, at the transfer's next check while it runs). Modeless, so the program stays usable.
+class CProcessDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CProcessDlg(const QString& caption, QWidget* parent = nullptr);
+
+    bool started() const;
+    bool cancelRequested() const { return cancel_.load(); }
+    const std::atomic<bool>& cancelFlag() const { return cancel_; }
+
+    QProgressBar* progress() const { return progress_; }
+    QLabel* counter() const { return counter_; }
+    QPushButton* okButton() const { return ok_; }
+    QPushButton* cancelButton() const { return cancelButton_; }
+
+    // The transfer knows its block count; the bar counts blocks from here on.
+    void setBlockCount(int blocks);
+    void stepBlock();
+
+signals:
+    // OK was pressed: the transfer may begin.
+    void startRequested();
+
+public slots:
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QProgressBar* progress_;
+    QLabel* counter_;
+    QPushButton* ok_;
+    QPushButton* cancelButton_;
+    std::atomic<bool> cancel_{false};
+};
+
+}  // namespace gui
+}  // namespace radio

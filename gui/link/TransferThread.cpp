@@ -1,0 +1,72 @@
+#include "gui/link/TransferThread.h"
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <chrono>
+#include <future>
+#include <memory>
+
+#include "serial/SerialLineOpener.h"
+
+namespace radio {
+namespace gui {
+
+namespace {
+
+class ThreadObserver final : public TransferObserver {
+public:
+    explicit ThreadObserver(TransferThread& thread, const std::atomic<bool>& cancel)
+        : thread_(thread), cancel_(cancel) {}
+
+    void transferStarted(int blockCount) override { emit thread_.transferStarted(blockCount); }
+    void blockDone(int blocksDone) override { emit thread_.blockDone(blocksDone); }
+    bool cancelRequested() override { return cancel_.load(); }
+
+    RetryChoice communicationError() override {
+        if (!thread_.askRetry || !thread_.promptContext) {
+            return RetryChoice::Cancel;
+        }
+        // The question is a dialog, so it comes from the interface thread; the transfer waits
+        // for the answer, but gives up when its owner goes (a question never answered, or a
+        // context destroyed before it could ask, counts as Cancel).
+        auto answer = std::make_shared<std::promise<RetryChoice>>();
+        std::future<RetryChoice> future = answer->get_future();
+        QMetaObject::invokeMethod(
+            thread_.promptContext,
+            [answer, ask = thread_.askRetry] { answer->set_value(ask()); }, Qt::QueuedConnection);
+        answer.reset();
+        while (future.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+            if (thread_.abandoned()) {
+                return RetryChoice::Cancel;
+            }
+        }
+        try {
+            return future.get();
+        } catch (const std::future_error&) {
+            return RetryChoice::Cancel;
+        }
+    }
+
+private:
+    TransferThread& thread_;
+    const std::atomic<bool>& cancel_;
+};
+
+}  // namespace
+
+TransferThread::TransferThread(TransferRequest request, MemoryImage image, PortsLookup ports,
+                               const std::atomic<bool>& cancel, QObject* parent)
+    : QThread(parent),
+      request_(std::move(request)),
+      image_(image),
+      ports_(std::move(ports)),
+      cancel_(cancel) {}
+
+void TransferThread::run() {
+    SerialLineOpener opener(ports_);
+    ThreadObserver observer(*this, cancel_);
+    outcome_ = runTransfer(opener, request_, image_, observer);
+}
+
+}  // namespace gui
+}  // namespace radio

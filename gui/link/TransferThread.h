@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QThread>
+#include <atomic>
+#include <functional>
+
+#include "core/image/MemoryImage.h"
+#include "core/link/PortNaming.h"
+#include "core/link/Transfer.h"
+
+namespace radio {
+namespace gui {
+
+// Runs one radio transfer away from the interface thread, so the window never freezes while
+// the protocol waits for the radio. Progress arrives as queued signals; the Retry/Cancel
+// question is asked through askRetry, on the interface thread, while the transfer waits.
+class TransferThread : public QThread {
+    Q_OBJECT
+public:
+    // image: the snapshot to write, or the image a read starts from.
+    TransferThread(TransferRequest request, MemoryImage image, PortsLookup ports,
+                   const std::atomic<bool>& cancel, QObject* parent = nullptr);
+
+    // Valid after finished(): the outcome and, after a completed read, the radio's image.
+    TransferOutcome outcome() const { return outcome_; }
+    const MemoryImage& image() const { return image_; }
+
+    // Answers the communication-error question; runs on the interface thread, in the event
+    // loop of promptContext, while the transfer waits for the answer.
+    std::function<RetryChoice()> askRetry;
+    QObject* promptContext = nullptr;
+
+    // The owner is going away: an unanswered question counts as Cancel.
+    void abandon() { abandoned_ = true; }
+    bool abandoned() const { return abandoned_.load(); }
+
+signals:
+    void transferStarted(int blockCount);
+    void blockDone(int blocksDone);
+
+protected:
+    void run() override;
+
+private:
+    TransferRequest request_;
+    MemoryImage image_;
+    PortsLookup ports_;
+    const std::atomic<bool>& cancel_;
+    TransferOutcome outcome_ = TransferOutcome::Cancelled;
+    std::atomic<bool> abandoned_{false};
+};
+
+}  // namespace gui
+}  // namespace radio
