@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>radio::gui::CComSetupDlg</name>
+    <message>
+        <source>COM Setup</source>
+        <translation>串口设置</translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation>串口</translation>
+    </message>
+</context>
+<context>
     <name>radio::gui::CMainFrame</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -262,6 +273,17 @@ About</source>
     </message>
 </context>
 <context>
+    <name>radio::gui::CProcessDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>radio::gui::CProgramApp</name>
     <message>
         <source>Open</source>
@@ -270,6 +292,13 @@ About</source>
     <message>
         <source>Program Document (*.dat)</source>
         <translation>写频数据文件 (*.dat)</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::RadioLink</name>
+    <message>
+        <source>A transfer with the radio is running. Stop it?</source>
+        <translation>正在与对讲机传输数据。要停止吗？</translation>
     </message>
 </context>
 </TS>

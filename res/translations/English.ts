@@ -32,6 +32,17 @@
     </message>
 </context>
 <context>
+    <name>radio::gui::CComSetupDlg</name>
+    <message>
+        <source>COM Setup</source>
+        <translation>COM Setup</translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation>COM</translation>
+    </message>
+</context>
+<context>
     <name>radio::gui::CMainFrame</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -262,6 +273,17 @@ About</translation>
     </message>
 </context>
 <context>
+    <name>radio::gui::CProcessDlg</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>radio::gui::CProgramApp</name>
     <message>
         <source>Open</source>
@@ -270,6 +292,13 @@ About</translation>
     <message>
         <source>Program Document (*.dat)</source>
         <translation>Program Document (*.dat)</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::RadioLink</name>
+    <message>
+        <source>A transfer with the radio is running. Stop it?</source>
+        <translation>A transfer with the radio is running. Stop it?</translation>
     </message>
 </context>
 </TS>
