@@ -1,0 +1,127 @@
+// How long the interface thread is ever kept from its event loop while the program reads a
+// radio: the largest gap between the ticks of a 10 ms timer during a full paced read, and
+// during a handshake pass against a radio that never answers.
+// Usage: responsiveness_bench
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <string>
+
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CProgramApp.h"
+#include "gui/app/CommandIds.h"
+#include "gui/app/UserPrompts.h"
+#include "gui/channels/CProgramView.h"
+#include "gui/link/CProcessDlg.h"
+#include "gui/link/RadioLink.h"
+
+namespace {
+
+// Every question answered at once: Cancel where it is offered, else OK.
+class AnsweringPrompts final : public radio::gui::UserPrompts {
+public:
+    QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&, const QString&,
+                                        QMessageBox::StandardButtons buttons) override {
+        return buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::Ok;
+    }
+    QString openFileName(QWidget*, const QString&, const QString&) override { return {}; }
+    QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
+        return {};
+    }
+};
+
+struct Simulator {
+    pid_t pid = -1;
+    std::string device;
+    explicit Simulator(const char* fault) {
+        int out[2];
+        if (pipe(out) != 0) {
+            std::exit(1);
+        }
+        pid = fork();
+        if (pid == 0) {
+            dup2(out[1], STDOUT_FILENO);
+            const std::string program =
+                QCoreApplication::applicationDirPath().toStdString() + "/radioprog-sim";
+            if (fault) {
+                execl(program.c_str(), program.c_str(), "--fault", fault, static_cast<char*>(nullptr));
+            } else {
+                execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+            }
+            _exit(127);
+        }
+        close(out[1]);
+        char c = 0;
+        while (read(out[0], &c, 1) == 1 && c != '\n') {
+            device += c;
+        }
+        close(out[0]);
+    }
+    ~Simulator() {
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+    }
+};
+
+// Reads the radio once and returns the largest gap between ticks, in milliseconds.
+double largestGap(const char* fault) {
+    Simulator sim(fault);
+    QTemporaryDir folder;
+    const QString bin = QCoreApplication::applicationDirPath() + "/";
+    for (const char* name : {"English.qm", "Chinese.qm"}) {
+        QFile::copy(bin + name, folder.filePath(name));
+    }
+    QFile ini(folder.filePath("Program.ini"));
+    ini.open(QIODevice::WriteOnly);
+    ini.write("[Setup]\nLanguage=English\nAppName=RadioProgBench\nType1=A\nField1=400-470\n"
+              "[Ports]\ncom1=" + QByteArray::fromStdString(sim.device) + "\n");
+    ini.close();
+
+    AnsweringPrompts prompts;
+    radio::gui::CProgramApp app(folder.filePath("radioprog"), prompts);
+    if (!app.initInstance({})) {
+        std::exit(1);
+    }
+    radio::gui::RadioLink& link = app.mainFrame()->activeView()->link();
+    app.mainFrame()->onCommand(radio::gui::cmd::Read);
+    QSignalSpy finished(&link, &radio::gui::RadioLink::transferFinished);
+
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 largest = 0;
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        largest = std::max(largest, now - last);
+        last = now;
+    });
+    clock.start();
+    ticker.start(10);
+    link.dialog()->okButton()->click();
+    finished.wait(60000);
+    ticker.stop();
+    return static_cast<double>(largest) / 1e6;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication application(argc, argv);
+    std::printf("largest gap between 10 ms ticks on the interface thread\n");
+    std::printf("  full paced read:               %6.1f ms\n", largestGap(nullptr));
+    std::printf("  silent radio, one handshake:   %6.1f ms\n", largestGap("silent"));
+    return 0;
+}
