@@ -11,6 +11,12 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#ifdef Q_OS_WIN
+#include <QLabel>
+#include <QTimer>
+#include <windows.h>
+#endif
+
 #include "core/text/Texts.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMdiClientWnd.h"
@@ -179,6 +185,23 @@ void CMainFrame::buildToolBar() {
 
 void CMainFrame::buildStatusBar() {
     statusBar()->showMessage(tr("Ready"));
+#ifdef Q_OS_WIN
+    // Only Windows tells programs the state of the lock keys.
+    struct Indicator {
+        const char* text;
+        int key;
+    };
+    for (const Indicator indicator : {Indicator{"CAP", VK_CAPITAL}, Indicator{"NUM", VK_NUMLOCK},
+                                      Indicator{"SCRL", VK_SCROLL}}) {
+        auto* label = new QLabel(QString::fromLatin1(indicator.text), statusBar());
+        statusBar()->addPermanentWidget(label);
+        auto* poll = new QTimer(label);
+        connect(poll, &QTimer::timeout, label, [label, key = indicator.key] {
+            label->setEnabled((GetKeyState(key) & 1) != 0);
+        });
+        poll->start(250);
+    }
+#endif
 }
 
 void CMainFrame::buildNavigationBar() {

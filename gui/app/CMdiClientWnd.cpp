@@ -44,8 +44,13 @@ void CMdiClientWnd::paintEvent(QPaintEvent* /*event*/) {
         painter.fillRect(viewport()->rect(), palette().dark());
         return;
     }
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(viewport()->rect(), background);
+    // Stretch once per size and picture; repaints then only copy.
+    if (scaled_.size() != viewport()->size() || scaledFrom_ != background.cacheKey()) {
+        scaled_ = background.scaled(viewport()->size(), Qt::IgnoreAspectRatio,
+                                    Qt::SmoothTransformation);
+        scaledFrom_ = background.cacheKey();
+    }
+    painter.drawPixmap(0, 0, scaled_);
 }
 
 }  // namespace gui
