@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <random>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+
+#include "core/channels/ChannelCodec.h"
+#include "core/channels/Frequency.h"
+#include "core/channels/ToneTable.h"
+#include "core/image/ImageMap.h"
+#include "core/image/NewImage.h"
+
+namespace radio {
+namespace {
+
+using Record = std::array<std::uint8_t, 16>;
+constexpr Language kEn = Language::English;
+
+// 446.00625 / 446.01250, 67.0 Hz, D023I, Carrier, high power, wide, compander on,
+// scrambler 3; every foreign bit set.
+constexpr Record kInUse = {0x25, 0x06, 0x60, 0x44, 0x50, 0x12, 0x60, 0x44,
+                           0x9E, 0x02, 0x13, 0xA8, 0xEF, 0xFF, 0xE3, 0x5A};
+
+void putRecord(MemoryImage& image, int channel, const Record& record) {
+    std::copy(record.begin(), record.end(), image.bytes(map::channelOffset(channel), 16).begin());
+}
+
+Record recordOf(const MemoryImage& image, int channel) {
+    Record record;
+    const auto bytes = image.bytes(map::channelOffset(channel), 16);
+    std::copy(bytes.begin(), bytes.end(), record.begin());
+    return record;
+}
+
+std::string fieldOf(const MemoryImage& image, int channel, ChannelField field) {
+    return decodeChannel(image, channel, kEn)[fieldIndex(field)];
+}
+
+TEST(ChannelCodec, EmptyGridStoresEmptyRecordsThatShowBlank) {
+    MemoryImage image;
+    encodeChannels(image, ChannelTable{});
+    for (int channel = 1; channel <= 16; ++channel) {
+        ASSERT_EQ(recordOf(image, channel),
+                  (Record{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                          0xF7, 0xCF, 0xE0, 0xFF}));
+    }
+    EXPECT_EQ(image[map::kScanAddLow], 0x00);
+    EXPECT_EQ(image[map::kScanAddHigh], 0x00);
+    EXPECT_EQ(image[0x0F], 0xFF);
+    EXPECT_EQ(image[0x110], 0xFF);
+    EXPECT_EQ(decodeChannels(image, kEn), ChannelTable{});
+    EXPECT_THROW(decodeChannel(image, 0, kEn), std::out_of_range);
+    EXPECT_THROW(encodeChannel(image, 17, ChannelRow{}), std::out_of_range);
+}
+
+TEST(ChannelDecode, ChannelInUseInBothLanguages) {
+    MemoryImage image;
+    putRecord(image, 5, kInUse);
+    image.set(map::kScanAddLow, 0x10);
+    EXPECT_EQ(decodeChannel(image, 5, kEn),
+              (ChannelRow{"446.00625", "446.01250", "67.0", "D023I", "High", "Yes", "Carrier",
+                          "Wide", "On", "3"}));
+    EXPECT_EQ(decodeChannel(image, 5, Language::Chinese),
+              (ChannelRow{"446.00625", "446.01250", "67.0", "D023I", "高", "有", "载波", "宽", "开",
+                          "3"}));
+    Record other = kInUse;
+    other[8] = other[9] = 0xFF;
+    other[12] = 0x10;
+    other[13] = 0x00;
+    other[14] = 0x10;
+    putRecord(image, 5, other);
+    image.set(map::kScanAddLow, 0xEF);
+    EXPECT_EQ(decodeChannel(image, 5, Language::Chinese),
+              (ChannelRow{"446.00625", "446.01250", "无", "D023I", "低", "无", "QT/DQT", "窄", "关",
+                          "关"}));
+}
+
+TEST(ChannelDecode, NeedsBothFrequenciesToBeInUse) {
+    MemoryImage image;
+    Record record = kInUse;
+    record[7] = 0x00;  // transmit absent although bytes 4..6 hold digits
+    record[10] = record[11] = 0xFF;
+    putRecord(image, 2, record);
+    EXPECT_FALSE(channelInUse(image, 2));
+    // A present tone still shows; no tone and the flags are blank.
+    EXPECT_EQ(decodeChannel(image, 2, kEn),
+              (ChannelRow{"446.00625", "", "67.0", "", "", "", "", "", "", ""}));
+}
+
+TEST(ChannelDecode, ScanAddOfEmptyChannelsShowsOnlyFor9To16) {
+    MemoryImage image;
+    image.set(map::kScanAddLow, 0xFF);
+    image.set(map::kScanAddHigh, 0xFF);
+    putRecord(image, 3, kInUse);
+    putRecord(image, 11, kInUse);
+    for (int channel = 1; channel <= 16; ++channel) {
+        const bool shown = channel == 3 || channel > 8;
+        EXPECT_EQ(fieldOf(image, channel, ChannelField::ScanAdd), shown ? "Yes" : "") << channel;
+    }
+    image.set(map::kScanAddLow, 0x00);
+    image.set(map::kScanAddHigh, 0x00);
+    EXPECT_EQ(fieldOf(image, 3, ChannelField::ScanAdd), "No");
+    EXPECT_EQ(fieldOf(image, 11, ChannelField::ScanAdd), "No");
+    EXPECT_EQ(fieldOf(image, 12, ChannelField::ScanAdd), "");
+}
+
+TEST(ChannelDecode, FlagFields) {
+    using F = ChannelField;
+    const std::tuple<std::size_t, std::uint8_t, ChannelField, std::string> cases[] = {
+        {12, 0xE7, F::BusyLock, "Off"},    {12, 0x08, F::BusyLock, "Carrier"},
+        {12, 0x10, F::BusyLock, "QT/DQT"}, {12, 0x18, F::BusyLock, "QT/DQT"},
+        {13, 0x20, F::Power, "High"},      {13, 0xDF, F::Power, "Low"},
+        {13, 0x10, F::WideNarrow, "Wide"}, {13, 0xEF, F::WideNarrow, "Narrow"},
+        {14, 0x10, F::Compand, "Off"},     {14, 0xEF, F::Compand, "On"},
+        {14, 0xF0, F::Scrambler, "Off"},   {14, 0x08, F::Scrambler, "8"},
+        {14, 0x09, F::Scrambler, ""},      {14, 0x0F, F::Scrambler, ""},
+    };
+    for (const auto& [offset, byte, field, text] : cases) {
+        MemoryImage image;
+        Record record = kInUse;
+        record[offset] = byte;
+        putRecord(image, 16, record);
+        EXPECT_EQ(fieldOf(image, 16, field), text) << int(byte);
+    }
+}
+
+TEST(ChannelEncode, StoresTheRecordKeepsForeignBitsAndClearsPower) {
+    MemoryImage image;
+    Record before = kInUse;
+    before[12] = 0xA5;
+    before[13] = 0xCF;
+    before[14] = 0xE3;
+    putRecord(image, 7, before);
+    encodeChannel(
+        image, 7,
+        {"130.0125", "446.00625", "D754N", "None", "High", "Yes", "Carrier", "Wide", "Off", "8"});
+    EXPECT_EQ(recordOf(image, 7), (Record{0x50, 0x12, 0x00, 0x13, 0x25, 0x06, 0x60, 0x44, 0xEC,
+                                          0x29, 0xFF, 0xFF, 0xAD, 0xDF, 0xF8, 0x5A}));
+    EXPECT_EQ(image[map::kScanAddLow], 0xFF);  // left to encodeChannels
+    // A decoded High and Busy Lock 0x18 store back as Low and QT/DQT (0x10).
+    putRecord(image, 9, kInUse);
+    image[map::channelOffset(9) + 12] = 0xFF;
+    encodeChannel(image, 9, decodeChannel(image, 9, kEn));
+    EXPECT_EQ(recordOf(image, 9)[12], 0xF7);
+    EXPECT_EQ(recordOf(image, 9)[13], 0xDF);
+}
+
+TEST(ChannelEncode, FlagTexts) {
+    using F = ChannelField;
+    const std::tuple<ChannelField, std::string, std::size_t, std::uint8_t, std::uint8_t> cases[] = {
+        {F::BusyLock, "关", 12, 0x18, 0x00},   {F::BusyLock, "载波", 12, 0x18, 0x08},
+        {F::BusyLock, "", 12, 0x18, 0x10},     {F::BusyLock, "off", 12, 0x18, 0x10},
+        {F::WideNarrow, "宽", 13, 0x10, 0x10}, {F::WideNarrow, "", 13, 0x10, 0x00},
+        {F::Compand, "关", 14, 0x10, 0x10},    {F::Compand, "", 14, 0x10, 0x00},
+        {F::Scrambler, "关", 14, 0x0F, 0x00},  {F::Scrambler, " 12abc", 14, 0x0F, 0x0C},
+        {F::Scrambler, "17", 14, 0x0F, 0x01},  {F::Scrambler, "", 14, 0x0F, 0x00},
+    };
+    for (const auto& [field, text, offset, mask, bits] : cases) {
+        MemoryImage image;
+        ChannelRow row;
+        row[fieldIndex(field)] = text;
+        encodeChannel(image, 1, row);
+        EXPECT_EQ(recordOf(image, 1)[offset] & mask, bits) << text;
+    }
+}
+
+TEST(ChannelEncode, ScanAddBytesAreRebuiltFromTheTexts) {
+    MemoryImage image;
+    ChannelTable table;
+    for (int channel : {1, 8, 9, 16}) {
+        table[channel - 1][fieldIndex(ChannelField::ScanAdd)] = "Yes";
+    }
+    table[4][fieldIndex(ChannelField::ScanAdd)] = "有";
+    table[5][fieldIndex(ChannelField::ScanAdd)] = "yes";
+    encodeChannels(image, table);
+    EXPECT_EQ(image[map::kScanAddLow], 0x91);
+    EXPECT_EQ(image[map::kScanAddHigh], 0x81);
+}
+
+TEST(ChannelFields, NewChannelDefaultsSurviveStoring) {
+    ChannelTable table;
+    table[0] = newChannelDefaults("446.00625", kEn);
+    table[9] = newChannelDefaults("136.00000", Language::Chinese);
+    EXPECT_EQ(table[9], (ChannelRow{"136.00000", "136.00000", "无", "无", "高", "无", "关", "宽",
+                                    "关", "关"}));
+    MemoryImage image;
+    encodeChannels(image, table);
+    EXPECT_EQ(decodeChannel(image, 1, kEn), (ChannelRow{"446.00625", "446.00625", "None", "None",
+                                                        "Low", "No", "Off", "Wide", "Off", "Off"}));
+    EXPECT_EQ(fieldOf(image, 10, ChannelField::EncodeTone), "None");
+}
+
+// A channel area already in the encoder's canonical form comes back byte for byte.
+TEST(ChannelCodec, CanonicalImageRoundTrips) {
+    std::mt19937 random(2024);
+    const auto tones = toneList(kEn);
+    const auto putTone = [&](Record& record, std::size_t offset) {
+        const ToneWord word = encodeTone(tones[random() % tones.size()]);
+        record[offset] = word.low;
+        record[offset + 1] = word.high;
+    };
+    for (int round = 0; round < 50; ++round) {
+        MemoryImage image = newDocumentImage();
+        unsigned scan = 0;
+        for (int channel = 1; channel <= 16; ++channel) {
+            Record record;
+            std::generate(record.begin(), record.end(), [&] { return random() & 0xFF; });
+            const bool inUse = random() % 4 != 0;
+            const auto rx = encodeFrequency(13600000 + static_cast<int>(random() % 34000000));
+            const auto tx =
+                encodeFrequency(inUse ? 40000000 + static_cast<int>(random() % 7000) : 0);
+            std::copy(rx.begin(), rx.end(), record.begin());
+            std::copy(tx.begin(), tx.end(), record.begin() + 4);
+            putTone(record, 8);
+            putTone(record, 10);
+            record[13] &= 0xDF;
+            if (inUse) {
+                record[12] &= (record[12] & 0x18) == 0x18 ? 0xF7 : 0xFF;
+                record[14] = static_cast<std::uint8_t>((record[14] & 0xF0) | random() % 9);
+            } else {  // as an empty row's blank flag texts store them
+                record[12] = static_cast<std::uint8_t>((record[12] & 0xE7) | 0x10);
+                record[13] &= 0xEF;
+                record[14] &= 0xE0;
+            }
+            putRecord(image, channel, record);
+            if (random() % 2 && (inUse || channel > 8)) {
+                scan |= 1u << (channel - 1);
+            }
+        }
+        image.set(map::kScanAddLow, static_cast<std::uint8_t>(scan & 0xFF));
+        image.set(map::kScanAddHigh, static_cast<std::uint8_t>(scan >> 8));
+        for (Language language : {kEn, Language::Chinese}) {
+            MemoryImage copy = image;
+            encodeChannels(copy, decodeChannels(image, language));
+            ASSERT_EQ(copy, image) << round;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace radio
