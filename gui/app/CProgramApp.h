@@ -70,6 +70,8 @@ public:
                                         const QString& caption = QString());
 
     void showHelp(int context);
+    // The help window once help was shown; nullptr before.
+    HelpWindow* helpWindow() const { return helpWindow_.get(); }
 
 public slots:
     void onFileNew();

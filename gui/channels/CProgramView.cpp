@@ -271,9 +271,9 @@ void CProgramView::moveAfterEnter() {
     }
 }
 
-void CProgramView::showHelpForFocus() {
-    QWidget* focus = QApplication::focusWidget();
-    const QVariant id = focus ? focus->property("helpId") : QVariant();
+void CProgramView::showHelpForFocus(QObject* focused) {
+    // The key goes to the focused control, so the receiver is the control to explain.
+    const QVariant id = focused ? focused->property("helpId") : QVariant();
     app_.showHelp(id.isValid() ? id.toInt() : kGridHelpId);
 }
 
@@ -292,7 +292,7 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (key->key() == Qt::Key_F1) {
-        showHelpForFocus();
+        showHelpForFocus(watched);
         return true;
     }
     if (key->key() == Qt::Key_F11 && (key->modifiers() & Qt::ControlModifier)) {

@@ -67,7 +67,7 @@ private:
     bool commitFrequency(int row, int col, const QString& typed, const QString& rx);
     void reportInput(int messageId);
     void moveAfterEnter();
-    void showHelpForFocus();
+    void showHelpForFocus(QObject* focused);
     void onComSetup();
 
     CProgramApp& app_;

@@ -81,7 +81,7 @@ public:
 
     explicit ProgramFolder(const QString& ini = defaultIni()) {
         writeFile("Program.ini", ini.toUtf8());
-        for (const char* pack : {"English.qm", "Chinese.qm"}) {
+        for (const char* pack : {"English.qm", "Chinese.qm", "enHelp.html", "chHelp.html"}) {
             QFile::copy(QStringLiteral(RADIOPROG_BIN_DIR "/") + pack, path(pack));
         }
     }
