@@ -29,7 +29,7 @@ namespace {
 
 // Every question answered at once: Cancel where it is offered, else OK.
 class AnsweringPrompts final : public radio::gui::UserPrompts {
-public:
+  public:
     QMessageBox::StandardButton message(QWidget*, QMessageBox::Icon, const QString&, const QString&,
                                         QMessageBox::StandardButtons buttons) override {
         return buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel : QMessageBox::Ok;
@@ -54,7 +54,8 @@ struct Simulator {
             const std::string program =
                 QCoreApplication::applicationDirPath().toStdString() + "/radioprog-sim";
             if (fault) {
-                execl(program.c_str(), program.c_str(), "--fault", fault, static_cast<char*>(nullptr));
+                execl(program.c_str(), program.c_str(), "--fault", fault,
+                      static_cast<char*>(nullptr));
             } else {
                 execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
             }
@@ -83,8 +84,10 @@ double largestGap(const char* fault) {
     }
     QFile ini(folder.filePath("Program.ini"));
     ini.open(QIODevice::WriteOnly);
-    ini.write("[Setup]\nLanguage=English\nAppName=RadioProgBench\nType1=A\nField1=400-470\n"
-              "[Ports]\ncom1=" + QByteArray::fromStdString(sim.device) + "\n");
+    ini.write(
+        "[Setup]\nLanguage=English\nAppName=RadioProgBench\nType1=A\nField1=400-470\n"
+        "[Ports]\ncom1=" +
+        QByteArray::fromStdString(sim.device) + "\n");
     ini.close();
 
     AnsweringPrompts prompts;

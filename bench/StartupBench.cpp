@@ -32,7 +32,8 @@ int runChild(int argc, char* argv[], const std::string& mode) {
     std::unique_ptr<radio::gui::CProgramApp> app;
     std::unique_ptr<QMainWindow> bare;
     if (program) {
-        app = std::make_unique<radio::gui::CProgramApp>(QCoreApplication::applicationFilePath(), prompts);
+        app = std::make_unique<radio::gui::CProgramApp>(QCoreApplication::applicationFilePath(),
+                                                        prompts);
         if (!app->initInstance({})) {
             return 1;
         }

@@ -23,7 +23,7 @@ namespace {
 using namespace radio;
 
 constexpr double kByteMs = 10.0 * 1000.0 / 9600.0;
-constexpr double kTurnaroundMs = 0.5;          // radioprog-sim's pause before each answer
+constexpr double kTurnaroundMs = 0.5;  // radioprog-sim's pause before each answer
 constexpr double kHandshakePausesMs = 6 + 8 * 2 + 1 + 1 + 1;
 constexpr int kHandshakeBytes = 8 + 1 + 1 + 8 + 1 + 1;
 constexpr int kHandshakeAnswers = 3;
@@ -46,7 +46,7 @@ double modelMs(clone::Direction direction) {
 }
 
 class QuietObserver final : public TransferObserver {
-public:
+  public:
     RetryChoice communicationError() override { return RetryChoice::Cancel; }
     bool cancelRequested() override { return false; }
 };
@@ -64,7 +64,8 @@ struct Simulator {
         pid = fork();
         if (pid == 0) {
             dup2(out[1], STDOUT_FILENO);
-            const std::string program = QCoreApplication::applicationDirPath().toStdString() + "/radioprog-sim";
+            const std::string program =
+                QCoreApplication::applicationDirPath().toStdString() + "/radioprog-sim";
             execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -86,7 +87,8 @@ double timeTransfer(const Simulator& sim, clone::Direction direction) {
     QuietObserver observer;
     MemoryImage image = newDocumentImage();
     const auto start = std::chrono::steady_clock::now();
-    const TransferOutcome outcome = runTransfer(opener, {sim.device, direction, false}, image, observer);
+    const TransferOutcome outcome =
+        runTransfer(opener, {sim.device, direction, false}, image, observer);
     const auto end = std::chrono::steady_clock::now();
     if (outcome != TransferOutcome::Completed) {
         std::fprintf(stderr, "transfer did not complete\n");

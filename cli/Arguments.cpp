@@ -22,8 +22,8 @@ int integerOption(const QCommandLineParser& parser, const QString& name, int fal
     bool ok = false;
     const int value = parser.value(name).toInt(&ok);
     if (!ok || value < low || value > high) {
-        throw UsageError("--" + name.toStdString() + " takes a number from " +
-                         std::to_string(low) + " to " + std::to_string(high));
+        throw UsageError("--" + name.toStdString() + " takes a number from " + std::to_string(low) +
+                         " to " + std::to_string(high));
     }
     return value;
 }

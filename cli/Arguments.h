@@ -9,13 +9,13 @@ namespace radio::cli {
 
 // A wrong command line; main prints the message and the usage and exits with status 2.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A transfer or file failure; main prints the message and exits with status 1.
 class CommandFailure : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

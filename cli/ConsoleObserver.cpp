@@ -15,9 +15,13 @@ namespace {
 
 std::atomic<bool> interrupted{false};
 
-extern "C" void onInterrupt(int) { interrupted = true; }
+extern "C" void onInterrupt(int) {
+    interrupted = true;
+}
 
-bool isTerminal(int fd) { return ::isatty(fd) == 1; }
+bool isTerminal(int fd) {
+    return ::isatty(fd) == 1;
+}
 
 }  // namespace
 
@@ -37,7 +41,9 @@ void ConsoleObserver::transferStarted(int blockCount) {
     drawBar(0);
 }
 
-void ConsoleObserver::blockDone(int blocksDone) { drawBar(blocksDone); }
+void ConsoleObserver::blockDone(int blocksDone) {
+    drawBar(blocksDone);
+}
 
 void ConsoleObserver::drawBar(int done) {
     if (!showBar_ || blockCount_ <= 0) {
@@ -76,13 +82,16 @@ RetryChoice ConsoleObserver::communicationError() {
                  std::string(text(TextId::CommunicationError, Language::English)).c_str());
     std::fflush(stderr);
     std::string answer;
-    if (std::getline(std::cin, answer) && !answer.empty() && (answer[0] == 'r' || answer[0] == 'R')) {
+    if (std::getline(std::cin, answer) && !answer.empty() &&
+        (answer[0] == 'r' || answer[0] == 'R')) {
         return RetryChoice::Retry;
     }
     declined_ = true;
     return RetryChoice::Cancel;
 }
 
-bool ConsoleObserver::cancelRequested() { return interrupted.load(); }
+bool ConsoleObserver::cancelRequested() {
+    return interrupted.load();
+}
 
 }  // namespace radio::cli

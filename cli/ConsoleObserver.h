@@ -10,7 +10,7 @@ namespace radio::cli {
 // Shows a transfer on the terminal: a progress bar on stderr when it is a terminal, the
 // communication-error prompt answered from --retries or asked, Ctrl+C as Cancel.
 class ConsoleObserver final : public TransferObserver {
-public:
+  public:
     ConsoleObserver(std::string verb, std::optional<int> retries);
     ~ConsoleObserver() override;
     ConsoleObserver(const ConsoleObserver&) = delete;
@@ -24,7 +24,7 @@ public:
     // True when the transfer ended because the prompt was answered with Cancel.
     bool declinedAtPrompt() const { return declined_; }
 
-private:
+  private:
     void drawBar(int done);
     void endBar();
 

@@ -39,10 +39,10 @@ Language languageOption(const QCommandLineParser& parser) {
 }
 
 constexpr TextId kHeaders[] = {
-    TextId::HeaderChannel,    TextId::HeaderRxFrequency, TextId::HeaderTxFrequency,
-    TextId::HeaderDecode,     TextId::HeaderEncode,      TextId::HeaderPower,
-    TextId::HeaderScanAdd,    TextId::HeaderBusyLock,    TextId::HeaderWideNarrow,
-    TextId::HeaderCompand,    TextId::HeaderScrambler,
+    TextId::HeaderChannel, TextId::HeaderRxFrequency, TextId::HeaderTxFrequency,
+    TextId::HeaderDecode,  TextId::HeaderEncode,      TextId::HeaderPower,
+    TextId::HeaderScanAdd, TextId::HeaderBusyLock,    TextId::HeaderWideNarrow,
+    TextId::HeaderCompand, TextId::HeaderScrambler,
 };
 
 }  // namespace

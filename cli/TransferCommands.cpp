@@ -16,12 +16,17 @@ namespace radio::cli {
 
 namespace {
 
-const QCommandLineOption kPort(QStringList{"port"}, "Serial port: com1..com4 or a device path.", "PORT");
+const QCommandLineOption kPort(QStringList{"port"}, "Serial port: com1..com4 or a device path.",
+                               "PORT");
 const QCommandLineOption kOutput({"o", "output"}, "File to write.", "FILE");
-const QCommandLineOption kRetries(QStringList{"retries"}, "Retry N times at the communication prompt.", "N");
-const QCommandLineOption kAccessCodeOption(QStringList{"access-code"}, "Service access code.", "CODE");
+const QCommandLineOption kRetries(QStringList{"retries"},
+                                  "Retry N times at the communication prompt.", "N");
+const QCommandLineOption kAccessCodeOption(QStringList{"access-code"}, "Service access code.",
+                                           "CODE");
 
-std::string english(TextId id) { return std::string(text(id, Language::English)); }
+std::string english(TextId id) {
+    return std::string(text(id, Language::English));
+}
 
 std::optional<int> retriesOption(const QCommandLineParser& parser) {
     if (!parser.isSet(kRetries)) {

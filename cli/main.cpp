@@ -11,7 +11,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     using namespace radio::cli;
     const std::map<QString, std::function<int(const QStringList&)>> commands = {
-        {"new", runNew}, {"show", runShow}, {"read", runRead},
+        {"new", runNew},     {"show", runShow},   {"read", runRead},
         {"write", runWrite}, {"ports", runPorts},
     };
     QStringList arguments = app.arguments().mid(1);

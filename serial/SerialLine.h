@@ -11,7 +11,7 @@ namespace radio {
 // A serial device at 9600 8N1 with the radio's read timeouts. Must be used from the thread that
 // created it; the waits block that thread, so the program runs transfers on a worker thread.
 class SerialLine final : public SerialPort {
-public:
+  public:
     // Opens the device exclusively; nullptr when it cannot be opened.
     static std::unique_ptr<SerialLine> open(const std::string& devicePath);
 
@@ -27,7 +27,7 @@ public:
     static constexpr int kWriteTimeoutPerByteMs = 50;
     static constexpr int kWriteTimeoutConstantMs = 50;
 
-private:
+  private:
     SerialLine() = default;
     bool failed() const;
 

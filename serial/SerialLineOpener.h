@@ -11,11 +11,11 @@ namespace radio {
 
 // Opens "com1".."com4" or device paths as serial lines.
 class SerialLineOpener final : public SerialPortOpener {
-public:
+  public:
     explicit SerialLineOpener(PortsLookup ports = {}) : ports_(std::move(ports)) {}
     std::unique_ptr<SerialPort> open(const std::string& name) override;
 
-private:
+  private:
     PortsLookup ports_;
 };
 

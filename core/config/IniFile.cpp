@@ -101,8 +101,9 @@ void IniFile::parse(const std::string& text) {
         if (key.empty() || isCommentKey(key)) {
             continue;
         }
-        std::string value =
-            equals == std::string::npos ? std::string() : trim(std::string_view(line).substr(equals + 1));
+        std::string value = equals == std::string::npos
+                                ? std::string()
+                                : trim(std::string_view(line).substr(equals + 1));
         sections_.back().entries.emplace_back(std::move(key), std::move(value));
     }
 }
@@ -191,7 +192,8 @@ std::string IniFile::nextBackupName(const std::string& path) {
     for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
          !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.size() >= prefix.size() && namesEqualNoCase(name.substr(0, prefix.size()), prefix)) {
+        if (name.size() >= prefix.size() &&
+            namesEqualNoCase(name.substr(0, prefix.size()), prefix)) {
             const std::string last = name.size() >= 3 ? name.substr(name.size() - 3) : name;
             highest = std::max(highest, leadingInt(last));
         }
@@ -282,7 +284,8 @@ std::string IniFile::getListItem(const std::string& section, const std::string& 
     for (int item = 0;; ++item) {
         const auto end = value.find(separator, start);
         if (item == index) {
-            return trim(std::string_view(value).substr(start, end == std::string::npos ? std::string::npos : end - start));
+            return trim(std::string_view(value).substr(
+                start, end == std::string::npos ? std::string::npos : end - start));
         }
         if (end == std::string::npos) {
             return {};

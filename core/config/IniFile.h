@@ -14,7 +14,7 @@ namespace radio {
 // Section 0 is the unnamed part before the first header. With duplicate names the first
 // section and the last key win, as in the files this program has always read.
 class IniFile {
-public:
+  public:
     explicit IniFile(int growthStep = 4);
     ~IniFile();
     IniFile(const IniFile&) = delete;
@@ -59,7 +59,7 @@ public:
     // The name of the next numbered backup of a file: path.001, path.002, ...
     static std::string nextBackupName(const std::string& path);
 
-private:
+  private:
     struct Section {
         std::string name;
         std::vector<std::pair<std::string, std::string>> entries;

@@ -11,7 +11,7 @@ namespace radio {
 
 // The radio's programmable memory, byte for byte: image offset n is radio address n.
 class MemoryImage {
-public:
+  public:
     static constexpr std::size_t kSize = 1024;
 
     // Every byte 0xFF, as erased radio memory reads.
@@ -48,7 +48,7 @@ public:
 
     friend bool operator==(const MemoryImage&, const MemoryImage&) = default;
 
-private:
+  private:
     static void checkRange(std::size_t offset, std::size_t length) {
         if (offset > kSize || length > kSize - offset) {
             throw std::out_of_range("memory image range outside 0..1023");

@@ -31,7 +31,8 @@ std::vector<Block> divideIntoBlocks(const std::vector<Range>& ranges) {
 
 std::array<std::uint8_t, 4> blockCommand(std::uint8_t command, const Block& block) {
     return {command, static_cast<std::uint8_t>(block.address >> 8),
-            static_cast<std::uint8_t>(block.address & 0xFF), static_cast<std::uint8_t>(block.length)};
+            static_cast<std::uint8_t>(block.address & 0xFF),
+            static_cast<std::uint8_t>(block.length)};
 }
 
 }  // namespace radio::clone

@@ -10,7 +10,7 @@ namespace radio {
 // One open serial line at 9600 8N1, as the clone protocol needs it. Implementations: the
 // Qt serial port (serial/), and in-memory fakes in the tests. Used from one thread at a time.
 class SerialPort {
-public:
+  public:
     virtual ~SerialPort() = default;
 
     struct ReadResult {
@@ -37,7 +37,7 @@ public:
 
 // Opens ports by name; nullptr when the port cannot be opened.
 class SerialPortOpener {
-public:
+  public:
     virtual ~SerialPortOpener() = default;
     virtual std::unique_ptr<SerialPort> open(const std::string& name) = 0;
 };

@@ -9,6 +9,8 @@ namespace radio {
 constexpr std::string_view kAccessCode = "472816";
 constexpr std::size_t kAccessCodeLength = 6;
 
-constexpr bool accessCodeAccepted(std::string_view entry) { return entry == kAccessCode; }
+constexpr bool accessCodeAccepted(std::string_view entry) {
+    return entry == kAccessCode;
+}
 
 }  // namespace radio

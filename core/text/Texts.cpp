@@ -172,13 +172,27 @@ std::string fillText(std::string_view pattern, std::initializer_list<std::string
 std::string FileError::message(Language language) const {
     TextId id = TextId::FileUnreadable;
     switch (kind) {
-        case Kind::NotFound: id = TextId::FileNotFound; break;
-        case Kind::IsDirectory: id = TextId::FileIsDirectory; break;
-        case Kind::Unreadable: id = TextId::FileUnreadable; break;
-        case Kind::Empty: id = TextId::FileEmpty; break;
-        case Kind::TooShort: id = TextId::FileTooShort; break;
-        case Kind::NotWritable: id = TextId::FileNotWritable; break;
-        case Kind::NotReplaced: id = TextId::FileNotReplaced; break;
+        case Kind::NotFound:
+            id = TextId::FileNotFound;
+            break;
+        case Kind::IsDirectory:
+            id = TextId::FileIsDirectory;
+            break;
+        case Kind::Unreadable:
+            id = TextId::FileUnreadable;
+            break;
+        case Kind::Empty:
+            id = TextId::FileEmpty;
+            break;
+        case Kind::TooShort:
+            id = TextId::FileTooShort;
+            break;
+        case Kind::NotWritable:
+            id = TextId::FileNotWritable;
+            break;
+        case Kind::NotReplaced:
+            id = TextId::FileNotReplaced;
+            break;
     }
     return fillText(text(id, language),
                     {path, reason, std::to_string(size), std::to_string(expected)});

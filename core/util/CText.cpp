@@ -9,9 +9,13 @@ namespace radio {
 
 namespace {
 
-char lowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char lowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t skipSpace(std::string_view text) {
     std::size_t i = 0;
@@ -58,9 +62,13 @@ bool isCSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-int leadingInt(std::string_view text) { return parseInt(text).value_or(0); }
+int leadingInt(std::string_view text) {
+    return parseInt(text).value_or(0);
+}
 
-std::optional<int> scanInt(std::string_view text) { return parseInt(text); }
+std::optional<int> scanInt(std::string_view text) {
+    return parseInt(text);
+}
 
 double leadingDouble(std::string_view text) {
     std::size_t i = skipSpace(text);
@@ -77,8 +85,8 @@ double leadingDouble(std::string_view text) {
         value = std::numeric_limits<double>::quiet_NaN();
     } else if (rest.size() > 2 && rest[0] == '0' && lowerAscii(rest[1]) == 'x') {
         std::string_view hex = rest.substr(2);
-        auto result = std::from_chars(hex.data(), hex.data() + hex.size(), value,
-                                      std::chars_format::hex);
+        auto result =
+            std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
         if (result.ec == std::errc::invalid_argument) {
             value = 0.0;  // "0x" alone: atof reads the 0
         }
@@ -87,9 +95,11 @@ double leadingDouble(std::string_view text) {
                                       std::chars_format::general);
         if (result.ec == std::errc::result_out_of_range) {
             // Keep atof's answer: huge values overflow to infinity, tiny ones to zero.
-            std::string_view parsed = rest.substr(0, static_cast<std::size_t>(result.ptr - rest.data()));
+            std::string_view parsed =
+                rest.substr(0, static_cast<std::size_t>(result.ptr - rest.data()));
             std::size_t e = parsed.find_first_of("eE");
-            bool tiny = e != std::string_view::npos && e + 1 < parsed.size() && parsed[e + 1] == '-';
+            bool tiny =
+                e != std::string_view::npos && e + 1 < parsed.size() && parsed[e + 1] == '-';
             value = tiny ? 0.0 : std::numeric_limits<double>::infinity();
         } else if (result.ec != std::errc()) {
             value = 0.0;

@@ -10,13 +10,13 @@ namespace radio {
 // Why a file could not be read or written; message() is what the user sees.
 struct FileError {
     enum class Kind {
-        NotFound,      // no such file
-        IsDirectory,   // the name is a folder
-        Unreadable,    // open or read failed; reason holds the system's text
-        Empty,         // zero bytes
-        TooShort,      // fewer bytes than needed; size holds the length found
-        NotWritable,   // the new file could not be created or written; reason holds why
-        NotReplaced,   // the new file was written but could not take the old one's place
+        NotFound,     // no such file
+        IsDirectory,  // the name is a folder
+        Unreadable,   // open or read failed; reason holds the system's text
+        Empty,        // zero bytes
+        TooShort,     // fewer bytes than needed; size holds the length found
+        NotWritable,  // the new file could not be created or written; reason holds why
+        NotReplaced,  // the new file was written but could not take the old one's place
     };
 
     Kind kind = Kind::Unreadable;

@@ -25,7 +25,9 @@ struct FileCloser {
 };
 using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-std::string systemReason(int error) { return std::generic_category().message(error); }
+std::string systemReason(int error) {
+    return std::generic_category().message(error);
+}
 
 FileError makeError(FileError::Kind kind, const std::string& path, std::string reason = {}) {
     FileError error;

@@ -11,7 +11,7 @@ namespace radio {
 // (files, devices); programming errors still throw.
 template <class T, class E = std::string>
 class Result {
-public:
+  public:
     Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}
     static Result failure(E error) { return Result(std::in_place_index<1>, std::move(error)); }
 
@@ -23,7 +23,7 @@ public:
     T&& value() && { return std::get<0>(std::move(state_)); }
     const E& error() const { return std::get<1>(state_); }
 
-private:
+  private:
     template <std::size_t I, class V>
     Result(std::in_place_index_t<I> tag, V&& v) : state_(tag, std::forward<V>(v)) {}
     std::variant<T, E> state_;
@@ -32,7 +32,7 @@ private:
 // Success or the message a user will see.
 template <class E = std::string>
 class Status {
-public:
+  public:
     Status() = default;
     static Status failure(E error) {
         Status s;
@@ -43,7 +43,7 @@ public:
     explicit operator bool() const { return ok(); }
     const E& error() const { return *error_; }
 
-private:
+  private:
     std::optional<E> error_;
 };
 

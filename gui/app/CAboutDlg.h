@@ -12,12 +12,12 @@ class CProgramApp;
 // About: the texts of the language section and logo.bmp of the program folder.
 class CAboutDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     CAboutDlg(CProgramApp& app, QWidget* parent = nullptr);
 
     QLabel* picture() const { return picture_; }
 
-private:
+  private:
     QLabel* picture_;
 };
 

@@ -14,17 +14,17 @@ class CProgramView;
 // open until New replaces it or the program ends.
 class CChildFrame : public QMdiSubWindow {
     Q_OBJECT
-public:
+  public:
     CChildFrame(CProgramApp& app, std::unique_ptr<CProgramDoc> document);
     ~CChildFrame() override;
 
     CProgramDoc& document() { return *document_; }
     CProgramView& view() { return *view_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void updateTitle();
 
     std::unique_ptr<CProgramDoc> document_;

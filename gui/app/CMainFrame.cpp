@@ -12,9 +12,9 @@
 #include <QToolBar>
 
 #ifdef Q_OS_WIN
+#include <windows.h>
 #include <QLabel>
 #include <QTimer>
-#include <windows.h>
 #endif
 
 #include "core/text/Texts.h"
@@ -93,10 +93,12 @@ void CMainFrame::buildCommands() {
                 tr("Save the active document with a new name\nSave As"));
     makeCommand(cmd::FilePrint, tr("&Print...\tCtrl+P"), tr("Print the active document\nPrint"),
                 QKeySequence(Qt::CTRL | Qt::Key_P));
-    makeCommand(cmd::FilePrintPreview, tr("Print Pre&view"), tr("Display full pages\nPrint Preview"));
+    makeCommand(cmd::FilePrintPreview, tr("Print Pre&view"),
+                tr("Display full pages\nPrint Preview"));
     makeCommand(cmd::FilePrintSetup, tr("P&rint Setup..."),
                 tr("Change the printer and printing options\nPrint Setup"));
-    makeCommand(cmd::AppExit, tr("E&xit"), tr("Quit the application; prompts to save documents\nExit"));
+    makeCommand(cmd::AppExit, tr("E&xit"),
+                tr("Quit the application; prompts to save documents\nExit"));
 
     makeCommand(cmd::ProductInformation, tr("&Product Information"));
     makeCommand(cmd::ChannelInformation, tr("&Channel Information"));
@@ -146,8 +148,8 @@ void CMainFrame::buildMenus() {
           cmd::FilePrint, cmd::FilePrintPreview, cmd::FilePrintSetup, 0, cmd::AppExit},
          documentMenus_);
     menu(tr("&Edit"),
-         {cmd::ProductInformation, cmd::ChannelInformation, cmd::OptionalFeatures,
-          cmd::PowerAdjust, cmd::ParamAdjust},
+         {cmd::ProductInformation, cmd::ChannelInformation, cmd::OptionalFeatures, cmd::PowerAdjust,
+          cmd::ParamAdjust},
          documentMenus_);
     menu(tr("&Program"), {cmd::Read, cmd::Write, cmd::ScanInfo}, documentMenus_);
     menu(tr("&View"), {cmd::ViewToolbar, cmd::ViewStatusBar, cmd::ControlBar}, documentMenus_);
@@ -196,9 +198,8 @@ void CMainFrame::buildStatusBar() {
         auto* label = new QLabel(QString::fromLatin1(indicator.text), statusBar());
         statusBar()->addPermanentWidget(label);
         auto* poll = new QTimer(label);
-        connect(poll, &QTimer::timeout, label, [label, key = indicator.key] {
-            label->setEnabled((GetKeyState(key) & 1) != 0);
-        });
+        connect(poll, &QTimer::timeout, label,
+                [label, key = indicator.key] { label->setEnabled((GetKeyState(key) & 1) != 0); });
         poll->start(250);
     }
 #endif
@@ -358,10 +359,17 @@ bool CMainFrame::routeToDocument(int id) {
         return false;
     }
     switch (id) {
-        case cmd::FileClose: frame->close(); return true;
-        case cmd::FileSave: saveDocument(*frame, false); return true;
-        case cmd::FileSaveAs: saveDocument(*frame, true); return true;
-        default: return frame->view().onCommand(id);
+        case cmd::FileClose:
+            frame->close();
+            return true;
+        case cmd::FileSave:
+            saveDocument(*frame, false);
+            return true;
+        case cmd::FileSaveAs:
+            saveDocument(*frame, true);
+            return true;
+        default:
+            return frame->view().onCommand(id);
     }
 }
 
@@ -376,15 +384,33 @@ void CMainFrame::showChannelInformation() {
 
 void CMainFrame::onCommand(int id) {
     switch (id) {
-        case cmd::FileNew: app_.onFileNew(); return;
-        case cmd::FileOpen: app_.onFileOpen(); return;
-        case cmd::AppAbout: app_.onAppAbout(); return;
-        case cmd::AppExit: close(); return;
-        case cmd::ChannelInformation: showChannelInformation(); return;
-        case cmd::ViewToolbar: toolBar_->setVisible(!toolBar_->isVisibleTo(this)); break;
-        case cmd::ViewStatusBar: statusBar()->setVisible(!statusBar()->isVisibleTo(this)); break;
-        case cmd::ControlBar: navBar_->setVisible(!navBar_->isVisibleTo(this)); break;
-        default: routeToDocument(id); return;
+        case cmd::FileNew:
+            app_.onFileNew();
+            return;
+        case cmd::FileOpen:
+            app_.onFileOpen();
+            return;
+        case cmd::AppAbout:
+            app_.onAppAbout();
+            return;
+        case cmd::AppExit:
+            close();
+            return;
+        case cmd::ChannelInformation:
+            showChannelInformation();
+            return;
+        case cmd::ViewToolbar:
+            toolBar_->setVisible(!toolBar_->isVisibleTo(this));
+            break;
+        case cmd::ViewStatusBar:
+            statusBar()->setVisible(!statusBar()->isVisibleTo(this));
+            break;
+        case cmd::ControlBar:
+            navBar_->setVisible(!navBar_->isVisibleTo(this));
+            break;
+        default:
+            routeToDocument(id);
+            return;
     }
     updateViewChecks();
 }

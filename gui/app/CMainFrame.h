@@ -25,7 +25,7 @@ class CProgramView;
 // document or its view.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit CMainFrame(CProgramApp& app);
     ~CMainFrame() override;
 
@@ -52,14 +52,14 @@ public:
     // Saves a document, asking for a name when it has no file yet; false when not saved.
     bool saveDocument(CChildFrame& frame, bool askForName);
 
-public slots:
+  public slots:
     void onCommand(int id);
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QAction* makeCommand(int id, const QString& text, const QString& prompt = QString(),
                          const QKeySequence& shortcut = QKeySequence());
     void buildCommands();

@@ -46,8 +46,8 @@ void CMdiClientWnd::paintEvent(QPaintEvent* /*event*/) {
     }
     // Stretch once per size and picture; repaints then only copy.
     if (scaled_.size() != viewport()->size() || scaledFrom_ != background.cacheKey()) {
-        scaled_ = background.scaled(viewport()->size(), Qt::IgnoreAspectRatio,
-                                    Qt::SmoothTransformation);
+        scaled_ =
+            background.scaled(viewport()->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         scaledFrom_ = background.cacheKey();
     }
     painter.drawPixmap(0, 0, scaled_);

@@ -12,13 +12,13 @@ namespace gui {
 // while the program runs shows at the next repaint.
 class CMdiClientWnd : public QMdiArea {
     Q_OBJECT
-public:
+  public:
     explicit CMdiClientWnd(QString programDir, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const QPixmap& picture();
 
     QString programDir_;

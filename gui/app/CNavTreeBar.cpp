@@ -25,7 +25,10 @@ constexpr int kMinTrack = 80;
 }  // namespace
 
 CNavTreeBar::CNavTreeBar(QString caption, const Entries& entries, QWidget* parent)
-    : QWidget(parent), caption_(std::move(caption)), entries_(entries), tree_(new QTreeWidget(this)) {
+    : QWidget(parent),
+      caption_(std::move(caption)),
+      entries_(entries),
+      tree_(new QTreeWidget(this)) {
     setObjectName("IE Control Bar");
     setWindowTitle("IE Control Bar");
     // The bar's face is "Time New Roman"; where no such face is installed, the system's
@@ -49,7 +52,9 @@ CNavTreeBar::CNavTreeBar(QString caption, const Entries& entries, QWidget* paren
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &CNavTreeBar::onSelectionChanged);
 }
 
-QSize CNavTreeBar::sizeHint() const { return {width_, 400}; }
+QSize CNavTreeBar::sizeHint() const {
+    return {width_, 400};
+}
 
 QRect CNavTreeBar::frameRect() const {
     return QRect(QPoint(3, 6), QPoint(width() - 6 - 1, height() - 49 - 1));
@@ -66,7 +71,8 @@ QRect CNavTreeBar::resizeBand() const {
 }
 
 void CNavTreeBar::resizeEvent(QResizeEvent* /*event*/) {
-    tree_->setGeometry(QRect(QPoint(5, 8 + kCaptionHeight + 1), QPoint(width() - 8, height() - 51)));
+    tree_->setGeometry(
+        QRect(QPoint(5, 8 + kCaptionHeight + 1), QPoint(width() - 8, height() - 51)));
 }
 
 void CNavTreeBar::paintEvent(QPaintEvent* /*event*/) {
@@ -95,7 +101,8 @@ void CNavTreeBar::paintEvent(QPaintEvent* /*event*/) {
         painter.drawLine(button.topRight(), button.bottomRight());
     }
     const QPixmap icon = QPixmap::fromImage(pictures::closeIcon());
-    const QPoint iconAt = button.center() - QPoint(7, 7) + (closePressed_ ? QPoint(1, 1) : QPoint());
+    const QPoint iconAt =
+        button.center() - QPoint(7, 7) + (closePressed_ ? QPoint(1, 1) : QPoint());
     painter.drawPixmap(QRect(iconAt, QSize(16, 16)), icon);
 }
 
@@ -202,7 +209,8 @@ void CNavTreeBar::finishResize(int x) {
 void CNavTreeBar::onSelectionChanged() {
     // The entry under the pointer decides, so clicking an entry again opens its page again.
     const QPoint at = tree_->viewport()->mapFromGlobal(QCursor::pos());
-    const QTreeWidgetItem* item = tree_->viewport()->rect().contains(at) ? tree_->itemAt(at) : nullptr;
+    const QTreeWidgetItem* item =
+        tree_->viewport()->rect().contains(at) ? tree_->itemAt(at) : nullptr;
     const QString text = item ? item->text(0) : QString();
     {
         const QSignalBlocker blocker(tree_);

@@ -15,7 +15,7 @@ namespace gui {
 // Its right edge can be dragged to change its width.
 class CNavTreeBar : public QWidget {
     Q_OBJECT
-public:
+  public:
     struct Entries {
         QString root, productInformation, channelInformation, optionalFeatures;
     };
@@ -34,12 +34,12 @@ public:
     // Ends a drag of the right edge at x (bar coordinates), as a mouse release there does.
     void finishResize(int x);
 
-signals:
+  signals:
     // A tree entry was chosen: the command it stands for.
     void entryChosen(int command);
     void closeRequested();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -49,7 +49,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     void onSelectionChanged();
     int halfFrameWidth() const;
     void drawTrackLine(int x);

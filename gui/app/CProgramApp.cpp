@@ -24,7 +24,8 @@ namespace gui {
 namespace {
 
 QString uiText(TextId id, Language language) {
-    return QString::fromUtf8(text(id, language).data(), static_cast<qsizetype>(text(id, language).size()));
+    return QString::fromUtf8(text(id, language).data(),
+                             static_cast<qsizetype>(text(id, language).size()));
 }
 
 }  // namespace
@@ -52,8 +53,8 @@ void CProgramApp::readStartupSettings() {
     config_.open("Program.ini", programPath_.toStdString(), true, true, false);
     settings_.languageName = setupText("Language");
     settings_.chinese = settings_.languageName == QLatin1String("Chinese");
-    settings_.helpFile = settings_.chinese ? QStringLiteral("chHelp.html")
-                                           : QStringLiteral("enHelp.html");
+    settings_.helpFile =
+        settings_.chinese ? QStringLiteral("chHelp.html") : QStringLiteral("enHelp.html");
     settings_.programDir = QFileInfo(programPath_).absolutePath() + '/';
 }
 
@@ -70,7 +71,8 @@ bool CProgramApp::loadLanguagePack() {
     if (settings_.chinese) {
         // Qt's own buttons (OK, Cancel, Retry) in Chinese too, when the system has them.
         qtTranslator_ = std::make_unique<QTranslator>();
-        if (qtTranslator_->load("qtbase_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        if (qtTranslator_->load("qtbase_zh_CN",
+                                QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             QCoreApplication::installTranslator(qtTranslator_.get());
         } else {
             qtTranslator_.reset();
@@ -137,8 +139,8 @@ void CProgramApp::onFileNew() {
 }
 
 void CProgramApp::onFileOpen() {
-    const QString path = prompts_.openFileName(mainFrame_.get(), tr("Open"),
-                                               tr("Program Document (*.dat)"));
+    const QString path =
+        prompts_.openFileName(mainFrame_.get(), tr("Open"), tr("Program Document (*.dat)"));
     if (!path.isEmpty()) {
         openFile(path);
     }

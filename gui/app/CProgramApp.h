@@ -34,7 +34,7 @@ struct StartupSettings {
 // New, Open, About and help.
 class CProgramApp : public QObject {
     Q_OBJECT
-public:
+  public:
     // programPath: the executable's path (argv[0] resolved); prompts answer every message box.
     CProgramApp(QString programPath, UserPrompts& prompts);
     ~CProgramApp() override;
@@ -73,13 +73,13 @@ public:
     // The help window once help was shown; nullptr before.
     HelpWindow* helpWindow() const { return helpWindow_.get(); }
 
-public slots:
+  public slots:
     void onFileNew();
     void onFileOpen();
     bool openFile(const QString& path);
     void onAppAbout();
 
-private:
+  private:
     bool loadLanguagePack();
     void readStartupSettings();
     void editDocumentMenu();

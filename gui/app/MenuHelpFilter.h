@@ -10,13 +10,13 @@ class CProgramApp;
 // F1 on a highlighted menu item opens the help of its command.
 class MenuHelpFilter : public QObject {
     Q_OBJECT
-public:
+  public:
     MenuHelpFilter(CProgramApp& app, QObject* parent) : QObject(parent), app_(app) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     CProgramApp& app_;
 };
 

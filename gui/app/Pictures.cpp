@@ -39,7 +39,8 @@ void drawRadio(QPainter& p, QRectF box) {
     p.setBrush(QColor(210, 210, 214));
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < 3; ++col) {
-            p.drawEllipse(QRectF(at(0.33 + col * 0.12, 0.60 + row * 0.11), QSizeF(0.07 * s, 0.07 * s)));
+            p.drawEllipse(
+                QRectF(at(0.33 + col * 0.12, 0.60 + row * 0.11), QSizeF(0.07 * s, 0.07 * s)));
         }
     }
     p.setBrush(QColor(230, 80, 60));
@@ -124,9 +125,15 @@ QImage toolbarImage(ToolbarButton button) {
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     switch (button) {
-        case ToolbarButton::New: drawPage(p); break;
-        case ToolbarButton::Open: drawFolder(p); break;
-        case ToolbarButton::Save: drawDisk(p); break;
+        case ToolbarButton::New:
+            drawPage(p);
+            break;
+        case ToolbarButton::Open:
+            drawFolder(p);
+            break;
+        case ToolbarButton::Save:
+            drawDisk(p);
+            break;
         case ToolbarButton::Read:
             drawRadio(p, QRectF(-3, 0, 17, 17));
             drawArrow(p, QPointF(12, 3), QPointF(12, 14), QColor(20, 150, 60));
@@ -135,8 +142,12 @@ QImage toolbarImage(ToolbarButton button) {
             drawRadio(p, QRectF(-3, 0, 17, 17));
             drawArrow(p, QPointF(12, 15), QPointF(12, 4), QColor(200, 50, 40));
             break;
-        case ToolbarButton::Print: drawPrinter(p); break;
-        case ToolbarButton::About: drawAbout(p); break;
+        case ToolbarButton::Print:
+            drawPrinter(p);
+            break;
+        case ToolbarButton::About:
+            drawAbout(p);
+            break;
     }
     return image;
 }
@@ -155,7 +166,8 @@ QImage resizeCursorImage() {
     QImage image = blank(32, 32);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    for (const auto& [color, width] : {std::pair{QColor(Qt::white), 4.0}, {QColor(Qt::black), 1.6}}) {
+    for (const auto& [color, width] :
+         {std::pair{QColor(Qt::white), 4.0}, {QColor(Qt::black), 1.6}}) {
         p.setPen(QPen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawLine(QPointF(16, 8), QPointF(16, 24));
         p.drawLine(QPointF(5, 16), QPointF(27, 16));

@@ -12,12 +12,12 @@ namespace pictures {
 
 enum class ToolbarButton { New, Open, Save, Read, Write, Print, About };
 
-QImage programIcon(int size);          // a hand-held radio
+QImage programIcon(int size);               // a hand-held radio
 QImage toolbarImage(ToolbarButton button);  // 18 x 19
-QImage closeIcon();                    // 16 x 16
-QImage resizeCursorImage();            // 32 x 32, hot spot in the middle
-QImage background(const QSize& size);  // the workspace picture
-QImage logo();                         // the About picture
+QImage closeIcon();                         // 16 x 16
+QImage resizeCursorImage();                 // 32 x 32, hot spot in the middle
+QImage background(const QSize& size);       // the workspace picture
+QImage logo();                              // the About picture
 
 QCursor resizeCursor();
 

@@ -10,13 +10,13 @@ namespace gui {
 // live under HKEY_CURRENT_USER\Software\<AppName>; elsewhere in the platform's user settings
 // under the AppName. Failures are ignored: a value that cannot be read is missing.
 class Registry {
-public:
+  public:
     explicit Registry(QString appName);
 
     std::optional<int> readInt(const QString& name) const;
     void writeInt(const QString& name, int value);
 
-private:
+  private:
     QString appName_;
 };
 

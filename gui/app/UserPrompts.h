@@ -12,21 +12,22 @@ namespace gui {
 // Every message box and file dialog of the program goes through this interface, so tests can
 // answer them without a modal window ever waiting.
 class UserPrompts {
-public:
+  public:
     virtual ~UserPrompts() = default;
 
     virtual QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
                                                 const QString& caption, const QString& text,
                                                 QMessageBox::StandardButtons buttons) = 0;
     // Empty when the user cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& filter) = 0;
-    virtual QString saveFileName(QWidget* parent, const QString& caption,
-                                 const QString& proposed, const QString& filter) = 0;
+    virtual QString openFileName(QWidget* parent, const QString& caption,
+                                 const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& proposed,
+                                 const QString& filter) = 0;
 };
 
 // The real dialogs.
 class DialogPrompts final : public UserPrompts {
-public:
+  public:
     QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
                                         const QString& caption, const QString& text,
                                         QMessageBox::StandardButtons buttons) override;

@@ -17,8 +17,6 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
-#include "gui/link/CComSetupDlg.h"
-#include "gui/link/RadioLink.h"
 #include "gui/app/ConfigText.h"
 #include "gui/app/Pictures.h"
 #include "gui/app/StringTable.h"
@@ -26,6 +24,8 @@
 #include "gui/channels/CellEditors.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
+#include "gui/link/CComSetupDlg.h"
+#include "gui/link/RadioLink.h"
 
 namespace radio {
 namespace gui {
@@ -39,10 +39,10 @@ QString qt(std::string_view text) {
 }
 
 constexpr TextId kHeaders[ChannelGrid::kCols] = {
-    TextId::HeaderChannel,    TextId::HeaderRxFrequency, TextId::HeaderTxFrequency,
-    TextId::HeaderDecode,     TextId::HeaderEncode,      TextId::HeaderPower,
-    TextId::HeaderScanAdd,    TextId::HeaderBusyLock,    TextId::HeaderWideNarrow,
-    TextId::HeaderCompand,    TextId::HeaderScrambler,
+    TextId::HeaderChannel, TextId::HeaderRxFrequency, TextId::HeaderTxFrequency,
+    TextId::HeaderDecode,  TextId::HeaderEncode,      TextId::HeaderPower,
+    TextId::HeaderScanAdd, TextId::HeaderBusyLock,    TextId::HeaderWideNarrow,
+    TextId::HeaderCompand, TextId::HeaderScrambler,
 };
 
 }  // namespace
@@ -102,8 +102,8 @@ void CProgramView::LoadChannels() {
     const Language language = app_.language();
     const ChannelTable channels = decodeChannels(document_.image(), language);
     const auto field = [&](int channel, int col) {
-        return QString::fromStdString(channels[static_cast<std::size_t>(channel - 1)]
-                                              [static_cast<std::size_t>(col - 1)]);
+        return QString::fromStdString(
+            channels[static_cast<std::size_t>(channel - 1)][static_cast<std::size_t>(col - 1)]);
     };
     for (int channel = 1; channel <= map::kChannelCount; ++channel) {
         for (int col : {1, 2, 3, 4, 5, 7, 8, 9, 10}) {
@@ -128,15 +128,14 @@ void CProgramView::syncTypeAndBand() {
     }
     const int number = image[map::kRadioType] + 1;
     const QString typeName = app_.setupText(QStringLiteral("Type%1").arg(number));
-    const std::string bandList =
-        app_.config().get("Setup", "Field" + std::to_string(number), "");
+    const std::string bandList = app_.config().get("Setup", "Field" + std::to_string(number), "");
     const std::string band = bandItem(bandList, image[map::kBand]);
 
     const Language language = app_.language();
-    const QString title = app_.languageText("AppName") + qt(text(TextId::TitleProgrammingSoftware, language)) +
-                          qt(text(TextId::TitleType, language)) + typeName +
-                          qt(text(TextId::TitleBand, language)) + decodeConfigText(band) +
-                          qt(text(TextId::TitleEnd, language));
+    const QString title =
+        app_.languageText("AppName") + qt(text(TextId::TitleProgrammingSoftware, language)) +
+        qt(text(TextId::TitleType, language)) + typeName + qt(text(TextId::TitleBand, language)) +
+        decodeConfigText(band) + qt(text(TextId::TitleEnd, language));
     if (CMainFrame* frame = app_.mainFrame()) {
         frame->setWindowTitle(title);
     }
@@ -302,7 +301,9 @@ bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool CProgramView::prepareToClose() { return link_->prepareToClose(); }
+bool CProgramView::prepareToClose() {
+    return link_->prepareToClose();
+}
 
 void CProgramView::onComSetup() {
     CComSetupDlg dialog(app_, this);
@@ -313,10 +314,17 @@ void CProgramView::onComSetup() {
 
 bool CProgramView::onCommand(int id) {
     switch (id) {
-        case cmd::Read: link_->onRead(); return true;
-        case cmd::Write: link_->onWrite(); return true;
-        case cmd::ComSetup: onComSetup(); return true;
-        default: return false;
+        case cmd::Read:
+            link_->onRead();
+            return true;
+        case cmd::Write:
+            link_->onWrite();
+            return true;
+        case cmd::ComSetup:
+            onComSetup();
+            return true;
+        default:
+            return false;
     }
 }
 

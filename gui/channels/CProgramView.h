@@ -20,7 +20,7 @@ class RadioLink;
 // StoreChannels writes it back whenever the image is about to be used.
 class CProgramView : public QWidget {
     Q_OBJECT
-public:
+  public:
     CProgramView(CProgramApp& app, CProgramDoc& document, QWidget* parent = nullptr);
     ~CProgramView() override;
 
@@ -52,14 +52,14 @@ public:
     // Commands the view handles; false when the command is not its own.
     bool onCommand(int id);
 
-signals:
+  signals:
     // Ctrl+F11: the access-code gate.
     void accessCodeRequested();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void setupGrid();
     void syncTypeAndBand();
     void setCellText(int row, int col, const QString& text);

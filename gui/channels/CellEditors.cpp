@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kHelpIds[10] = {2127, 2128, 2132, 2133, 1129, 1134, 1139, 1128, 2134, 2135};
 
-QString qt(const std::string& text) { return QString::fromStdString(text); }
+QString qt(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 }  // namespace
 
@@ -44,11 +46,17 @@ CellEditors::CellEditors(QWidget* parent, Language language) {
     }
 }
 
-int CellEditors::helpId(int col) { return kHelpIds[col - 1]; }
+int CellEditors::helpId(int col) {
+    return kHelpIds[col - 1];
+}
 
-QLineEdit* CellEditors::lineEdit(int col) const { return qobject_cast<QLineEdit*>(editor(col)); }
+QLineEdit* CellEditors::lineEdit(int col) const {
+    return qobject_cast<QLineEdit*>(editor(col));
+}
 
-QComboBox* CellEditors::comboBox(int col) const { return qobject_cast<QComboBox*>(editor(col)); }
+QComboBox* CellEditors::comboBox(int col) const {
+    return qobject_cast<QComboBox*>(editor(col));
+}
 
 void CellEditors::show(int col, const QRect& cell, const QString& text) {
     QWidget* widget = editor(col);
@@ -73,7 +81,9 @@ QString CellEditors::text(int col) const {
     return lineEdit(col)->text();
 }
 
-bool CellEditors::visible(int col) const { return !editor(col)->isHidden(); }
+bool CellEditors::visible(int col) const {
+    return !editor(col)->isHidden();
+}
 
 int CellEditors::visibleColumn() const {
     for (int col = 1; col <= 10; ++col) {

@@ -17,7 +17,7 @@ namespace gui {
 // frequency column, a drop-down list for every other column. Their help ids are the control
 // ids the program has always used, so F1 on an editor opens its own help section.
 class CellEditors {
-public:
+  public:
     CellEditors(QWidget* parent, Language language);
 
     // The editor of a grid column (1..10).
@@ -34,7 +34,7 @@ public:
     int visibleColumn() const;  // 0 when none
     void hideAll();
 
-private:
+  private:
     std::array<QWidget*, 10> editors_{};
 };
 

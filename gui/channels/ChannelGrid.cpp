@@ -18,10 +18,10 @@ const QColor kHeaderColour(0x00, 0x32, 0xF0);
 
 // Paints the corner cell (row 0, column 0) as a header section with its text.
 class CornerPainter : public QObject {
-public:
+  public:
     CornerPainter(QAbstractButton* corner, const QString* text) : QObject(corner), text_(text) {}
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::Paint) {
             return false;
@@ -38,7 +38,7 @@ protected:
         return true;
     }
 
-private:
+  private:
     const QString* text_;
 };
 
@@ -119,7 +119,9 @@ void ChannelGrid::setTextMatrix(int row, int col, const QString& text) {
     }
 }
 
-void ChannelGrid::setCell(int row, int col) { setCurrentCell(row - 1, col - 1); }
+void ChannelGrid::setCell(int row, int col) {
+    setCurrentCell(row - 1, col - 1);
+}
 
 QRect ChannelGrid::cellRect(int row, int col) const {
     return visualRect(model()->index(row - 1, col - 1));

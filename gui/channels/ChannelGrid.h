@@ -12,7 +12,7 @@ namespace gui {
 // scrambler). The header row and column stay in place when the grid scrolls.
 class ChannelGrid : public QTableWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int kRows = 17;
     static constexpr int kCols = 11;
     static constexpr int kPowerColumn = 5;
@@ -37,16 +37,16 @@ public:
 
     QSize fullSize() const;
 
-signals:
+  signals:
     void leaveCell();
     void enterCell();
     void cellPressed();
     void scrolled();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QString cornerText_;
 };
 

@@ -15,7 +15,7 @@ namespace gui {
 // are not saved yet, so that leaving the program never throws edits away unasked.
 class CProgramDoc : public QObject {
     Q_OBJECT
-public:
+  public:
     CProgramDoc() = default;
 
     // A new document: the defaults, the given title, and the file name its first Save proposes.
@@ -44,11 +44,11 @@ public:
         }
     }
 
-signals:
+  signals:
     void modifiedChanged(bool modified);
     void titleChanged(const QString& title);
 
-private:
+  private:
     MemoryImage image_;
     QString title_;
     QString path_;

@@ -56,7 +56,9 @@ std::string CComSetupDlg::deviceFor(int number) const {
     });
 }
 
-int CComSetupDlg::portIndex() const { return group_->checkedId(); }
+int CComSetupDlg::portIndex() const {
+    return group_->checkedId();
+}
 
 QRadioButton* CComSetupDlg::portButton(int index) const {
     return qobject_cast<QRadioButton*>(group_->button(index));

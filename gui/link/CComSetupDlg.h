@@ -16,7 +16,7 @@ class CProgramApp;
 // stands for; a port that cannot be opened right now is greyed out. The choice is remembered.
 class CComSetupDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     using Probe = std::function<bool(const std::string& device)>;
 
     // probe: whether a device can be opened now (the real serial port by default).
@@ -32,10 +32,10 @@ public:
     // view: "com" followed by index + 1.
     QString acceptChoice();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     CProgramApp& app_;
     QButtonGroup* group_;
 };

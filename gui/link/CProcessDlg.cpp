@@ -47,7 +47,9 @@ CProcessDlg::CProcessDlg(const QString& caption, QWidget* parent)
     connect(cancelButton_, &QPushButton::clicked, this, &CProcessDlg::reject);
 }
 
-bool CProcessDlg::started() const { return !ok_->isEnabled(); }
+bool CProcessDlg::started() const {
+    return !ok_->isEnabled();
+}
 
 void CProcessDlg::setBlockCount(int blocks) {
     progress_->setRange(0, blocks);

@@ -14,7 +14,7 @@ namespace gui {
 // the start, at the transfer's next check while it runs). Modeless, so the program stays usable.
 class CProcessDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit CProcessDlg(const QString& caption, QWidget* parent = nullptr);
 
     bool started() const;
@@ -30,17 +30,17 @@ public:
     void setBlockCount(int blocks);
     void stepBlock();
 
-signals:
+  signals:
     // OK was pressed: the transfer may begin.
     void startRequested();
 
-public slots:
+  public slots:
     void reject() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     QProgressBar* progress_;
     QLabel* counter_;
     QPushButton* ok_;

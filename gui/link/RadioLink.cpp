@@ -40,7 +40,9 @@ RadioLink::~RadioLink() {
     }
 }
 
-void RadioLink::onRead() { openDialog(clone::Direction::Read); }
+void RadioLink::onRead() {
+    openDialog(clone::Direction::Read);
+}
 
 void RadioLink::onWrite() {
     if (dialog_) {
@@ -85,8 +87,8 @@ void RadioLink::start() {
         return found == ports.end() ? std::string() : found->second;
     };
     TransferRequest request{portName_.toStdString(), direction_, app_.adjustmentUnlocked()};
-    thread_ = new TransferThread(request, view_.document().image(), lookup, dialog_->cancelFlag(),
-                                 this);
+    thread_ =
+        new TransferThread(request, view_.document().image(), lookup, dialog_->cancelFlag(), this);
     thread_->askRetry = [this] { return askRetry(); };
     thread_->promptContext = this;
     connect(thread_, &TransferThread::transferStarted, dialog_.get(), &CProcessDlg::setBlockCount);
@@ -96,9 +98,10 @@ void RadioLink::start() {
 }
 
 RetryChoice RadioLink::askRetry() {
-    const auto answer = app_.prompts().message(
-        dialog_.get(), QMessageBox::Warning, app_.settings().displayName,
-        StringTable::text(StringTable::CommunicationError), QMessageBox::Retry | QMessageBox::Cancel);
+    const auto answer =
+        app_.prompts().message(dialog_.get(), QMessageBox::Warning, app_.settings().displayName,
+                               StringTable::text(StringTable::CommunicationError),
+                               QMessageBox::Retry | QMessageBox::Cancel);
     return answer == QMessageBox::Retry ? RetryChoice::Retry : RetryChoice::Cancel;
 }
 

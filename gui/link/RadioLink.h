@@ -20,7 +20,7 @@ class TransferThread;
 // the view uses, and the transfer running on its own thread.
 class RadioLink : public QObject {
     Q_OBJECT
-public:
+  public:
     RadioLink(CProgramApp& app, CProgramView& view);
     ~RadioLink() override;
 
@@ -39,10 +39,10 @@ public:
     // it to end (the window stays responsive meanwhile). False when the user keeps it running.
     bool prepareToClose();
 
-signals:
+  signals:
     void transferFinished(radio::TransferOutcome outcome);
 
-private:
+  private:
     void openDialog(clone::Direction direction);
     void start();
     void finish();

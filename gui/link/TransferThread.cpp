@@ -14,7 +14,7 @@ namespace gui {
 namespace {
 
 class ThreadObserver final : public TransferObserver {
-public:
+  public:
     explicit ThreadObserver(TransferThread& thread, const std::atomic<bool>& cancel)
         : thread_(thread), cancel_(cancel) {}
 
@@ -32,8 +32,8 @@ public:
         auto answer = std::make_shared<std::promise<RetryChoice>>();
         std::future<RetryChoice> future = answer->get_future();
         QMetaObject::invokeMethod(
-            thread_.promptContext,
-            [answer, ask = thread_.askRetry] { answer->set_value(ask()); }, Qt::QueuedConnection);
+            thread_.promptContext, [answer, ask = thread_.askRetry] { answer->set_value(ask()); },
+            Qt::QueuedConnection);
         answer.reset();
         while (future.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
             if (thread_.abandoned()) {
@@ -47,7 +47,7 @@ public:
         }
     }
 
-private:
+  private:
     TransferThread& thread_;
     const std::atomic<bool>& cancel_;
 };

@@ -16,7 +16,7 @@ namespace gui {
 // question is asked through askRetry, on the interface thread, while the transfer waits.
 class TransferThread : public QThread {
     Q_OBJECT
-public:
+  public:
     // image: the snapshot to write, or the image a read starts from.
     TransferThread(TransferRequest request, MemoryImage image, PortsLookup ports,
                    const std::atomic<bool>& cancel, QObject* parent = nullptr);
@@ -34,14 +34,14 @@ public:
     void abandon() { abandoned_ = true; }
     bool abandoned() const { return abandoned_.load(); }
 
-signals:
+  signals:
     void transferStarted(int blockCount);
     void blockDone(int blocksDone);
 
-protected:
+  protected:
     void run() override;
 
-private:
+  private:
     TransferRequest request_;
     MemoryImage image_;
     PortsLookup ports_;

@@ -148,8 +148,8 @@ TEST(DatFile, FailedSaveLeavesTheOldFileAsItWas) {
     const std::string path = dir.file("keep.dat");
     const std::vector<unsigned char> old(1024, 0x5A);
     writeBytes(path, old);
-    std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
-                                                 std::filesystem::perms::owner_exec);
+    std::filesystem::permissions(
+        dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     auto status = saveDatFile(path, patterned());
     std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
     if (geteuid() == 0) {

@@ -60,17 +60,23 @@ TEST(IniFile, ReadsValuesWithCommentsCut) {
         std::string section, key, expected;
     };
     const Case cases[] = {
-        {"Setup", "Language", "English "}, {"Setup", "Url", "http:"},
-        {"Setup", "Tabbed", "value"},      {"Setup", "Block", "a "},
-        {"SETUP", "language", "English "}, {"Setup", "bare", ""},
-        {"Setup", "Type1", "B"},           {"", "top", "level"},
-        {" Spaced ", "x", "1"},            {"Spaced", "x", "<none>"},
+        {"Setup", "Language", "English "},
+        {"Setup", "Url", "http:"},
+        {"Setup", "Tabbed", "value"},
+        {"Setup", "Block", "a "},
+        {"SETUP", "language", "English "},
+        {"Setup", "bare", ""},
+        {"Setup", "Type1", "B"},
+        {"", "top", "level"},
+        {" Spaced ", "x", "1"},
+        {"Spaced", "x", "<none>"},
         {"Setup", "Hidden", " fallback "},
     };
     for (const Case& c : cases) {
         std::string fallback = c.key == "Hidden" ? " fallback " : "<none>";
         std::string expected = c.key == "Hidden" ? "fallback" : c.expected;
-        EXPECT_EQ(loaded.ini.get(c.section, c.key, fallback), expected) << c.section << "/" << c.key;
+        EXPECT_EQ(loaded.ini.get(c.section, c.key, fallback), expected)
+            << c.section << "/" << c.key;
     }
     EXPECT_EQ(loaded.ini.get("NoSuch", "key", " kept "), " kept ");
     EXPECT_EQ(loaded.ini.get("top"), "level");
@@ -153,7 +159,8 @@ TEST(IniFile, OpenUsesTheProgramFolderWithEitherSeparator) {
     TempDir dir;
     std::filesystem::create_directory(dir.file("bin"));
     writeText(dir.file("bin/Program.ini"), "[Setup]\nLanguage=Chinese\n");
-    for (const std::string& program : {dir.file("bin/radioprog"), dir.file("bin") + "\\Program.exe"}) {
+    for (const std::string& program :
+         {dir.file("bin/radioprog"), dir.file("bin") + "\\Program.exe"}) {
         IniFile ini;
         ASSERT_TRUE(ini.open("Program.ini", program, false, true, false)) << program;
         EXPECT_EQ(ini.get("Setup", "Language"), "Chinese") << program;

@@ -19,9 +19,9 @@ TEST(PortNaming, ComNamesMapToDevices) {
         std::string device;
     };
     const Case cases[] = {
-        {"com1", "/dev/ttyUSB0"},   {"COM4", "/dev/ttyUSB3"}, {"Com2", "/dev/ttyACM0"},
-        {"com3", "/dev/ttyUSB2"},   {"com0", "com0"},         {"com5", "com5"},
-        {"/dev/pts/7", "/dev/pts/7"}, {"com12", "com12"},     {"", ""},
+        {"com1", "/dev/ttyUSB0"},     {"COM4", "/dev/ttyUSB3"}, {"Com2", "/dev/ttyACM0"},
+        {"com3", "/dev/ttyUSB2"},     {"com0", "com0"},         {"com5", "com5"},
+        {"/dev/pts/7", "/dev/pts/7"}, {"com12", "com12"},       {"", ""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(devicePathForPort(c.name, lookup), c.device) << c.name;

@@ -66,9 +66,9 @@ struct GridFixture : ::testing::Test {
 };
 
 TEST_F(GridFixture, HeadersLabelsAndHiddenPowerColumn) {
-    const QStringList headers = {"CH",       "Rx Frequency", "Tx Frequency", "QT/DQT Dec",
-                                 "QT/DQT Enc", "Power",      "Scan Add",     "Busy Lock",
-                                 "W/N",      "Compand",      "Scrambler"};
+    const QStringList headers = {"CH",         "Rx Frequency", "Tx Frequency", "QT/DQT Dec",
+                                 "QT/DQT Enc", "Power",        "Scan Add",     "Busy Lock",
+                                 "W/N",        "Compand",      "Scrambler"};
     for (int col = 0; col < 11; ++col) {
         EXPECT_EQ(cell(0, col), headers[col]);
     }
@@ -103,8 +103,10 @@ TEST_F(GridFixture, FrequencyMessagesClearTheRowOrTheCell) {
         QString text;
         QString message;
     };
-    const Case cases[] = {{1, "446.003", kOffRaster}, {1, "480", kOutOfRange},
-                          {2, "446.003", kOffRaster}, {2, "399.99", kOutOfRange}};
+    const Case cases[] = {{1, "446.003", kOffRaster},
+                          {1, "480", kOutOfRange},
+                          {2, "446.003", kOffRaster},
+                          {2, "399.99", kOutOfRange}};
     for (const Case& c : cases) {
         type(5, 1, "430.0125");
         prompts().shown.clear();
@@ -209,11 +211,16 @@ MemoryImage fullImage() {
     const char* tones[] = {"67.0", "D023N", "D754I", "254.1", "None", "100.0", "D411N", "88.5"};
     for (int n = 0; n < 16; ++n) {
         const std::string f = formatFrequency(40000000 + n * 62500);
-        table[static_cast<std::size_t>(n)] = {f, formatFrequency(40000000 + n * 125000),
-                                               tones[n % 8], tones[(n + 3) % 8], "Low",
-                                               n % 2 ? "Yes" : "No", n % 3 == 0 ? "Carrier" : "QT/DQT",
-                                               n % 2 ? "Narrow" : "Wide", n % 4 ? "On" : "Off",
-                                               n % 9 ? std::to_string(n % 9) : "Off"};
+        table[static_cast<std::size_t>(n)] = {f,
+                                              formatFrequency(40000000 + n * 125000),
+                                              tones[n % 8],
+                                              tones[(n + 3) % 8],
+                                              "Low",
+                                              n % 2 ? "Yes" : "No",
+                                              n % 3 == 0 ? "Carrier" : "QT/DQT",
+                                              n % 2 ? "Narrow" : "Wide",
+                                              n % 4 ? "On" : "Off",
+                                              n % 9 ? std::to_string(n % 9) : "Off"};
     }
     encodeChannels(image, table);
     return image;

@@ -20,7 +20,7 @@ namespace radio::test {
 
 // Answers message boxes and file dialogs from a script and records what was asked.
 class ScriptedPrompts final : public gui::UserPrompts {
-public:
+  public:
     struct Shown {
         QString caption;
         QString text;
@@ -41,21 +41,20 @@ public:
         }
         return buttons.testFlag(QMessageBox::Ok) ? QMessageBox::Ok : QMessageBox::Cancel;
     }
-    QString openFileName(QWidget*, const QString&, const QString&) override {
-        return takeFile();
-    }
-    QString saveFileName(QWidget*, const QString&, const QString& proposed, const QString&) override {
+    QString openFileName(QWidget*, const QString&, const QString&) override { return takeFile(); }
+    QString saveFileName(QWidget*, const QString&, const QString& proposed,
+                         const QString&) override {
         proposedNames.push_back(proposed);
         return takeFile();
     }
 
     std::deque<QMessageBox::StandardButton> answers;  // next answers, else OK / Cancel
-    std::deque<QString> files;                         // next file names, else cancelled
+    std::deque<QString> files;                        // next file names, else cancelled
     std::vector<Shown> shown;
     std::vector<QString> proposedNames;
     std::function<void(const Shown&)> onMessage;
 
-private:
+  private:
     QString takeFile() {
         if (files.empty()) {
             return {};
@@ -68,7 +67,7 @@ private:
 
 // A program folder of its own: Program.ini, the language packs, and a program path in it.
 class ProgramFolder {
-public:
+  public:
     static QString defaultIni(const QString& language = "English") {
         return "[Setup]\nLanguage=" + language +
                "\nShowLang=1\nAppName=RadioProgTest\n"
@@ -92,7 +91,8 @@ public:
         file.open(QIODevice::WriteOnly);
         file.write(bytes);
     }
-private:
+
+  private:
     QTemporaryDir dir_;
 };
 

@@ -63,8 +63,8 @@ TEST(Startup, ShowLangDecidesTheLanguageCommand) {
         QString line;
         bool kept;
     };
-    const Case cases[] = {{"ShowLang=1", true},  {"ShowLang=1abc", true}, {"ShowLang=0", false},
-                          {"ShowLang=", false},   {"ShowLang=abc", false}, {"", false}};
+    const Case cases[] = {{"ShowLang=1", true}, {"ShowLang=1abc", true}, {"ShowLang=0", false},
+                          {"ShowLang=", false}, {"ShowLang=abc", false}, {"", false}};
     for (const Case& c : cases) {
         StartedProgram program(iniWith(c.line));
         ASSERT_TRUE(program.started);

@@ -56,12 +56,13 @@ struct Bench {
     explicit Bench(std::vector<std::string> options = {"--fast"}) {
         clearUserSettings();
         EXPECT_TRUE(saveDatFile(dir.file("memory.dat"), radioMemory()));
-        std::vector<std::string> arguments = {"--image", dir.file("memory.dat"), "--save",
-                                              dir.file("saved.dat"), "--log", dir.file("log.txt")};
+        std::vector<std::string> arguments = {"--image", dir.file("memory.dat"),
+                                              "--save",  dir.file("saved.dat"),
+                                              "--log",   dir.file("log.txt")};
         arguments.insert(arguments.end(), options.begin(), options.end());
         sim = std::make_unique<sim::test::SimProcess>(arguments);
-        const QString ini = ProgramFolder::defaultIni() + "[Ports]\ncom1=" +
-                            QString::fromStdString(sim->devicePath()) +
+        const QString ini = ProgramFolder::defaultIni() +
+                            "[Ports]\ncom1=" + QString::fromStdString(sim->devicePath()) +
                             "\ncom3=/dev/radioprog-no-such-port\n";
         program = std::make_unique<StartedProgram>(ini);
         EXPECT_TRUE(program->started);
@@ -95,7 +96,8 @@ struct Bench {
 TEST(Transfer, ReadFillsTheGridAndCountsAllBlocks) {
     Bench bench;
     CProcessDlg* dialog = nullptr;
-    QObject::connect(&bench.link(), &RadioLink::transferFinished, [&] { dialog = bench.link().dialog(); });
+    QObject::connect(&bench.link(), &RadioLink::transferFinished,
+                     [&] { dialog = bench.link().dialog(); });
     bench.program->frame().onCommand(cmd::Read);
     CProcessDlg* open = bench.link().dialog();
     ASSERT_NE(open, nullptr);
@@ -220,7 +222,8 @@ TEST(Transfer, RetryAndCancelAtTheCommunicationPrompt) {
     bench.radioAfter();
     const std::string log = bench.log();
     int handshakes = 0;
-    for (std::size_t at = log.find("wake-up"); at != std::string::npos; at = log.find("wake-up", at + 1)) {
+    for (std::size_t at = log.find("wake-up"); at != std::string::npos;
+         at = log.find("wake-up", at + 1)) {
         ++handshakes;
     }
     EXPECT_EQ(handshakes, 2) << log;

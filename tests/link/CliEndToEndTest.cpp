@@ -41,7 +41,8 @@ struct Radio {
     std::string memoryFile = dir.file("memory.dat");
     std::string savedFile = dir.file("saved.dat");
 
-    explicit Radio(std::vector<std::string> options = {}, const MemoryImage& memory = radioMemory()) {
+    explicit Radio(std::vector<std::string> options = {},
+                   const MemoryImage& memory = radioMemory()) {
         EXPECT_TRUE(saveDatFile(memoryFile, memory));
         std::vector<std::string> arguments = {"--fast", "--image", memoryFile, "--save", savedFile};
         arguments.insert(arguments.end(), options.begin(), options.end());
@@ -102,7 +103,8 @@ TEST(CliEndToEnd, WrongAccessCodeNeverOpensThePort) {
     Radio radio({"--log", "-"});
     const std::string file = radio.dir.file("new.dat");
     ASSERT_TRUE(saveDatFile(file, newDocumentImage()));
-    auto result = runProgram({kCli, "write", "--port", radio.port(), file, "--access-code", "123456"});
+    auto result =
+        runProgram({kCli, "write", "--port", radio.port(), file, "--access-code", "123456"});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err, "Password Error\n");
     EXPECT_EQ(radio.memoryAfter(), radioMemory());
@@ -123,7 +125,8 @@ TEST(CliEndToEnd, FaultsEndWithTheProgramsMessageAndNoFile) {
     for (const Case& c : cases) {
         Radio radio(c.fault);
         const std::string out = radio.dir.file("read.dat");
-        auto result = runProgram({kCli, "read", "--port", radio.port(), "-o", out, "--retries", "1"});
+        auto result =
+            runProgram({kCli, "read", "--port", radio.port(), "-o", out, "--retries", "1"});
         EXPECT_EQ(result.exitCode, 1) << c.fault[1];
         EXPECT_EQ(result.err, c.message + "\n") << c.fault[1];
         EXPECT_FALSE(std::filesystem::exists(out)) << c.fault[1];
@@ -159,7 +162,8 @@ TEST(CliEndToEnd, PortThatCannotBeOpened) {
     TempDir dir;
     const std::string file = dir.file("new.dat");
     ASSERT_TRUE(saveDatFile(file, newDocumentImage()));
-    for (const std::string& port : {std::string("/dev/radioprog-no-such-port"), std::string("com0")}) {
+    for (const std::string& port :
+         {std::string("/dev/radioprog-no-such-port"), std::string("com0")}) {
         auto result = runProgram({kCli, "write", "--port", port, file});
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(result.err, kPortNotOpened + "\n");

@@ -32,7 +32,8 @@ TEST(CliFiles, NewWritesTheBytesOfAnUneditedNewDocument) {
                                           0xFF, 0xFF, 0xFF, 0xFF, 0xF7, 0xCF, 0xE0, 0xFF};
     for (int channel = 1; channel <= 16; ++channel) {
         for (std::size_t k = 0; k < 16; ++k) {
-            ASSERT_EQ(image[map::channelOffset(channel) + k], emptyRecord[k]) << channel << " " << k;
+            ASSERT_EQ(image[map::channelOffset(channel) + k], emptyRecord[k])
+                << channel << " " << k;
         }
     }
     for (std::size_t i = 272; i < MemoryImage::kSize; ++i) {
@@ -63,8 +64,9 @@ TEST(CliFiles, ShowPrintsTheGridAndTheOptions) {
               "CH\tRx Frequency\tTx Frequency\tQT/DQT Dec\tQT/DQT Enc\tPower\tScan Add\tBusy Lock\t"
               "W/N\tCompand\tScrambler");
     EXPECT_NE(english.out.find("\n1\t\t\t\t\t\t\t\t\t\t\n"), std::string::npos);
-    EXPECT_NE(english.out.find("\n2\t446.00625\t446.00625\t67.0\tD023N\tHigh\tYes\tOff\tWide\tOn\tOff\n"),
-              std::string::npos)
+    EXPECT_NE(
+        english.out.find("\n2\t446.00625\t446.00625\t67.0\tD023N\tHigh\tYes\tOff\tWide\tOn\tOff\n"),
+        std::string::npos)
         << english.out;
     EXPECT_NE(english.out.find("\n\nTime Out Timer:\t60s\n"), std::string::npos);
     EXPECT_NE(english.out.find("Scan Function:\tOn\n"), std::string::npos);

@@ -4,11 +4,11 @@
 #include <QWidget>
 #include <cstdio>
 
+#include "core/channels/ChannelCodec.h"
+#include "core/channels/Frequency.h"
 #include "gui/app/CAboutDlg.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
-#include "core/channels/ChannelCodec.h"
-#include "core/channels/Frequency.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/channels/CellEditors.h"
 #include "gui/channels/ChannelGrid.h"
@@ -43,11 +43,16 @@ void fillChannels(gui::CProgramApp& app) {
             continue;  // one empty channel
         }
         const std::int32_t rx = 40000000 + n * 62500 + (n % 3) * 1250000;
-        table[static_cast<std::size_t>(n)] = {formatFrequency(rx), formatFrequency(rx + (n % 2) * 500000),
-                                               tones[n % 8], tones[(n + 5) % 8], "High",
-                                               n % 3 ? "Yes" : "No", busy[n % 3],
-                                               n % 4 ? "Wide" : "Narrow", n % 5 ? "On" : "Off",
-                                               n % 9 ? std::to_string(n % 9) : "Off"};
+        table[static_cast<std::size_t>(n)] = {formatFrequency(rx),
+                                              formatFrequency(rx + (n % 2) * 500000),
+                                              tones[n % 8],
+                                              tones[(n + 5) % 8],
+                                              "High",
+                                              n % 3 ? "Yes" : "No",
+                                              busy[n % 3],
+                                              n % 4 ? "Wide" : "Narrow",
+                                              n % 5 ? "On" : "Off",
+                                              n % 9 ? std::to_string(n % 9) : "Off"};
     }
     encodeChannels(view->document().image(), table);
     app.setNewImageFlag(false);

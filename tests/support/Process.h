@@ -22,7 +22,7 @@ struct ProcessResult {
 
 // A child process with its standard output readable line by line; killed when dropped.
 class ChildProcess {
-public:
+  public:
     explicit ChildProcess(const std::vector<std::string>& argv, bool captureStderr = false) {
         int out[2];
         int err[2];
@@ -115,7 +115,7 @@ public:
         return true;
     }
 
-private:
+  private:
     pid_t pid_ = -1;
     int out_ = -1;
     int err_ = -1;

@@ -1,0 +1,217 @@
+#include "core/link/CloneSession.h"
+
+#include <array>
+#include <span>
+
+#include "core/image/ImageMap.h"
+
+namespace radio {
+
+namespace {
+
+constexpr int kCancelChecksPerPass = 6;
+// Failing wake-up reads retry on their own up to this counter value before the prompt.
+constexpr int kMaxSilentAttempts = 15;
+// A missing final ACK after this many attempts means the radio is stuck, not unplugged.
+constexpr int kMaxPromptAttempts = 5;
+
+std::vector<clone::Block> blocksFor(clone::Direction direction, bool adjustmentUnlocked) {
+    return clone::divideIntoBlocks(clone::transferRanges(direction, adjustmentUnlocked));
+}
+
+}  // namespace
+
+CloneSession::CloneSession(SerialPort& port, TransferObserver& observer)
+    : port_(port), observer_(observer) {}
+
+TransferOutcome CloneSession::read(MemoryImage& image) {
+    const std::vector<clone::Block> blocks = blocksFor(clone::Direction::Read, false);
+    if (const TransferOutcome outcome = start(blocks); outcome != TransferOutcome::Completed) {
+        return outcome;
+    }
+    // Blocks land in a copy so that a broken read cannot leave a half-updated image.
+    MemoryImage staging = image;
+    const TransferOutcome outcome = readBlocks(blocks, staging);
+    if (outcome == TransferOutcome::Completed) {
+        image.copyFrom(staging, 0, map::kTransferEnd);
+    }
+    return outcome;
+}
+
+TransferOutcome CloneSession::write(const MemoryImage& image, bool adjustmentUnlocked) {
+    const std::vector<clone::Block> blocks = blocksFor(clone::Direction::Write, adjustmentUnlocked);
+    if (const TransferOutcome outcome = start(blocks); outcome != TransferOutcome::Completed) {
+        return outcome;
+    }
+    return writeBlocks(blocks, image);
+}
+
+TransferOutcome CloneSession::start(const std::vector<clone::Block>& blocks) {
+    observer_.transferStarted(static_cast<int>(blocks.size()));
+    return handshake();
+}
+
+TransferOutcome CloneSession::handshake() {
+    int attempt = 1;
+    for (;;) {
+        switch (handshakePass(attempt)) {
+            case Pass::Succeeded:
+                return TransferOutcome::Completed;
+            case Pass::Cancelled:
+                return TransferOutcome::Cancelled;
+            case Pass::Interrupted:
+                return TransferOutcome::Interrupted;
+            case Pass::Again:
+                break;
+            case Pass::Prompt:
+                if (observer_.communicationError() == RetryChoice::Cancel) {
+                    return TransferOutcome::Cancelled;
+                }
+                attempt = 1;
+                break;
+        }
+    }
+}
+
+CloneSession::Pass CloneSession::handshakePass(int& attempt) {
+    if (cancelSeenAtPassStart()) {
+        return Pass::Cancelled;
+    }
+    purge(Purge::All);
+    if (!sendWakeUp()) {
+        port_.sleepMs(2);
+        ++attempt;
+        return attempt <= kMaxSilentAttempts ? Pass::Again : Pass::Prompt;
+    }
+    requestIdentification();
+    if (finishHandshake()) {
+        return Pass::Succeeded;
+    }
+    if (attempt > kMaxPromptAttempts) {
+        return Pass::Interrupted;
+    }
+    ++attempt;
+    return Pass::Prompt;
+}
+
+bool CloneSession::cancelSeenAtPassStart() {
+    for (int check = 0; check < kCancelChecksPerPass; ++check) {
+        if (observer_.cancelRequested()) {
+            return true;
+        }
+        port_.sleepMs(1);
+    }
+    return false;
+}
+
+// False only when the answer's read failed outright; what (or whether anything) arrived does
+// not matter, since radios differ in how they answer the wake-up string.
+bool CloneSession::sendWakeUp() {
+    for (const std::uint8_t byte : clone::kWakeUp) {
+        port_.sleepMs(2);
+        purge(Purge::Buffers);
+        send(byte);
+    }
+    std::uint8_t answer = 0;
+    return !port_.read(&answer, 1).ioError;
+}
+
+void CloneSession::requestIdentification() {
+    port_.sleepMs(1);
+    purge(Purge::Buffers);
+    send(clone::kStx);
+    port_.sleepMs(1);
+    // The identification carries nothing this program relies on.
+    std::array<std::uint8_t, clone::kIdentificationLength> identification{};
+    port_.read(identification.data(), identification.size());
+}
+
+bool CloneSession::finishHandshake() {
+    purge(Purge::Buffers);
+    send(clone::kAck);
+    purge(Purge::Buffers);
+    port_.sleepMs(1);
+    return acknowledged();
+}
+
+TransferOutcome CloneSession::readBlocks(const std::vector<clone::Block>& blocks,
+                                         MemoryImage& staging) {
+    for (std::size_t index = 0; index < blocks.size(); ++index) {
+        if (!readBlock(blocks[index], staging)) {
+            return TransferOutcome::Interrupted;
+        }
+        if (blockFinishedThenCancelled(index + 1)) {
+            return TransferOutcome::Cancelled;
+        }
+    }
+    return TransferOutcome::Completed;
+}
+
+bool CloneSession::readBlock(const clone::Block& block, MemoryImage& staging) {
+    purge(Purge::Buffers);
+    const auto command = clone::blockCommand(clone::kReadCommand, block);
+    send(command.data(), command.size());
+    // The header before the data is not checked: the data length alone decides.
+    std::array<std::uint8_t, clone::kReadHeaderLength> header{};
+    port_.read(header.data(), header.size());
+    const std::span<std::uint8_t> data = staging.bytes(block.address, block.length);
+    const SerialPort::ReadResult result = port_.read(data.data(), data.size());
+    if (result.ioError || result.count < data.size()) {
+        return false;
+    }
+    purge(Purge::Buffers);
+    send(clone::kAck);
+    return acknowledged();
+}
+
+TransferOutcome CloneSession::writeBlocks(const std::vector<clone::Block>& blocks,
+                                          const MemoryImage& image) {
+    for (std::size_t index = 0; index < blocks.size(); ++index) {
+        if (!writeBlock(blocks[index], image)) {
+            return TransferOutcome::Interrupted;
+        }
+        if (blockFinishedThenCancelled(index + 1)) {
+            return TransferOutcome::Cancelled;
+        }
+    }
+    return TransferOutcome::Completed;
+}
+
+bool CloneSession::writeBlock(const clone::Block& block, const MemoryImage& image) {
+    purge(Purge::Buffers);
+    const auto command = clone::blockCommand(clone::kWriteCommand, block);
+    send(command.data(), command.size());
+    const std::span<const std::uint8_t> data = image.bytes(block.address, block.length);
+    send(data.data(), data.size());
+    return acknowledged();
+}
+
+bool CloneSession::blockFinishedThenCancelled(std::size_t blocksDone) {
+    observer_.blockDone(static_cast<int>(blocksDone));
+    return observer_.cancelRequested();
+}
+
+// Waiting for the output first keeps the clear from discarding bytes that are still on
+// their way to the radio, such as the ACK that ends the handshake.
+void CloneSession::purge(Purge mode) {
+    port_.drainOutput();
+    port_.clearBuffers(mode == Purge::All);
+}
+
+void CloneSession::send(std::uint8_t byte) {
+    send(&byte, 1);
+}
+
+// A short write shows up as a missing answer, so the count the driver took is not needed.
+void CloneSession::send(const std::uint8_t* data, std::size_t length) {
+    port_.write(data, length);
+}
+
+// Judged only on a byte that actually arrived for this exchange.
+bool CloneSession::acknowledged() {
+    std::uint8_t answer = 0;
+    const SerialPort::ReadResult result = port_.read(&answer, 1);
+    return !result.ioError && result.count == 1 && answer == clone::kAck;
+}
+
+}  // namespace radio

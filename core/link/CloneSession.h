@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "core/image/MemoryImage.h"
+#include "core/link/CloneProtocol.h"
+#include "core/link/SerialPort.h"
+#include "core/link/Transfer.h"
+
+namespace radio {
+
+// The handshake and the block transfer over a port that is already open. Each call to read
+// or write is one whole transfer: it reports transferStarted once, then runs the handshake
+// (with its retries and prompts) and the blocks. Keeps no state between calls.
+class CloneSession {
+  public:
+    CloneSession(SerialPort& port, TransferObserver& observer);
+
+    // Completed: image bytes 0..1008 hold the radio's memory. Any other outcome leaves the
+    // image exactly as it was; bytes 1009..1023 are never touched.
+    TransferOutcome read(MemoryImage& image);
+
+    // Sends the blocks of the write ranges; the unlock adds the service areas.
+    TransferOutcome write(const MemoryImage& image, bool adjustmentUnlocked);
+
+  private:
+    enum class Pass { Succeeded, Cancelled, Interrupted, Again, Prompt };
+    enum class Purge { Buffers, All };
+
+    TransferOutcome start(const std::vector<clone::Block>& blocks);
+    TransferOutcome handshake();
+    Pass handshakePass(int& attempt);
+    bool cancelSeenAtPassStart();
+    bool sendWakeUp();
+    void requestIdentification();
+    bool finishHandshake();
+
+    TransferOutcome readBlocks(const std::vector<clone::Block>& blocks, MemoryImage& staging);
+    bool readBlock(const clone::Block& block, MemoryImage& staging);
+    TransferOutcome writeBlocks(const std::vector<clone::Block>& blocks, const MemoryImage& image);
+    bool writeBlock(const clone::Block& block, const MemoryImage& image);
+    bool blockFinishedThenCancelled(std::size_t blocksDone);
+
+    void purge(Purge mode);
+    void send(std::uint8_t byte);
+    void send(const std::uint8_t* data, std::size_t length);
+    bool acknowledged();
+
+    SerialPort& port_;
+    TransferObserver& observer_;
+};
+
+}  // namespace radio
