@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <QApplication>
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <string>
+#include "bench/SimulatorProcess.h"
 
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
@@ -40,43 +42,9 @@ class AnsweringPrompts final : public radio::gui::UserPrompts {
     }
 };
 
-struct Simulator {
-    pid_t pid = -1;
-    std::string device;
-    explicit Simulator(const char* fault) {
-        int out[2];
-        if (pipe(out) != 0) {
-            std::exit(1);
-        }
-        pid = fork();
-        if (pid == 0) {
-            dup2(out[1], STDOUT_FILENO);
-            const std::string program =
-                QCoreApplication::applicationDirPath().toStdString() + "/radioprog-sim";
-            if (fault) {
-                execl(program.c_str(), program.c_str(), "--fault", fault,
-                      static_cast<char*>(nullptr));
-            } else {
-                execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-            }
-            _exit(127);
-        }
-        close(out[1]);
-        char c = 0;
-        while (read(out[0], &c, 1) == 1 && c != '\n') {
-            device += c;
-        }
-        close(out[0]);
-    }
-    ~Simulator() {
-        kill(pid, SIGTERM);
-        waitpid(pid, nullptr, 0);
-    }
-};
-
 // Reads the radio once and returns the largest gap between ticks, in milliseconds.
 double largestGap(const char* fault) {
-    Simulator sim(fault);
+    SimulatorProcess sim(fault);
     QTemporaryDir folder;
     const QString bin = QCoreApplication::applicationDirPath() + "/";
     for (const char* name : {"English.qm", "Chinese.qm"}) {

@@ -7,11 +7,13 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
+#include "bench/SimulatorProcess.h"
 
 #include "core/image/NewImage.h"
 #include "core/link/CloneProtocol.h"
@@ -51,38 +53,7 @@ class QuietObserver final : public TransferObserver {
     bool cancelRequested() override { return false; }
 };
 
-struct Simulator {
-    pid_t pid = -1;
-    std::string device;
-
-    Simulator() {
-        int out[2];
-        if (pipe(out) != 0) {
-            std::perror("pipe");
-            std::exit(1);
-        }
-        pid = fork();
-        if (pid == 0) {
-            dup2(out[1], STDOUT_FILENO);
-            const std::string program =
-                QCoreApplication::applicationDirPath().toStdString() + "/radioprog-sim";
-            execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(out[1]);
-        char c = 0;
-        while (read(out[0], &c, 1) == 1 && c != '\n') {
-            device += c;
-        }
-        close(out[0]);
-    }
-    ~Simulator() {
-        kill(pid, SIGTERM);
-        waitpid(pid, nullptr, 0);
-    }
-};
-
-double timeTransfer(const Simulator& sim, clone::Direction direction) {
+double timeTransfer(const SimulatorProcess& sim, clone::Direction direction) {
     SerialLineOpener opener;
     QuietObserver observer;
     MemoryImage image = newDocumentImage();
@@ -107,7 +78,7 @@ double median(std::vector<double> values) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const int runs = argc >= 2 ? std::max(1, std::atoi(argv[1])) : 5;
-    Simulator sim;
+    SimulatorProcess sim;
     if (sim.device.empty()) {
         std::fprintf(stderr, "radioprog-sim did not start\n");
         return 1;

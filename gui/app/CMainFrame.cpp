@@ -25,21 +25,13 @@
 #include "gui/app/CommandIds.h"
 #include "gui/app/MenuHelpFilter.h"
 #include "gui/app/Pictures.h"
+#include "gui/app/RunTimeText.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/image/CProgramDoc.h"
 
 namespace radio {
 namespace gui {
-
-namespace {
-
-QString runTimeText(TextId id, Language language) {
-    const std::string_view t = text(id, language);
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-}
-
-}  // namespace
 
 CMainFrame::CMainFrame(CProgramApp& app) : app_(app) {
     setObjectName("CMainFrame");
@@ -207,10 +199,9 @@ void CMainFrame::buildStatusBar() {
 
 void CMainFrame::buildNavigationBar() {
     const Language language = app_.language();
-    CNavTreeBar::Entries entries{app_.languageText("AppName"),
-                                 runTimeText(TextId::ProductInformation, language),
-                                 runTimeText(TextId::ChannelInformation, language),
-                                 runTimeText(TextId::OptionalFeatures, language)};
+    CNavTreeBar::Entries entries{
+        app_.languageText("AppName"), uiText(TextId::ProductInformation, language),
+        uiText(TextId::ChannelInformation, language), uiText(TextId::OptionalFeatures, language)};
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -14,21 +14,13 @@
 #include "gui/app/CommandIds.h"
 #include "gui/app/ConfigText.h"
 #include "gui/app/HelpWindow.h"
+#include "gui/app/RunTimeText.h"
 #include "gui/app/StringTable.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/image/CProgramDoc.h"
 
 namespace radio {
 namespace gui {
-
-namespace {
-
-QString uiText(TextId id, Language language) {
-    return QString::fromUtf8(text(id, language).data(),
-                             static_cast<qsizetype>(text(id, language).size()));
-}
-
-}  // namespace
 
 CProgramApp::CProgramApp(QString programPath, UserPrompts& prompts)
     : programPath_(std::move(programPath)), prompts_(prompts), config_(4) {}

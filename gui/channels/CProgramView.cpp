@@ -19,6 +19,7 @@
 #include "gui/app/CommandIds.h"
 #include "gui/app/ConfigText.h"
 #include "gui/app/Pictures.h"
+#include "gui/app/RunTimeText.h"
 #include "gui/app/StringTable.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CellEditors.h"
@@ -33,10 +34,6 @@ namespace gui {
 namespace {
 
 constexpr int kGridHelpId = 1000;
-
-QString qt(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 constexpr TextId kHeaders[ChannelGrid::kCols] = {
     TextId::HeaderChannel, TextId::HeaderRxFrequency, TextId::HeaderTxFrequency,
@@ -81,7 +78,7 @@ void CProgramView::setupGrid() {
     const Language language = app_.language();
     editors_ = std::make_unique<CellEditors>(grid_->viewport(), language);
     for (int col = 0; col < ChannelGrid::kCols; ++col) {
-        grid_->setTextMatrix(0, col, qt(text(kHeaders[col], language)));
+        grid_->setTextMatrix(0, col, uiText(kHeaders[col], language));
     }
     for (int row = 1; row < ChannelGrid::kRows; ++row) {
         grid_->setTextMatrix(row, 0, QString::fromStdString(formatInt(row, 2)));
@@ -133,9 +130,9 @@ void CProgramView::syncTypeAndBand() {
 
     const Language language = app_.language();
     const QString title =
-        app_.languageText("AppName") + qt(text(TextId::TitleProgrammingSoftware, language)) +
-        qt(text(TextId::TitleType, language)) + typeName + qt(text(TextId::TitleBand, language)) +
-        decodeConfigText(band) + qt(text(TextId::TitleEnd, language));
+        app_.languageText("AppName") + uiText(TextId::TitleProgrammingSoftware, language) +
+        uiText(TextId::TitleType, language) + typeName + uiText(TextId::TitleBand, language) +
+        decodeConfigText(band) + uiText(TextId::TitleEnd, language);
     if (CMainFrame* frame = app_.mainFrame()) {
         frame->setWindowTitle(title);
     }

@@ -31,12 +31,16 @@ Status<FileError> CProgramDoc::load(const QString& path) {
         return Status<FileError>::failure(loaded.error());
     }
     image_ = loaded.value();
+    attachFile(path);
+    return {};
+}
+
+void CProgramDoc::attachFile(const QString& path) {
     path_ = path;
     hasFile_ = true;
     title_ = QFileInfo(path).fileName();
     setModified(false);
     emit titleChanged(title_);
-    return {};
 }
 
 Status<FileError> CProgramDoc::saveTo(const QString& path) {
@@ -45,11 +49,7 @@ Status<FileError> CProgramDoc::saveTo(const QString& path) {
     if (!saved) {
         return saved;
     }
-    path_ = path;
-    hasFile_ = true;
-    title_ = QFileInfo(path).fileName();
-    setModified(false);
-    emit titleChanged(title_);
+    attachFile(path);
     return {};
 }
 

@@ -49,6 +49,9 @@ class CProgramDoc : public QObject {
     void titleChanged(const QString& title);
 
   private:
+    // The document now is this file, as it stands on disk.
+    void attachFile(const QString& path);
+
     MemoryImage image_;
     QString title_;
     QString path_;

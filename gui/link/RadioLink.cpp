@@ -7,6 +7,7 @@
 #include "core/image/ImageMap.h"
 #include "core/text/Texts.h"
 #include "gui/app/CProgramApp.h"
+#include "gui/app/RunTimeText.h"
 #include "gui/app/StringTable.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CProgramView.h"
@@ -20,9 +21,8 @@ namespace gui {
 namespace {
 
 QString caption(clone::Direction direction, Language language) {
-    const std::string_view t =
-        text(direction == clone::Direction::Read ? TextId::ReadData : TextId::WriteData, language);
-    return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    return uiText(direction == clone::Direction::Read ? TextId::ReadData : TextId::WriteData,
+                  language);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/image/DatFile.h"
 #include "core/image/ImageMap.h"
 #include "core/image/NewImage.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 namespace radio {
@@ -195,17 +196,13 @@ TEST(DatFile, WriteFailingHalfWayLeavesTheOldFileWhole) {
     const std::vector<unsigned char> old(1024, 0x5A);
     writeBytes(path, old);
 
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 512;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
     MemoryImage image;
     image.set(0, 1);
-    auto status = saveDatFile(path, image);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    auto status = [&] {
+        test::FileSizeLimit limit(512);
+        EXPECT_TRUE(limit.ok());
+        return saveDatFile(path, image);
+    }();
 
     ASSERT_FALSE(status);
     EXPECT_EQ(status.error().kind, FileError::Kind::NotWritable);

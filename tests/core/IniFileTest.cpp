@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/config/IniFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 namespace radio {
@@ -238,15 +239,11 @@ TEST(IniFile, FailedSaveReportsAndKeepsTheOldFile) {
     ini.set("Setup", "Language", "Chinese");
     ini.set("Setup", "Padding", std::string(3000, 'x'));
 
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = saved;
-    limited.rlim_cur = 1024;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    auto result = ini.save(false);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    auto result = [&] {
+        test::FileSizeLimit limit(1024);
+        EXPECT_TRUE(limit.ok());
+        return ini.save(false);
+    }();
 
     ASSERT_FALSE(result);
     EXPECT_NE(result.error().message(Language::English).find("Program.ini"), std::string::npos);
