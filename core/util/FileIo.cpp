@@ -153,7 +153,7 @@ Status<FileError> writeFileAtomically(const std::string& path, const Bytes& byte
         return S::failure(makeError(FileError::Kind::NotWritable, path, systemReason(why)));
     };
     errno = 0;
-    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
         return discard(errno ? errno : EIO);
     }
     if (!flushToDisk(file.get())) {
