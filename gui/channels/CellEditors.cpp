@@ -1,7 +1,9 @@
 #include "gui/channels/CellEditors.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QProxyStyle>
 
 #include "core/channels/ChannelCodec.h"
 
@@ -14,6 +16,27 @@ constexpr int kHelpIds[10] = {2127, 2128, 2132, 2133, 1129, 1134, 1139, 1128, 21
 
 QString qt(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// Drop-down lists that scroll instead of covering the screen; one style for all editors.
+class ScrollingListStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* answer) const override {
+        if (hint == QStyle::SH_ComboBox_Popup) {
+            return 0;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+};
+
+QStyle* listPopupStyle() {
+    static QStyle* const style = [] {
+        auto* made = new ScrollingListStyle;
+        made->setParent(qApp);  // lives as long as the application
+        return made;
+    }();
+    return style;
 }
 
 }  // namespace
@@ -30,7 +53,7 @@ CellEditors::CellEditors(QWidget* parent, Language language) {
             auto* combo = new QComboBox(parent);
             combo->setEditable(false);
             // A scrolling list of at most 16 items, not one as tall as the 265 tones.
-            combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+            combo->setStyle(listPopupStyle());
             combo->setMaxVisibleItems(16);
             for (const std::string& item :
                  fieldChoices(static_cast<ChannelField>(col - 1), language)) {

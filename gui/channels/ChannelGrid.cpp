@@ -62,7 +62,11 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(kRows - 1, kCols - 1, p
     horizontalHeader()->setDefaultSectionSize(
         std::max(78, fontMetrics().horizontalAdvance(QStringLiteral("Scrambler")) + 20));
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-    setStyleSheet(QStringLiteral("QHeaderView::section { color: %1; }").arg(kHeaderColour.name()));
+    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
+        QPalette palette = header->palette();
+        palette.setColor(QPalette::ButtonText, kHeaderColour);
+        header->setPalette(palette);
+    }
     for (int r = 0; r < rowCount(); ++r) {
         for (int c = 0; c < columnCount(); ++c) {
             auto* item = new QTableWidgetItem;
