@@ -30,9 +30,14 @@ std::string folderOf(const std::string& programPath) {
     const auto slash = programPath.find_last_of("/\\");
     if (slash == std::string::npos) {
         std::error_code ec;
-        return fs::current_path(ec).string();
+        const fs::path current = fs::current_path(ec);
+        return ec ? std::string(".") : current.string();
     }
     return programPath.substr(0, slash);
+}
+
+bool hasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != text.npos;
 }
 
 }  // namespace
@@ -58,7 +63,9 @@ bool IniFile::open(const std::string& fileName, const std::string& programPath, 
 bool IniFile::load(const std::string& path, bool autoSave, bool caseInsensitive,
                    bool backupOnSave) {
     if (!path_.empty()) {
-        save(false);
+        if (autoSave_) {
+            save(false);
+        }
         clear();
     }
     autoSave_ = autoSave;
@@ -144,9 +151,10 @@ std::string IniFile::get(const std::string& section, const std::string& key,
     return value;
 }
 
-void IniFile::set(const std::string& section, const std::string& key, const std::string& value) {
-    if (path_.empty()) {
-        return;
+bool IniFile::set(const std::string& section, const std::string& key, const std::string& value) {
+    // A line break would be written as a line of its own and come back as other entries.
+    if (path_.empty() || hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(value)) {
+        return false;
     }
     int s = findSection(section);
     if (s < 0) {
@@ -159,19 +167,23 @@ void IniFile::set(const std::string& section, const std::string& key, const std:
     if (k < 0) {
         dirty_ = true;
         target.entries.emplace_back(key, value);
-        return;
+        return true;
     }
     std::string& stored = target.entries[static_cast<std::size_t>(k)].second;
     if (!namesEqual(stored, value)) {
         dirty_ = true;
     }
     stored = value;
+    return true;
 }
 
 std::string IniFile::serialize() const {
     std::string text;
-    for (const Section& section : sections_) {
-        if (!section.name.empty()) {
+    for (std::size_t i = 0; i < sections_.size(); ++i) {
+        const Section& section = sections_[i];
+        // Only the unnamed first section goes without a header; a later "[]" keeps its own,
+        // or its keys would come back as keys of the section before it.
+        if (i > 0) {
             text += "[" + section.name + "]\r\n";
         }
         for (const auto& [key, value] : section.entries) {
@@ -183,18 +195,19 @@ std::string IniFile::serialize() const {
 }
 
 std::string IniFile::nextBackupName(const std::string& path) {
-    const auto dot = path.find_last_of('.');
-    const std::string stem = path.substr(0, dot);
-    const fs::path folder = fs::path(stem).parent_path();
-    const std::string prefix = fs::path(stem).filename().string();
+    // Only a dot in the file name counts: one in a folder name would search the wrong folder
+    // and could hand out the name of an existing backup.
+    const fs::path folder = fs::path(path).parent_path();
+    const std::string name = fs::path(path).filename().string();
+    const std::string prefix = name.substr(0, name.find_last_of('.'));
     int highest = 0;
     std::error_code ec;
     for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
          !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() >= prefix.size() &&
-            namesEqualNoCase(name.substr(0, prefix.size()), prefix)) {
-            const std::string last = name.size() >= 3 ? name.substr(name.size() - 3) : name;
+        const std::string found = it->path().filename().string();
+        if (found.size() >= prefix.size() &&
+            namesEqualNoCase(found.substr(0, prefix.size()), prefix)) {
+            const std::string last = found.size() >= 3 ? found.substr(found.size() - 3) : found;
             highest = std::max(highest, leadingInt(last));
         }
     }
@@ -251,7 +264,12 @@ bool IniFile::deleteSection(const std::string& section) {
     if (s < 0) {
         return false;
     }
-    sections_.erase(sections_.begin() + s);
+    if (s == 0) {
+        // Index 0 stays the unnamed section that two-argument get and set use.
+        sections_.front().entries.clear();
+    } else {
+        sections_.erase(sections_.begin() + s);
+    }
     dirty_ = true;
     return true;
 }

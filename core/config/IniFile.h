@@ -25,7 +25,8 @@ class IniFile {
     bool open(const std::string& fileName, const std::string& programPath, bool autoSave,
               bool caseInsensitive, bool backupOnSave);
     // Loads a file, creating it empty when it is missing. A file already loaded is saved
-    // (without backup) and cleared first.
+    // first (without backup) when auto-save is on, and cleared. A file that cannot be read
+    // leaves nothing loaded, so no later save can write a part of it back.
     bool load(const std::string& path, bool autoSave, bool caseInsensitive, bool backupOnSave);
 
     // The value with comments cut off ("//", tab + ";", "/*"); the default when the key is
@@ -33,14 +34,18 @@ class IniFile {
     std::string get(const std::string& section, const std::string& key,
                     const std::string& fallback = {}) const;
     std::string get(const std::string& key) const { return get({}, key, {}); }
-    void set(const std::string& section, const std::string& key, const std::string& value);
-    void set(const std::string& key, const std::string& value) { set({}, key, value); }
+    // Stores a value; false when nothing is loaded or a text holds a line break. A change of
+    // letter case alone (with case-insensitive names) is stored but does not make it dirty.
+    bool set(const std::string& section, const std::string& key, const std::string& value);
+    bool set(const std::string& key, const std::string& value) { return set({}, key, value); }
 
     // Writes the file when something changed, atomically, after copying the old file to the
-    // backup name when asked. The value is the backup name used (empty when none).
+    // backup name when asked. The value is the backup name used (empty when none); on a
+    // failure the old file is left as it was and the store stays dirty.
     Result<std::string, FileError> save(bool makeBackup);
 
     bool deleteKey(const std::string& section, const std::string& key);
+    // Deleting the unnamed section empties it; it stays in place.
     bool deleteSection(const std::string& section);
     void sectionNames(std::vector<std::string>& names) const;
     void keyNames(const std::string& section, std::vector<std::string>& keys) const;

@@ -40,8 +40,8 @@ bool namesEqualNoCase(std::string_view a, std::string_view b) {
         const auto x = static_cast<unsigned char>(a[i]);
         const auto y = static_cast<unsigned char>(b[i]);
         if (doubleByte && x >= 0x81) {
-            // A GBK lead byte: the pair must match exactly.
-            if (x != y || i + 1 >= a.size() || a[i + 1] != b[i + 1]) {
+            // A GBK lead byte: the pair must match exactly (a lead byte may also end a text).
+            if (x != y || (i + 1 < a.size() && a[i + 1] != b[i + 1])) {
                 return false;
             }
             ++i;

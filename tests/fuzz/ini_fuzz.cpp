@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/config/IniFile.h"
+#include "core/config/NameCompare.h"
 #include "core/util/FileIo.h"
 
 namespace {
@@ -23,23 +24,51 @@ std::string folder() {
     return path;
 }
 
-struct Answers {
-    std::vector<std::string> values;
-};
-
-Answers answers(const radio::IniFile& ini) {
-    Answers result;
-    std::vector<std::string> sections;
+// What get answers for every key of every section, in file order.
+std::vector<std::string> answers(const radio::IniFile& ini) {
+    std::vector<std::string> result;
+    std::vector<std::string> sections{""};
     ini.sectionNames(sections);
-    sections.push_back("");
     for (const std::string& section : sections) {
         std::vector<std::string> keys;
         ini.keyNames(section, keys);
         for (const std::string& key : keys) {
-            result.values.push_back(section + "\x01" + key + "\x01" + ini.get(section, key, "?"));
+            result.push_back(section + '\0' + key + '\0' + ini.get(section, key, "?") + '\0' +
+                             ini.getListItem(section, key, 1, '|'));
         }
     }
     return result;
+}
+
+// Makes the store dirty without changing its content: adds a section no lookup can confuse
+// with an existing one and deletes it again.
+void touch(radio::IniFile& ini) {
+    std::vector<std::string> names;
+    ini.sectionNames(names);
+    std::string fresh = "touch";
+    for (bool taken = true; taken;) {
+        fresh += 'x';
+        taken = false;
+        for (const std::string& name : names) {
+            taken = taken || radio::namesEqualNoCase(name, fresh);
+        }
+    }
+    if (!ini.set(fresh, "k", "v") || !ini.deleteSection(fresh) || !ini.dirty()) {
+        std::abort();
+    }
+}
+
+radio::Bytes saveAndRead(radio::IniFile& ini, const std::string& path) {
+    touch(ini);
+    auto saved = ini.save(false);
+    if (!saved || !saved.value().empty()) {
+        std::abort();
+    }
+    auto bytes = radio::readFileBytes(path);
+    if (!bytes) {
+        std::abort();
+    }
+    return bytes.value();
 }
 
 }  // namespace
@@ -53,32 +82,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!first.load(path, false, true, false)) {
         std::abort();
     }
-    const Answers before = answers(first);
-    first.set("Fuzz", "Key", "value");  // something to save
-    first.deleteKey("Fuzz", "Key");
-    if (!first.save(false)) {
-        std::abort();
-    }
-    const radio::Bytes written = radio::readFileBytes(path).value();
+    const std::vector<std::string> before = answers(first);
+    const radio::Bytes written = saveAndRead(first, path);
 
     radio::IniFile second;
-    if (!second.load(path, false, true, false)) {
+    if (!second.load(path, false, true, false) || answers(second) != before) {
         std::abort();
     }
-    // A section without a name cannot be written as a header, so its keys join the section
-    // before it; only inputs without such headers must answer identically.
-    std::vector<std::string> names;
-    first.sectionNames(names);
-    const bool unnamedHeader = [&] {
-        std::string text(reinterpret_cast<const char*>(data), size);
-        return text.find("[]") != std::string::npos;
-    }();
-    if (!unnamedHeader && answers(second).values != before.values) {
-        std::abort();
-    }
-    second.set("Fuzz", "Key", "value");
-    second.deleteKey("Fuzz", "Key");
-    if (!second.save(false) || radio::readFileBytes(path).value() != written) {
+    if (saveAndRead(second, path) != written) {
         std::abort();
     }
     return 0;
