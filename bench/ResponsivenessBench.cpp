@@ -40,6 +40,7 @@ class AnsweringPrompts final : public radio::gui::UserPrompts {
     QString saveFileName(QWidget*, const QString&, const QString&, const QString&) override {
         return {};
     }
+    int runDialog(QDialog&) override { return 0; }
 };
 
 // Reads the radio once and returns the largest gap between ticks, in milliseconds.

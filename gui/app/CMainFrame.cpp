@@ -29,6 +29,9 @@
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/image/CProgramDoc.h"
+#include "gui/settings/COptionalFeaturesDlg.h"
+#include "gui/settings/CProductInfoDlg.h"
+#include "gui/settings/SettingsPage.h"
 
 namespace radio {
 namespace gui {
@@ -373,6 +376,39 @@ void CMainFrame::showChannelInformation() {
     }
 }
 
+CProgramDoc* CMainFrame::documentForPage() {
+    CProgramDoc* document = activeDocument();
+    if (!document) {
+        app_.message(tr("No document is open."), QMessageBox::Ok, QMessageBox::Information);
+    }
+    return document;
+}
+
+void CMainFrame::showOptionalFeatures() {
+    CProgramDoc* document = documentForPage();
+    if (!document) {
+        return;
+    }
+    if (!optionalFeaturesDlg_) {
+        optionalFeaturesDlg_ = std::make_unique<COptionalFeaturesDlg>(app_, this);
+    }
+    runSettingsPage(app_.prompts(), *optionalFeaturesDlg_, *document);
+}
+
+void CMainFrame::showProductInformation() {
+    CProgramDoc* document = documentForPage();
+    if (!document) {
+        return;
+    }
+    if (!productInfoDlg_) {
+        productInfoDlg_ = std::make_unique<CProductInfoDlg>(app_, this);
+    }
+    if (runSettingsPage(app_.prompts(), *productInfoDlg_, *document)) {
+        setWindowTitle(productInfoDlg_->title());
+        activeView()->setBandLimits(productInfoDlg_->bandLimits());
+    }
+}
+
 void CMainFrame::onCommand(int id) {
     switch (id) {
         case cmd::FileNew:
@@ -389,6 +425,12 @@ void CMainFrame::onCommand(int id) {
             return;
         case cmd::ChannelInformation:
             showChannelInformation();
+            return;
+        case cmd::OptionalFeatures:
+            showOptionalFeatures();
+            return;
+        case cmd::ProductInformation:
+            showProductInformation();
             return;
         case cmd::ViewToolbar:
             toolBar_->setVisible(!toolBar_->isVisibleTo(this));

@@ -16,6 +16,8 @@ namespace gui {
 class CChildFrame;
 class CMdiClientWnd;
 class CNavTreeBar;
+class COptionalFeaturesDlg;
+class CProductInfoDlg;
 class CProgramApp;
 class CProgramDoc;
 class CProgramView;
@@ -71,6 +73,10 @@ class CMainFrame : public QMainWindow {
     void updateViewChecks();
     bool routeToDocument(int id);
     void showChannelInformation();
+    // The document a settings page works on; nullptr (after telling the user) when none is open.
+    CProgramDoc* documentForPage();
+    void showOptionalFeatures();
+    void showProductInformation();
     bool queryCloseAll();
 
     CProgramApp& app_;
@@ -83,6 +89,9 @@ class CMainFrame : public QMainWindow {
     CNavTreeBar* navBar_ = nullptr;
     CMdiClientWnd* workspace_ = nullptr;
     QPointer<CChildFrame> lastActive_;
+    // Made on first use, then kept for the run.
+    std::unique_ptr<COptionalFeaturesDlg> optionalFeaturesDlg_;
+    std::unique_ptr<CProductInfoDlg> productInfoDlg_;
 };
 
 }  // namespace gui

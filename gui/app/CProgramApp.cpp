@@ -154,7 +154,7 @@ bool CProgramApp::openFile(const QString& path) {
 
 void CProgramApp::onAppAbout() {
     CAboutDlg dialog(*this, mainFrame_.get());
-    dialog.exec();
+    prompts_.runDialog(dialog);
 }
 
 void CProgramApp::showHelp(int context) {

@@ -1,5 +1,6 @@
 #include "gui/app/UserPrompts.h"
 
+#include <QDialog>
 #include <QFileDialog>
 
 namespace radio {
@@ -20,6 +21,10 @@ QString DialogPrompts::openFileName(QWidget* parent, const QString& caption,
 QString DialogPrompts::saveFileName(QWidget* parent, const QString& caption,
                                     const QString& proposed, const QString& filter) {
     return QFileDialog::getSaveFileName(parent, caption, proposed, filter);
+}
+
+int DialogPrompts::runDialog(QDialog& dialog) {
+    return dialog.exec();
 }
 
 }  // namespace gui

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QWidget;
 
 namespace radio {
@@ -23,6 +24,8 @@ class UserPrompts {
                                  const QString& filter) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& proposed,
                                  const QString& filter) = 0;
+    // Shows a dialog modally; the QDialog result code.
+    virtual int runDialog(QDialog& dialog) = 0;
 };
 
 // The real dialogs.
@@ -34,6 +37,7 @@ class DialogPrompts final : public UserPrompts {
     QString openFileName(QWidget* parent, const QString& caption, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& proposed,
                          const QString& filter) override;
+    int runDialog(QDialog& dialog) override;
 };
 
 }  // namespace gui

@@ -18,11 +18,14 @@
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
 #include "gui/app/ConfigText.h"
+#include "gui/app/HelpContext.h"
 #include "gui/app/Pictures.h"
 #include "gui/app/RunTimeText.h"
 #include "gui/app/StringTable.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CellEditors.h"
+#include "gui/settings/CScanInfoDlg.h"
+#include "gui/settings/SettingsPage.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
 #include "gui/link/CComSetupDlg.h"
@@ -49,7 +52,7 @@ CProgramView::CProgramView(CProgramApp& app, CProgramDoc& document, QWidget* par
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
-    grid_->setProperty("helpId", kGridHelpId);
+    setHelpContext(*grid_, kGridHelpId);
     link_ = std::make_unique<RadioLink>(app_, *this);
     document_.setStoreHook([this] { StoreChannels(); });
 }
@@ -269,8 +272,7 @@ void CProgramView::moveAfterEnter() {
 
 void CProgramView::showHelpForFocus(QObject* focused) {
     // The key goes to the focused control, so the receiver is the control to explain.
-    const QVariant id = focused ? focused->property("helpId") : QVariant();
-    app_.showHelp(id.isValid() ? id.toInt() : kGridHelpId);
+    app_.showHelp(helpContextOf(focused, kGridHelpId));
 }
 
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
@@ -304,9 +306,18 @@ bool CProgramView::prepareToClose() {
 
 void CProgramView::onComSetup() {
     CComSetupDlg dialog(app_, this);
-    if (dialog.exec() == QDialog::Accepted) {
+    if (app_.prompts().runDialog(dialog) == QDialog::Accepted) {
         link_->setPortName(dialog.acceptChoice());
     }
+}
+
+void CProgramView::onScanInfo() {
+    // The priority-channel check must see the channels as the grid shows them.
+    StoreChannels();
+    if (!scanInfoDlg_) {
+        scanInfoDlg_ = std::make_unique<CScanInfoDlg>(app_, this);
+    }
+    runSettingsPage(app_.prompts(), *scanInfoDlg_, document_);
 }
 
 bool CProgramView::onCommand(int id) {
@@ -319,6 +330,9 @@ bool CProgramView::onCommand(int id) {
             return true;
         case cmd::ComSetup:
             onComSetup();
+            return true;
+        case cmd::ScanInfo:
+            onScanInfo();
             return true;
         default:
             return false;

@@ -12,6 +12,7 @@ namespace gui {
 class CProgramApp;
 class CProgramDoc;
 class CellEditors;
+class CScanInfoDlg;
 class ChannelGrid;
 class RadioLink;
 
@@ -69,12 +70,14 @@ class CProgramView : public QWidget {
     void moveAfterEnter();
     void showHelpForFocus(QObject* focused);
     void onComSetup();
+    void onScanInfo();
 
     CProgramApp& app_;
     CProgramDoc& document_;
     ChannelGrid* grid_;
     std::unique_ptr<CellEditors> editors_;
     std::unique_ptr<RadioLink> link_;
+    std::unique_ptr<CScanInfoDlg> scanInfoDlg_;  // made on first use
     bool firstUpdate_ = true;
     BandLimits bandLimits_;
     int usedChannels_ = 0;

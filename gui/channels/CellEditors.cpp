@@ -6,6 +6,7 @@
 #include <QProxyStyle>
 
 #include "core/channels/ChannelCodec.h"
+#include "gui/app/HelpContext.h"
 
 namespace radio {
 namespace gui {
@@ -62,7 +63,7 @@ CellEditors::CellEditors(QWidget* parent, Language language) {
             editor = combo;
         }
         editor->setObjectName(QStringLiteral("editor%1").arg(col));
-        editor->setProperty("helpId", helpId(col));
+        setHelpContext(*editor, helpId(col));
         editor->setFont(parent->font());
         editor->hide();
         editors_[static_cast<std::size_t>(col - 1)] = editor;

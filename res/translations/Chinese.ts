@@ -264,12 +264,63 @@ About</source>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
+    <message>
+        <source>No document is open.</source>
+        <translation>没有打开的文档。</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CNavTreeBar</name>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::COptionalFeaturesDlg</name>
+    <message>
+        <source>Optional Features</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <source>Time-Out Timer</source>
+        <translation>发射限时</translation>
+    </message>
+    <message>
+        <source>TOT Pre-Alert</source>
+        <translation>限时预警</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>呼叫音</translation>
+    </message>
+    <message>
+        <source>Vox Gain Level</source>
+        <translation>声控灵敏度</translation>
+    </message>
+    <message>
+        <source>Call Key Define</source>
+        <translation>呼叫键定义</translation>
+    </message>
+    <message>
+        <source>Voice Annunciation</source>
+        <translation>语音提示</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>静噪等级</translation>
+    </message>
+    <message>
+        <source>Vox Delay Time</source>
+        <translation>声控延时</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>按键音</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>省电</translation>
     </message>
 </context>
 <context>
@@ -284,6 +335,25 @@ About</source>
     </message>
 </context>
 <context>
+    <name>radio::gui::CProductInfoDlg</name>
+    <message>
+        <source>Product Information</source>
+        <translation>产品信息</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>机型</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>频段</translation>
+    </message>
+</context>
+<context>
     <name>radio::gui::CProgramApp</name>
     <message>
         <source>Open</source>
@@ -292,6 +362,61 @@ About</source>
     <message>
         <source>Program Document (*.dat)</source>
         <translation>写频数据文件 (*.dat)</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CScanInfoDlg</name>
+    <message>
+        <source>Scan Infomation</source>
+        <translation>扫描信息</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>固定</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>选定</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>优先</translation>
+    </message>
+    <message>
+        <source>Priority Channel</source>
+        <translation>优先信道</translation>
+    </message>
+    <message>
+        <source>Look Back Time A</source>
+        <translation>回看时间 A</translation>
+    </message>
+    <message>
+        <source>Look Back Time B</source>
+        <translation>回看时间 B</translation>
+    </message>
+    <message>
+        <source>Revert Channel</source>
+        <translation>回复信道</translation>
+    </message>
+    <message>
+        <source>Dropout Delay Time</source>
+        <translation>掉线延时</translation>
+    </message>
+    <message>
+        <source>Tx Dwell Time</source>
+        <translation>发射停留时间</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>请输入一个整数。</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>请输入一个数字。</translation>
     </message>
 </context>
 <context>

@@ -264,12 +264,63 @@ About</translation>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
+    <message>
+        <source>No document is open.</source>
+        <translation>No document is open.</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CNavTreeBar</name>
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::COptionalFeaturesDlg</name>
+    <message>
+        <source>Optional Features</source>
+        <translation>Optional Features</translation>
+    </message>
+    <message>
+        <source>Time-Out Timer</source>
+        <translation>Time-Out Timer</translation>
+    </message>
+    <message>
+        <source>TOT Pre-Alert</source>
+        <translation>TOT Pre-Alert</translation>
+    </message>
+    <message>
+        <source>Call Tone</source>
+        <translation>Call Tone</translation>
+    </message>
+    <message>
+        <source>Vox Gain Level</source>
+        <translation>Vox Gain Level</translation>
+    </message>
+    <message>
+        <source>Call Key Define</source>
+        <translation>Call Key Define</translation>
+    </message>
+    <message>
+        <source>Voice Annunciation</source>
+        <translation>Voice Annunciation</translation>
+    </message>
+    <message>
+        <source>Squelch Level</source>
+        <translation>Squelch Level</translation>
+    </message>
+    <message>
+        <source>Vox Delay Time</source>
+        <translation>Vox Delay Time</translation>
+    </message>
+    <message>
+        <source>Beep</source>
+        <translation>Beep</translation>
+    </message>
+    <message>
+        <source>Battery Saver</source>
+        <translation>Battery Saver</translation>
     </message>
 </context>
 <context>
@@ -284,6 +335,25 @@ About</translation>
     </message>
 </context>
 <context>
+    <name>radio::gui::CProductInfoDlg</name>
+    <message>
+        <source>Product Information</source>
+        <translation>Product Information</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequency</translation>
+    </message>
+</context>
+<context>
     <name>radio::gui::CProgramApp</name>
     <message>
         <source>Open</source>
@@ -292,6 +362,61 @@ About</translation>
     <message>
         <source>Program Document (*.dat)</source>
         <translation>Program Document (*.dat)</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CScanInfoDlg</name>
+    <message>
+        <source>Scan Infomation</source>
+        <translation>Scan Infomation</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Fixed</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Selected</translation>
+    </message>
+    <message>
+        <source>Priority</source>
+        <translation>Priority</translation>
+    </message>
+    <message>
+        <source>Priority Channel</source>
+        <translation>Priority Channel</translation>
+    </message>
+    <message>
+        <source>Look Back Time A</source>
+        <translation>Look Back Time A</translation>
+    </message>
+    <message>
+        <source>Look Back Time B</source>
+        <translation>Look Back Time B</translation>
+    </message>
+    <message>
+        <source>Revert Channel</source>
+        <translation>Revert Channel</translation>
+    </message>
+    <message>
+        <source>Dropout Delay Time</source>
+        <translation>Dropout Delay Time</translation>
+    </message>
+    <message>
+        <source>Tx Dwell Time</source>
+        <translation>Tx Dwell Time</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Please enter an integer.</translation>
+    </message>
+    <message>
+        <source>Please enter a number.</source>
+        <translation>Please enter a number.</translation>
     </message>
 </context>
 <context>

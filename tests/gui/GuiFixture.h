@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -47,12 +48,20 @@ class ScriptedPrompts final : public gui::UserPrompts {
         proposedNames.push_back(proposed);
         return takeFile();
     }
+    // A dialog is answered by onDialog (which may work its controls); without one it is
+    // cancelled.
+    int runDialog(QDialog& dialog) override {
+        dialogs.push_back(dialog.objectName());
+        return onDialog ? onDialog(dialog) : 0;
+    }
 
     std::deque<QMessageBox::StandardButton> answers;  // next answers, else OK / Cancel
     std::deque<QString> files;                        // next file names, else cancelled
     std::vector<Shown> shown;
     std::vector<QString> proposedNames;
     std::function<void(const Shown&)> onMessage;
+    std::function<int(QDialog&)> onDialog;
+    std::vector<QString> dialogs;  // object names of the dialogs shown
 
   private:
     QString takeFile() {

@@ -1,0 +1,114 @@
+#include "gui/settings/CProductInfoDlg.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include "core/channels/BandText.h"
+#include "core/image/ImageMap.h"
+#include "gui/app/CProgramApp.h"
+#include "gui/app/CommandIds.h"
+#include "gui/app/ConfigText.h"
+#include "gui/app/HelpContext.h"
+
+namespace radio {
+namespace gui {
+
+namespace {
+
+constexpr int kMaxTypes = 19;
+constexpr int kTypeListId = 1013;
+constexpr int kBandListId = 1014;
+
+}  // namespace
+
+CProductInfoDlg::CProductInfoDlg(CProgramApp& app, QWidget* parent)
+    : QDialog(parent), app_(app), types_(new QComboBox(this)), bands_(new QComboBox(this)) {
+    setObjectName("CProductInfoDlg");
+    setWindowTitle(tr("Product Information"));
+    setHelpContext(*types_, kTypeListId);
+    setHelpContext(*bands_, kBandListId);
+    types_->setMinimumContentsLength(12);
+    bands_->setMinimumContentsLength(12);
+
+    auto* group = new QGroupBox(tr("Setting"), this);
+    auto* form = new QFormLayout(group);
+    form->addRow(tr("Type"), types_);
+    form->addRow(tr("Frequency"), bands_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CProductInfoDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addWidget(buttons);
+
+    connect(types_, &QComboBox::currentIndexChanged, this, &CProductInfoDlg::fillBands);
+}
+
+void CProductInfoDlg::fillTypes() {
+    const QSignalBlocker quiet(types_);
+    types_->clear();
+    for (int number = 1; number <= kMaxTypes; ++number) {
+        const QString name = app_.setupText(QStringLiteral("Type%1").arg(number));
+        if (name.isEmpty()) {
+            break;
+        }
+        types_->addItem(name);
+    }
+}
+
+void CProductInfoDlg::fillBands() {
+    const int number = types_->currentIndex() + 1;  // no type selected reads "Field0"
+    bandTexts_ = splitBandList(app_.config().get("Setup", "Field" + std::to_string(number), ""));
+    bands_->clear();
+    for (const std::string& band : bandTexts_) {
+        bands_->addItem(decodeConfigText(band));
+    }
+    bands_->setCurrentIndex(0);
+}
+
+void CProductInfoDlg::load(const MemoryImage& image) {
+    image_ = image;
+    fillTypes();
+    const Registry registry = app_.registry();
+    const int type = registry.readInt("Type").value_or(0);
+    types_->setCurrentIndex(type >= 0 && type < types_->count() ? type : -1);
+    fillBands();
+    const int band = registry.readInt("Field").value_or(0);
+    bands_->setCurrentIndex(band >= 0 && band < bands_->count() ? band : -1);
+}
+
+void CProductInfoDlg::accept() {
+    const int type = types_->currentIndex();
+    const int band = bands_->currentIndex();
+    image_.set(map::kRadioType, static_cast<std::uint8_t>(type & 0xFF));
+    image_.set(map::kBand, static_cast<std::uint8_t>(band & 0xFF));
+
+    // The pieces are English whatever the interface language; nothing stands between the
+    // name and the first one.
+    title_ = app_.languageText("AppName") + "  [ Type:" + types_->currentText() +
+             "  Fre:" + bands_->currentText() + " ]";
+    const std::string bandText =
+        band >= 0 && band < static_cast<int>(bandTexts_.size())
+            ? bandTexts_[static_cast<std::size_t>(band)]
+            : std::string();
+    limits_ = radio::bandLimits(bandText);
+
+    Registry registry = app_.registry();
+    registry.writeInt("Type", type);
+    registry.writeInt("Field", band);
+    QDialog::accept();
+}
+
+void CProductInfoDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        app_.showHelp(helpContextOf(focusWidget(), cmd::ProductInformation));
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace gui
+}  // namespace radio

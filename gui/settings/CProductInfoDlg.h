@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "core/channels/Frequency.h"
+#include "core/image/MemoryImage.h"
+
+class QComboBox;
+
+namespace radio {
+namespace gui {
+
+class CProgramApp;
+
+// Product Information: the radio type and its band, from the lists in Program.ini. Opens on
+// the last choice remembered for the user. OK stores the choice in the image copy and for the
+// user, and gives the title and band limits the program then uses.
+class CProductInfoDlg : public QDialog {
+    Q_OBJECT
+  public:
+    explicit CProductInfoDlg(CProgramApp& app, QWidget* parent = nullptr);
+
+    void load(const MemoryImage& image);
+    const MemoryImage& image() const { return image_; }
+    // After OK: the main window's title and the view's band limits.
+    QString title() const { return title_; }
+    BandLimits bandLimits() const { return limits_; }
+
+    QComboBox* typeList() const { return types_; }
+    QComboBox* bandList() const { return bands_; }
+
+  public slots:
+    void accept() override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    void fillTypes();
+    void fillBands();
+
+    CProgramApp& app_;
+    MemoryImage image_;
+    QComboBox* types_;
+    QComboBox* bands_;
+    std::vector<std::string> bandTexts_;  // as stored in Program.ini, for the limits
+    QString title_;
+    BandLimits limits_;
+};
+
+}  // namespace gui
+}  // namespace radio

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+#include "gui/app/UserPrompts.h"
+#include "gui/image/CProgramDoc.h"
+#include "gui/image/ImageChange.h"
+
+namespace radio {
+namespace gui {
+
+// Shows a settings page on a copy of the document's image; OK puts the copy in place and
+// marks the document modified when that changed a byte. True when the page was accepted.
+template <typename Page>
+bool runSettingsPage(UserPrompts& prompts, Page& page, CProgramDoc& document) {
+    page.load(document.image());
+    if (prompts.runDialog(page) != QDialog::Accepted) {
+        return false;
+    }
+    changeImage(document, [&page](MemoryImage& image) { image = page.image(); });
+    return true;
+}
+
+}  // namespace gui
+}  // namespace radio
