@@ -13,6 +13,9 @@
 #include "gui/channels/CellEditors.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
+#include "gui/settings/COptionalFeaturesDlg.h"
+#include "gui/settings/CProductInfoDlg.h"
+#include "gui/settings/CScanInfoDlg.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -75,6 +78,22 @@ void saveWithOpenCombo(gui::CMainFrame& frame, const QString& out, const QString
     shot.save(out + "/grid-combo-" + suffix + ".png");
 }
 
+template <typename Page>
+void savePage(gui::CProgramApp& app, const QString& out, const QString& name,
+              const QString& suffix) {
+    Page page(app, app.mainFrame());
+    page.load(app.mainFrame()->activeDocument()->image());
+    page.show();
+    save(page, out, name, suffix);
+    page.hide();
+}
+
+void renderSettingsPages(gui::CProgramApp& app, const QString& out, const QString& suffix) {
+    savePage<gui::COptionalFeaturesDlg>(app, out, "optional-features", suffix);
+    savePage<gui::CScanInfoDlg>(app, out, "scan-info", suffix);
+    savePage<gui::CProductInfoDlg>(app, out, "product-info", suffix);
+}
+
 void renderScenes(gui::CProgramApp& app, const QString& out, const QString& suffix) {
     gui::CMainFrame& frame = *app.mainFrame();
     frame.showNormal();
@@ -88,6 +107,7 @@ void renderScenes(gui::CProgramApp& app, const QString& out, const QString& suff
     about.show();
     save(about, out, "about", suffix);
     about.hide();
+    renderSettingsPages(app, out, suffix);
 }
 
 }  // namespace radio::screenshots
