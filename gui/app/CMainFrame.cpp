@@ -30,6 +30,9 @@
 #include "gui/channels/CProgramView.h"
 #include "gui/image/CProgramDoc.h"
 #include "gui/settings/COptionalFeaturesDlg.h"
+#include "gui/settings/CParamAdjustDlg.h"
+#include "gui/settings/CPasswordDlg.h"
+#include "gui/settings/CPowerAdjustDlg.h"
 #include "gui/settings/CProductInfoDlg.h"
 #include "gui/settings/SettingsPage.h"
 
@@ -308,6 +311,8 @@ void CMainFrame::addDocumentWindow(std::unique_ptr<CProgramDoc> document) {
     workspace_->setActiveSubWindow(frame);
     lastActive_ = frame;
     frame->view().initialUpdate();
+    connect(&frame->view(), &CProgramView::accessCodeRequested, this,
+            [this] { runAccessCodeGate(app_); });
     updateMenuBar();
 }
 
@@ -409,6 +414,28 @@ void CMainFrame::showProductInformation() {
     }
 }
 
+void CMainFrame::showPowerAdjustment() {
+    CProgramDoc* document = documentForPage();
+    if (!document) {
+        return;
+    }
+    if (!powerAdjustDlg_) {
+        powerAdjustDlg_ = std::make_unique<CPowerAdjustDlg>(app_, this);
+    }
+    powerAdjustDlg_->load(document->image(), activeView()->bandLimits());
+    runStoringPage(app_.prompts(), *powerAdjustDlg_, *document);
+}
+
+void CMainFrame::showParamAdjust() {
+    CProgramDoc* document = documentForPage();
+    if (!document) {
+        return;
+    }
+    CParamAdjustDlg dialog(app_, this);
+    dialog.load(document->image());
+    runStoringPage(app_.prompts(), dialog, *document);
+}
+
 void CMainFrame::onCommand(int id) {
     switch (id) {
         case cmd::FileNew:
@@ -431,6 +458,12 @@ void CMainFrame::onCommand(int id) {
             return;
         case cmd::ProductInformation:
             showProductInformation();
+            return;
+        case cmd::PowerAdjust:
+            showPowerAdjustment();
+            return;
+        case cmd::ParamAdjust:
+            showParamAdjust();
             return;
         case cmd::ViewToolbar:
             toolBar_->setVisible(!toolBar_->isVisibleTo(this));

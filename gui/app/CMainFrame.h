@@ -17,6 +17,7 @@ class CChildFrame;
 class CMdiClientWnd;
 class CNavTreeBar;
 class COptionalFeaturesDlg;
+class CPowerAdjustDlg;
 class CProductInfoDlg;
 class CProgramApp;
 class CProgramDoc;
@@ -77,6 +78,8 @@ class CMainFrame : public QMainWindow {
     CProgramDoc* documentForPage();
     void showOptionalFeatures();
     void showProductInformation();
+    void showPowerAdjustment();
+    void showParamAdjust();
     bool queryCloseAll();
 
     CProgramApp& app_;
@@ -92,6 +95,7 @@ class CMainFrame : public QMainWindow {
     // Made on first use, then kept for the run.
     std::unique_ptr<COptionalFeaturesDlg> optionalFeaturesDlg_;
     std::unique_ptr<CProductInfoDlg> productInfoDlg_;
+    std::unique_ptr<CPowerAdjustDlg> powerAdjustDlg_;
 };
 
 }  // namespace gui

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QProcess>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QMenu>
@@ -155,6 +156,22 @@ bool CProgramApp::openFile(const QString& path) {
 void CProgramApp::onAppAbout() {
     CAboutDlg dialog(*this, mainFrame_.get());
     prompts_.runDialog(dialog);
+}
+
+bool CProgramApp::restartProgram() {
+    if (auto saved = config_.save(false); !saved) {
+        message(QString::fromStdString(saved.error().message(language())));
+        return false;
+    }
+    if (!mainFrame_->close()) {
+        return false;
+    }
+    if (restartLauncher_) {
+        restartLauncher_(programPath_);
+    } else {
+        QProcess::startDetached(programPath_, {});
+    }
+    return true;
 }
 
 void CProgramApp::showHelp(int context) {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTranslator>
+#include <functional>
 #include <memory>
 
 #include "core/config/IniFile.h"
@@ -69,6 +70,15 @@ class CProgramApp : public QObject {
                                         QMessageBox::Icon icon = QMessageBox::Warning,
                                         const QString& caption = QString());
 
+    // Ends the run and starts the program again, so a new language takes effect: Program.ini
+    // is written first (the new run reads it), then the main window closes, which asks about
+    // unsaved documents; false when saving or closing did not happen.
+    bool restartProgram();
+    // Starts the program anew; tests replace it.
+    void setRestartLauncher(std::function<void(const QString& program)> launcher) {
+        restartLauncher_ = std::move(launcher);
+    }
+
     void showHelp(int context);
     // The help window once help was shown; nullptr before.
     HelpWindow* helpWindow() const { return helpWindow_.get(); }
@@ -92,6 +102,7 @@ class CProgramApp : public QObject {
     std::unique_ptr<QTranslator> qtTranslator_;
     std::unique_ptr<CMainFrame> mainFrame_;
     std::unique_ptr<HelpWindow> helpWindow_;
+    std::function<void(const QString&)> restartLauncher_;
     bool newImage_ = false;
     bool adjustmentUnlocked_ = false;
 };

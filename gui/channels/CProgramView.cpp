@@ -24,6 +24,7 @@
 #include "gui/app/StringTable.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CellEditors.h"
+#include "gui/settings/CLanguageDlg.h"
 #include "gui/settings/CScanInfoDlg.h"
 #include "gui/settings/SettingsPage.h"
 #include "gui/channels/ChannelGrid.h"
@@ -320,6 +321,16 @@ void CProgramView::onScanInfo() {
     runSettingsPage(app_.prompts(), *scanInfoDlg_, document_);
 }
 
+void CProgramView::onLanguage() {
+    if (!languageDlg_) {
+        languageDlg_ = std::make_unique<CLanguageDlg>(app_, this);
+    }
+    languageDlg_->load();
+    if (app_.prompts().runDialog(*languageDlg_) == QDialog::Accepted && languageDlg_->changed()) {
+        app_.restartProgram();
+    }
+}
+
 bool CProgramView::onCommand(int id) {
     switch (id) {
         case cmd::Read:
@@ -333,6 +344,9 @@ bool CProgramView::onCommand(int id) {
             return true;
         case cmd::ScanInfo:
             onScanInfo();
+            return true;
+        case cmd::Language:
+            onLanguage();
             return true;
         default:
             return false;

@@ -12,6 +12,7 @@ namespace gui {
 class CProgramApp;
 class CProgramDoc;
 class CellEditors;
+class CLanguageDlg;
 class CScanInfoDlg;
 class ChannelGrid;
 class RadioLink;
@@ -71,6 +72,7 @@ class CProgramView : public QWidget {
     void showHelpForFocus(QObject* focused);
     void onComSetup();
     void onScanInfo();
+    void onLanguage();
 
     CProgramApp& app_;
     CProgramDoc& document_;
@@ -78,6 +80,7 @@ class CProgramView : public QWidget {
     std::unique_ptr<CellEditors> editors_;
     std::unique_ptr<RadioLink> link_;
     std::unique_ptr<CScanInfoDlg> scanInfoDlg_;  // made on first use
+    std::unique_ptr<CLanguageDlg> languageDlg_;  // made on first use
     bool firstUpdate_ = true;
     BandLimits bandLimits_;
     int usedChannels_ = 0;

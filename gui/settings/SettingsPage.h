@@ -21,5 +21,13 @@ bool runSettingsPage(UserPrompts& prompts, Page& page, CProgramDoc& document) {
     return true;
 }
 
+// Shows a loaded service page that stores itself whatever closed it, and puts its image
+// copy in place the same way.
+template <typename Page>
+void runStoringPage(UserPrompts& prompts, Page& page, CProgramDoc& document) {
+    prompts.runDialog(page);
+    changeImage(document, [&page](MemoryImage& image) { image = page.image(); });
+}
+
 }  // namespace gui
 }  // namespace radio

@@ -43,6 +43,21 @@
     </message>
 </context>
 <context>
+    <name>radio::gui::CLanguageDlg</name>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+</context>
+<context>
     <name>radio::gui::CMainFrame</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -321,6 +336,55 @@ About</source>
     <message>
         <source>Battery Saver</source>
         <translation>省电</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CParamAdjustDlg</name>
+    <message>
+        <source>De-emphasis</source>
+        <translation>去加重</translation>
+    </message>
+    <message>
+        <source>Pre-emphasis</source>
+        <translation>预加重</translation>
+    </message>
+    <message>
+        <source>Param Adjust</source>
+        <translation>参数调节</translation>
+    </message>
+    <message>
+        <source>Compnad Off</source>
+        <translation>压扩关闭</translation>
+    </message>
+    <message>
+        <source>Compand On</source>
+        <translation>压扩开启</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CPasswordDlg</name>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CPowerAdjustDlg</name>
+    <message>
+        <source>Power Adjustment</source>
+        <translation>功率调节</translation>
+    </message>
+    <message>
+        <source>Low Power
+(5-155)</source>
+        <translation>低功率
+(5-155)</translation>
+    </message>
+    <message>
+        <source>High Power
+(100-250)</source>
+        <translation>高功率
+(100-250)</translation>
     </message>
 </context>
 <context>

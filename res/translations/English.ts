@@ -43,6 +43,21 @@
     </message>
 </context>
 <context>
+    <name>radio::gui::CLanguageDlg</name>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>Chinese</translation>
+    </message>
+</context>
+<context>
     <name>radio::gui::CMainFrame</name>
     <message>
         <source>&amp;New	Ctrl+N</source>
@@ -321,6 +336,55 @@ About</translation>
     <message>
         <source>Battery Saver</source>
         <translation>Battery Saver</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CParamAdjustDlg</name>
+    <message>
+        <source>De-emphasis</source>
+        <translation>De-emphasis</translation>
+    </message>
+    <message>
+        <source>Pre-emphasis</source>
+        <translation>Pre-emphasis</translation>
+    </message>
+    <message>
+        <source>Param Adjust</source>
+        <translation>Param Adjust</translation>
+    </message>
+    <message>
+        <source>Compnad Off</source>
+        <translation>Compnad Off</translation>
+    </message>
+    <message>
+        <source>Compand On</source>
+        <translation>Compand On</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CPasswordDlg</name>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CPowerAdjustDlg</name>
+    <message>
+        <source>Power Adjustment</source>
+        <translation>Power Adjustment</translation>
+    </message>
+    <message>
+        <source>Low Power
+(5-155)</source>
+        <translation>Low Power
+(5-155)</translation>
+    </message>
+    <message>
+        <source>High Power
+(100-250)</source>
+        <translation>High Power
+(100-250)</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 // Read and Write from the program against radioprog-sim on a pseudo-terminal.
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +17,7 @@
 #include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
 #include "gui/link/CComSetupDlg.h"
+#include "gui/settings/CPasswordDlg.h"
 #include "gui/link/CProcessDlg.h"
 #include "gui/link/RadioLink.h"
 #include "support/SimProcess.h"
@@ -146,6 +148,33 @@ TEST(Transfer, UnlockedWriteCoversAllBlocks) {
     const MemoryImage after = bench.radioAfter();
     EXPECT_EQ(after[820], bench.view().document().image()[820]);
     EXPECT_NE(after[820], 0xA5);
+}
+
+int writtenBlocks(const std::string& log) {
+    int blocks = 0;
+    for (std::size_t at = 0; at < log.size(); at = log.find('\n', at) + 1) {
+        blocks += log.compare(at, 2, "W ") == 0;
+        if (log.find('\n', at) == std::string::npos) {
+            break;
+        }
+    }
+    return blocks;
+}
+
+TEST(Transfer, TheAccessCodeWidensLaterWritesFrom122To127Blocks) {
+    Bench bench;
+    ASSERT_EQ(bench.run(cmd::Write), TransferOutcome::Completed);
+    bench.prompts().onDialog = [](QDialog& dialog) {
+        auto& password = static_cast<CPasswordDlg&>(dialog);
+        password.entryBox()->setText("472816");
+        password.accept();
+        return password.result();
+    };
+    QTest::keyClick(&bench.view().grid(), Qt::Key_F11, Qt::ControlModifier);
+    ASSERT_TRUE(bench.program->app.adjustmentUnlocked());
+    ASSERT_EQ(bench.run(cmd::Write), TransferOutcome::Completed);
+    bench.radioAfter();  // stops the radio, so its log is complete
+    EXPECT_EQ(writtenBlocks(bench.log()), 122 + 127);
 }
 
 TEST(Transfer, CancelBeforeOkNeverOpensThePort) {

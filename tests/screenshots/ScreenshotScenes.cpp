@@ -13,12 +13,17 @@
 #include "gui/channels/CellEditors.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
+#include "gui/settings/CLanguageDlg.h"
 #include "gui/settings/COptionalFeaturesDlg.h"
+#include "gui/settings/CParamAdjustDlg.h"
+#include "gui/settings/CPasswordDlg.h"
+#include "gui/settings/CPowerAdjustDlg.h"
 #include "gui/settings/CProductInfoDlg.h"
 #include "gui/settings/CScanInfoDlg.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPainter>
 
 namespace radio::screenshots {
@@ -92,6 +97,25 @@ void renderSettingsPages(gui::CProgramApp& app, const QString& out, const QStrin
     savePage<gui::COptionalFeaturesDlg>(app, out, "optional-features", suffix);
     savePage<gui::CScanInfoDlg>(app, out, "scan-info", suffix);
     savePage<gui::CProductInfoDlg>(app, out, "product-info", suffix);
+    savePage<gui::CParamAdjustDlg>(app, out, "param-adjust", suffix);
+
+    gui::CPowerAdjustDlg power(app, app.mainFrame());
+    power.load(app.mainFrame()->activeDocument()->image(), {40000000, 48000000});
+    power.show();
+    save(power, out, "power-adjust", suffix);
+    power.hide();
+
+    gui::CPasswordDlg password(app, app.mainFrame());
+    password.show();
+    password.entryBox()->setText("4728");
+    save(password, out, "password", suffix);
+    password.hide();
+
+    gui::CLanguageDlg language(app, app.mainFrame());
+    language.load();
+    language.show();
+    save(language, out, "language", suffix);
+    language.hide();
 }
 
 void renderScenes(gui::CProgramApp& app, const QString& out, const QString& suffix) {

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class QButtonGroup;
+
+namespace radio {
+namespace gui {
+
+class CProgramApp;
+
+// Language: English or Chinese for the next run. OK with another language than the running
+// one stores it in Program.ini ([Setup] Language) and sets the changed flag for good.
+class CLanguageDlg : public QDialog {
+    Q_OBJECT
+  public:
+    explicit CLanguageDlg(CProgramApp& app, QWidget* parent = nullptr);
+
+    // Opening: the running language is selected.
+    void load();
+    // 0 English, 1 Chinese, -1 none.
+    int selectedLanguage() const;
+    void selectLanguage(int index);
+    bool changed() const { return changed_; }
+
+  public slots:
+    void accept() override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    CProgramApp& app_;
+    QButtonGroup* group_;
+    bool changed_ = false;
+};
+
+}  // namespace gui
+}  // namespace radio
