@@ -12,6 +12,7 @@
 #include "gui/app/CAboutDlg.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"
+#include "gui/app/Pictures.h"
 #include "gui/app/CommandIds.h"
 #include "gui/app/ConfigText.h"
 #include "gui/app/HelpWindow.h"
@@ -86,10 +87,7 @@ bool CProgramApp::initInstance(const QStringList& arguments) {
         return false;
     }
     mainFrame_->showMaximized();
-    const QIcon icon(settings_.programDir + "title.ico");
-    if (!icon.isNull()) {
-        mainFrame_->setWindowIcon(icon);
-    }
+    mainFrame_->setWindowIcon(titleIcon());
     settings_.displayName = languageText("Company");
     editDocumentMenu();
     return true;
@@ -156,6 +154,16 @@ bool CProgramApp::openFile(const QString& path) {
 void CProgramApp::onAppAbout() {
     CAboutDlg dialog(*this, mainFrame_.get());
     prompts_.runDialog(dialog);
+}
+
+QIcon CProgramApp::titleIcon() {
+    if (titleIcon_.isNull()) {
+        titleIcon_ = QIcon(settings_.programDir + "title.ico");
+    }
+    if (titleIcon_.isNull()) {
+        titleIcon_ = QIcon(QPixmap::fromImage(pictures::programIcon(32)));
+    }
+    return titleIcon_;
 }
 
 bool CProgramApp::restartProgram() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QMessageBox>
 #include <QObject>
 #include <QPointer>
@@ -55,6 +56,8 @@ class CProgramApp : public QObject {
     }
     Registry registry() const { return Registry(setupText("AppName")); }
     UserPrompts& prompts() { return prompts_; }
+    // title.ico of the program folder, read once; the built-in picture when it is missing.
+    QIcon titleIcon();
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
 
     // Set by a new document, cleared by opening a file or a completed radio read.
@@ -103,6 +106,7 @@ class CProgramApp : public QObject {
     std::unique_ptr<CMainFrame> mainFrame_;
     std::unique_ptr<HelpWindow> helpWindow_;
     std::function<void(const QString&)> restartLauncher_;
+    QIcon titleIcon_;
     bool newImage_ = false;
     bool adjustmentUnlocked_ = false;
 };

@@ -67,10 +67,8 @@ void CProgramView::initialUpdate() {
         setupGrid();
         firstUpdate_ = false;
     }
-    QIcon icon(app_.settings().programDir + "title.ico");
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        frame->setWindowIcon(icon.isNull() ? QIcon(QPixmap::fromImage(pictures::programIcon(32)))
-                                           : icon);
+        frame->setWindowIcon(app_.titleIcon());
         // Fit the frame to the grid; never grow it beyond the workspace.
         const QSize wanted = frame->sizeHint().expandedTo(grid_->fullSize() + QSize(12, 36));
         frame->resize(wanted);
@@ -80,7 +78,8 @@ void CProgramView::initialUpdate() {
 
 void CProgramView::setupGrid() {
     const Language language = app_.language();
-    editors_ = std::make_unique<CellEditors>(grid_->viewport(), language);
+    editors_ = std::make_unique<CellEditors>(grid_->viewport(), language,
+                                             [this](QWidget& editor) { editor.installEventFilter(this); });
     for (int col = 0; col < ChannelGrid::kCols; ++col) {
         grid_->setTextMatrix(0, col, uiText(kHeaders[col], language));
     }
@@ -93,9 +92,6 @@ void CProgramView::setupGrid() {
     connect(grid_, &ChannelGrid::cellPressed, this, &CProgramView::ShowCellEditor);
     connect(grid_, &ChannelGrid::scrolled, this, &CProgramView::HideCellEditors);
     grid_->installEventFilter(this);
-    for (int col = 1; col <= 10; ++col) {
-        editors_->editor(col)->installEventFilter(this);
-    }
 }
 
 void CProgramView::LoadChannels() {

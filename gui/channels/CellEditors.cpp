@@ -42,32 +42,44 @@ QStyle* listPopupStyle() {
 
 }  // namespace
 
-CellEditors::CellEditors(QWidget* parent, Language language) {
-    for (int col = 1; col <= 10; ++col) {
-        QWidget* editor = nullptr;
-        if (col <= 2) {
-            auto* edit = new QLineEdit(parent);
-            edit->setFrame(false);
-            edit->setAlignment(Qt::AlignCenter);
-            editor = edit;
-        } else {
-            auto* combo = new QComboBox(parent);
-            combo->setEditable(false);
-            // A scrolling list of at most 16 items, not one as tall as the 265 tones.
-            combo->setStyle(listPopupStyle());
-            combo->setMaxVisibleItems(16);
-            for (const std::string& item :
-                 fieldChoices(static_cast<ChannelField>(col - 1), language)) {
-                combo->addItem(qt(item));
-            }
-            editor = combo;
+CellEditors::CellEditors(QWidget* parent, Language language,
+                         std::function<void(QWidget&)> created)
+    : parent_(parent), language_(language), created_(std::move(created)) {}
+
+QWidget* CellEditors::editor(int col) const {
+    QWidget*& editor = editors_.at(static_cast<std::size_t>(col - 1));
+    if (!editor) {
+        editor = make(col);
+        if (created_) {
+            created_(*editor);
         }
-        editor->setObjectName(QStringLiteral("editor%1").arg(col));
-        setHelpContext(*editor, helpId(col));
-        editor->setFont(parent->font());
-        editor->hide();
-        editors_[static_cast<std::size_t>(col - 1)] = editor;
     }
+    return editor;
+}
+
+QWidget* CellEditors::make(int col) const {
+    QWidget* editor = nullptr;
+    if (col <= 2) {
+        auto* edit = new QLineEdit(parent_);
+        edit->setFrame(false);
+        edit->setAlignment(Qt::AlignCenter);
+        editor = edit;
+    } else {
+        auto* combo = new QComboBox(parent_);
+        combo->setEditable(false);
+        // A scrolling list of at most 16 items, not one as tall as the 265 tones.
+        combo->setStyle(listPopupStyle());
+        combo->setMaxVisibleItems(16);
+        for (const std::string& item : fieldChoices(static_cast<ChannelField>(col - 1), language_)) {
+            combo->addItem(qt(item));
+        }
+        editor = combo;
+    }
+    editor->setObjectName(QStringLiteral("editor%1").arg(col));
+    setHelpContext(*editor, helpId(col));
+    editor->setFont(parent_->font());
+    editor->hide();
+    return editor;
 }
 
 int CellEditors::helpId(int col) {
@@ -106,7 +118,8 @@ QString CellEditors::text(int col) const {
 }
 
 bool CellEditors::visible(int col) const {
-    return !editor(col)->isHidden();
+    const QWidget* made = editors_.at(static_cast<std::size_t>(col - 1));
+    return made && !made->isHidden();
 }
 
 int CellEditors::visibleColumn() const {
@@ -120,7 +133,9 @@ int CellEditors::visibleColumn() const {
 
 void CellEditors::hideAll() {
     for (QWidget* editor : editors_) {
-        editor->hide();
+        if (editor) {
+            editor->hide();
+        }
     }
 }
 

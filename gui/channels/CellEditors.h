@@ -3,6 +3,7 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <functional>
 
 #include "core/text/Language.h"
 
@@ -15,13 +16,15 @@ namespace gui {
 
 // The ten editors laid over the current cell of the channel grid: an edit box for each
 // frequency column, a drop-down list for every other column. Their help ids are the control
-// ids the program has always used, so F1 on an editor opens its own help section.
+// ids the program has always used, so F1 on an editor opens its own help section. Each editor
+// is made when it is first needed: the tone lists alone hold hundreds of entries.
 class CellEditors {
   public:
-    CellEditors(QWidget* parent, Language language);
+    // created: called once for every editor when it is made.
+    CellEditors(QWidget* parent, Language language, std::function<void(QWidget&)> created = {});
 
-    // The editor of a grid column (1..10).
-    QWidget* editor(int col) const { return editors_.at(static_cast<std::size_t>(col - 1)); }
+    // The editor of a grid column (1..10), made now if it was not yet.
+    QWidget* editor(int col) const;
     QLineEdit* lineEdit(int col) const;
     QComboBox* comboBox(int col) const;
     static int helpId(int col);
@@ -35,7 +38,12 @@ class CellEditors {
     void hideAll();
 
   private:
-    std::array<QWidget*, 10> editors_{};
+    QWidget* make(int col) const;
+
+    QWidget* parent_;
+    Language language_;
+    std::function<void(QWidget&)> created_;
+    mutable std::array<QWidget*, 10> editors_{};  // owned by parent_
 };
 
 }  // namespace gui
