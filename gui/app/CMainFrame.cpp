@@ -2,6 +2,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -49,6 +53,7 @@ CMainFrame::CMainFrame(CProgramApp& app) : app_(app) {
     buildNavigationBar();
     updateMenuBar();
     updateViewChecks();
+    setAcceptDrops(true);
 }
 
 CMainFrame::~CMainFrame() = default;
@@ -505,6 +510,41 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->accept();
     } else {
         event->ignore();
+    }
+}
+
+namespace {
+
+// The local .dat files a drag carries.
+QStringList droppedDataFiles(const QMimeData* data) {
+    QStringList files;
+    if (!data || !data->hasUrls()) {
+        return files;
+    }
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && QFileInfo(path).suffix().compare("dat", Qt::CaseInsensitive) == 0) {
+            files << path;
+        }
+    }
+    return files;
+}
+
+}  // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedDataFiles(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QStringList files = droppedDataFiles(event->mimeData());
+    for (const QString& file : files) {
+        app_.openFile(file);  // each opens in its own window; a bad one is reported
+    }
+    if (!files.isEmpty()) {
+        event->acceptProposedAction();
     }
 }
 

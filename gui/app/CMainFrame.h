@@ -61,6 +61,9 @@ class CMainFrame : public QMainWindow {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A .dat file dropped on the window opens as File > Open would open it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     QAction* makeCommand(int id, const QString& text, const QString& prompt = QString(),

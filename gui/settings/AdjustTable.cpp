@@ -57,7 +57,8 @@ class AdjustCellDelegate : public QStyledItemDelegate {
 AdjustTable::AdjustTable(Editing editing, QWidget* parent) : QTableWidget(parent) {
     setItemDelegate(new AdjustCellDelegate(*this, std::move(editing)));
     setEditTriggers(NoEditTriggers);
-    setSelectionMode(SingleSelection);
+    // The current cell shows by its focus frame (and its colour), not as a selection.
+    setSelectionMode(NoSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setSizeAdjustPolicy(AdjustToContents);
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);

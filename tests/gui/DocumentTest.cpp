@@ -1,4 +1,8 @@
 #include <QCursor>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
@@ -231,6 +235,45 @@ TEST(Workspace, PaintsTheBackgroundFileOrTheBuiltInPicture) {
     EXPECT_NE(centreColour(), QColor(Qt::red));
     ASSERT_TRUE(red.save(program.folder.path("background.bmp"), "BMP"));
     EXPECT_EQ(centreColour(), QColor(Qt::red));
+}
+
+// Sends a drag of the given files over the window and drops it; whether the drag was taken.
+bool dropFiles(QWidget& window, const QStringList& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString& path : paths) {
+        urls << QUrl::fromLocalFile(path);
+    }
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    if (!enter.isAccepted()) {
+        return false;
+    }
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    return drop.isAccepted();
+}
+
+TEST(Documents, ADroppedDatFileOpensLikeFileOpen) {
+    StartedProgram program;
+    CMainFrame& frame = program.frame();
+    const QString path = program.folder.path("dropped.dat");
+    writeAll(path, QByteArray(1024, char(0x21)));
+    EXPECT_FALSE(dropFiles(frame, {program.folder.path("notes.txt")}));
+    EXPECT_EQ(frame.childFrames().size(), 1);
+
+    ASSERT_TRUE(dropFiles(frame, {path}));
+    ASSERT_EQ(frame.childFrames().size(), 2);
+    EXPECT_EQ(frame.activeDocument()->title(), "dropped.dat");
+    EXPECT_EQ(frame.activeDocument()->image()[5], 0x21);
+
+    // A bad file is reported and changes nothing, as with File > Open.
+    const QString bad = program.folder.path("short.dat");
+    writeAll(bad, QByteArray(10, char(0)));
+    dropFiles(frame, {bad});
+    EXPECT_EQ(frame.childFrames().size(), 2);
+    EXPECT_EQ(program.prompts.shown.size(), 1u);
 }
 
 }  // namespace

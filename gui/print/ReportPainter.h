@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QFont>
+#include <QSize>
+#include <QString>
+
+#include "core/channels/ChannelFields.h"
+#include "core/image/MemoryImage.h"
+#include "core/print/ReportLayout.h"
+#include "core/text/Language.h"
+#include "core/util/Result.h"
+
+class QPagedPaintDevice;
+class QPaintDevice;
+class QPainter;
+
+namespace radio {
+namespace gui {
+
+// The report's two fonts made for one device, with the geometry measured through them.
+// Twips map to device units by the device's resolution, y pointing down on the device.
+class ReportFonts {
+  public:
+    // The printable area is the whole device, as on a printer or PDF writer (not full page).
+    explicit ReportFonts(const QPaintDevice& device);
+    // The printable area in device units, for devices that are the whole sheet (an image).
+    ReportFonts(const QPaintDevice& device, QSize printableArea);
+
+    const ReportGeometry& geometry() const { return geometry_; }
+    const QFont& font(ReportFont which) const;
+    // Horizontal scale that gives the font its average character width.
+    double widthScale(ReportFont which) const;
+    double ascent(ReportFont which) const;  // device units
+
+    double toDeviceX(int twipsX) const { return twipsX * dpiX_ / 1440.0; }
+    double toDeviceY(int twipsY) const { return -twipsY * dpiY_ / 1440.0; }
+
+  private:
+    struct Face {
+        QFont font;
+        double widthScale = 1.0;
+        double ascent = 0.0;
+        int lineHeight = 0;  // twips
+    };
+    Face makeFace(const QPaintDevice& device, int heightTwips, int widthTwips) const;
+
+    double dpiX_;
+    double dpiY_;
+    Face main_;
+    Face small_;
+    ReportGeometry geometry_;
+};
+
+// Draws one laid-out page at the painter's origin, which must be the printable area's top left.
+void paintReportPage(QPainter& painter, const ReportFonts& fonts, const ReportPage& page);
+
+// Everything the report shows.
+struct ReportSource {
+    MemoryImage image;
+    ChannelTable channels;  // the grid texts
+    QString ownerText;
+    Language language = Language::English;
+};
+
+// Lays out and draws every page on a printer or PDF writer, a new sheet for each page.
+Status<QString> printReport(QPagedPaintDevice& device, const ReportSource& source);
+
+}  // namespace gui
+}  // namespace radio
