@@ -104,6 +104,7 @@ constexpr Entry kTexts[] = {
     {TextId::PrintChannelLock, "Channel Lock:", "信道锁定:"},
     {TextId::PrintWideNarrow, "W/N:", "宽/窄:"},
     {TextId::PrintPageOf, "Page %1 of %2", "Page %1 of %2"},
+    {TextId::PrintFailed, "The report could not be printed.", "无法打印报表。"},
 
     {TextId::FileNotFound, "The file \"%1\" does not exist.", "文件“%1”不存在。"},
     {TextId::FileIsDirectory, "\"%1\" is a folder, not a file.", "“%1”是文件夹，不是文件。"},

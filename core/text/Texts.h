@@ -99,6 +99,7 @@ enum class TextId {
     PrintChannelLock,
     PrintWideNarrow,
     PrintPageOf,
+    PrintFailed,
     // File errors; %1 is the file name, %2 the system's reason, %3 and %4 sizes
     FileNotFound,
     FileIsDirectory,

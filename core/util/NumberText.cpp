@@ -29,8 +29,8 @@ std::string_view numberBody(std::string_view text, bool& negative) {
 
 bool decimalOnly(std::string_view body) {
     for (const char c : body) {
-        const bool allowed = (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' ||
-                             c == '+' || c == '-';
+        const bool allowed =
+            (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-';
         if (!allowed) {
             return false;
         }

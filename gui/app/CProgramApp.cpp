@@ -2,20 +2,20 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QProcess>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QMenu>
+#include <QProcess>
 
 #include "core/text/Texts.h"
 #include "core/util/CText.h"
 #include "gui/app/CAboutDlg.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"
-#include "gui/app/Pictures.h"
 #include "gui/app/CommandIds.h"
 #include "gui/app/ConfigText.h"
 #include "gui/app/HelpWindow.h"
+#include "gui/app/Pictures.h"
 #include "gui/app/RunTimeText.h"
 #include "gui/app/StringTable.h"
 #include "gui/app/UserPrompts.h"

@@ -24,13 +24,13 @@
 #include "gui/app/StringTable.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CellEditors.h"
-#include "gui/settings/CLanguageDlg.h"
-#include "gui/settings/CScanInfoDlg.h"
-#include "gui/settings/SettingsPage.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
 #include "gui/link/CComSetupDlg.h"
 #include "gui/link/RadioLink.h"
+#include "gui/settings/CLanguageDlg.h"
+#include "gui/settings/CScanInfoDlg.h"
+#include "gui/settings/SettingsPage.h"
 
 namespace radio {
 namespace gui {
@@ -78,8 +78,8 @@ void CProgramView::initialUpdate() {
 
 void CProgramView::setupGrid() {
     const Language language = app_.language();
-    editors_ = std::make_unique<CellEditors>(grid_->viewport(), language,
-                                             [this](QWidget& editor) { editor.installEventFilter(this); });
+    editors_ = std::make_unique<CellEditors>(
+        grid_->viewport(), language, [this](QWidget& editor) { editor.installEventFilter(this); });
     for (int col = 0; col < ChannelGrid::kCols; ++col) {
         grid_->setTextMatrix(0, col, uiText(kHeaders[col], language));
     }

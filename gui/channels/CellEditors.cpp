@@ -42,8 +42,7 @@ QStyle* listPopupStyle() {
 
 }  // namespace
 
-CellEditors::CellEditors(QWidget* parent, Language language,
-                         std::function<void(QWidget&)> created)
+CellEditors::CellEditors(QWidget* parent, Language language, std::function<void(QWidget&)> created)
     : parent_(parent), language_(language), created_(std::move(created)) {}
 
 QWidget* CellEditors::editor(int col) const {
@@ -70,7 +69,8 @@ QWidget* CellEditors::make(int col) const {
         // A scrolling list of at most 16 items, not one as tall as the 265 tones.
         combo->setStyle(listPopupStyle());
         combo->setMaxVisibleItems(16);
-        for (const std::string& item : fieldChoices(static_cast<ChannelField>(col - 1), language_)) {
+        for (const std::string& item :
+             fieldChoices(static_cast<ChannelField>(col - 1), language_)) {
             combo->addItem(qt(item));
         }
         editor = combo;

@@ -1,12 +1,12 @@
 #include "gui/settings/AdjustTable.h"
 
 #include <QAbstractItemView>
-#include <algorithm>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
+#include <algorithm>
 
 namespace radio {
 namespace gui {

@@ -103,9 +103,10 @@ void CParamAdjustDlg::load(const MemoryImage& image) {
     const ParamAdjustValues values = decodeParamAdjust(image);
     for (int r = 0; r < kParamRows; ++r) {
         for (int c = 0; c < 2; ++c) {
-            table_->setCellText(r, c,
-                                QString::fromStdString(values.cells[static_cast<std::size_t>(r)]
-                                                                   [static_cast<std::size_t>(c)]));
+            table_->setCellText(
+                r, c,
+                QString::fromStdString(
+                    values.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]));
         }
     }
     deEmphasis_->setChecked(values.deEmphasis);

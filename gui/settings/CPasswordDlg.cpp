@@ -2,9 +2,9 @@
 
 #include <QAction>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QHBoxLayout>
 #include <QMenu>
 #include <QVBoxLayout>
 

@@ -91,10 +91,9 @@ void CProductInfoDlg::accept() {
     // name and the first one.
     title_ = app_.languageText("AppName") + "  [ Type:" + types_->currentText() +
              "  Fre:" + bands_->currentText() + " ]";
-    const std::string bandText =
-        band >= 0 && band < static_cast<int>(bandTexts_.size())
-            ? bandTexts_[static_cast<std::size_t>(band)]
-            : std::string();
+    const std::string bandText = band >= 0 && band < static_cast<int>(bandTexts_.size())
+                                     ? bandTexts_[static_cast<std::size_t>(band)]
+                                     : std::string();
     limits_ = radio::bandLimits(bandText);
 
     Registry registry = app_.registry();

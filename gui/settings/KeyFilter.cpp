@@ -53,8 +53,7 @@ bool KeyFilter::owns(const QObject* object) const {
 }
 
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !window_ || !window_->isVisible() ||
-        !owns(watched)) {
+    if (event->type() != QEvent::KeyPress || !window_ || !window_->isVisible() || !owns(watched)) {
         return false;
     }
     const auto* key = static_cast<QKeyEvent*>(event);

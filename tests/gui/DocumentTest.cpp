@@ -2,10 +2,10 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QUrl>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include "GuiFixture.h"
 #include "core/image/NewImage.h"

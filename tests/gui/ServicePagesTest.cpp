@@ -146,7 +146,7 @@ TEST(PowerAdjust, EditsAreClampedAndStoredOnClose) {
         QString shown;
     };
     const Case cases[] = {
-        {0, "200", "155"}, {0, "4", "155"}, {0, "77", "77"},
+        {0, "200", "155"}, {0, "4", "155"},   {0, "77", "77"},
         {1, "99", "250"},  {1, "180", "180"}, {1, "abc", "250"},
     };
     for (const Case& c : cases) {

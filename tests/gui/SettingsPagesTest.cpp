@@ -121,8 +121,8 @@ TEST(OptionalFeaturesDialog, ChineseListsUseChineseTexts) {
 // --- The pages through their commands ---------------------------------------------------------
 
 TEST(SettingsPages, CancelLeavesEveryByteAndTheModifiedStateAlone) {
-    for (const int command : {int(cmd::OptionalFeatures), int(cmd::ProductInformation),
-                              int(cmd::ScanInfo)}) {
+    for (const int command :
+         {int(cmd::OptionalFeatures), int(cmd::ProductInformation), int(cmd::ScanInfo)}) {
         Program program;
         program.started.frame().activeView()->StoreChannels();  // Scan Info stores the grid first
         const MemoryImage before = program.image();
@@ -356,8 +356,7 @@ TEST(ProductInfoDialog, OpensOnTheRememberedChoiceAndOkSetsTitleLimitsAndRegistr
     };
     program.started.frame().onCommand(cmd::ProductInformation);
     EXPECT_EQ(program.started.frame().windowTitle(), "Test Radio  [ Type:Beta  Fre:136-174 ]");
-    EXPECT_EQ(program.started.frame().activeView()->bandLimits(),
-              (BandLimits{13600000, 17400000}));
+    EXPECT_EQ(program.started.frame().activeView()->bandLimits(), (BandLimits{13600000, 17400000}));
     EXPECT_EQ(program.image()[map::kRadioType], 1);
     EXPECT_EQ(program.image()[map::kBand], 0);
     EXPECT_EQ(registry.readInt("Type"), 1);

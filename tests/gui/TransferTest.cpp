@@ -17,9 +17,9 @@
 #include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
 #include "gui/link/CComSetupDlg.h"
-#include "gui/settings/CPasswordDlg.h"
 #include "gui/link/CProcessDlg.h"
 #include "gui/link/RadioLink.h"
+#include "gui/settings/CPasswordDlg.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
 
