@@ -8,6 +8,8 @@ namespace gui {
 HelpWindow::HelpWindow() {
     setWindowFlag(Qt::Window);
     setOpenExternalLinks(true);
+    // An open help window must not keep the program running once the main window closed.
+    setAttribute(Qt::WA_QuitOnClose, false);
     resize(640, 520);
 }
 
