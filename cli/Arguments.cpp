@@ -34,12 +34,15 @@ std::string usageText() {
            "  radioprog-cli read --port PORT -o FILE [--retries N]\n"
            "  radioprog-cli write --port PORT FILE [--access-code CODE] [--retries N]\n"
            "  radioprog-cli show FILE [--lang en|zh]\n"
+           "  radioprog-cli print FILE -o REPORT.pdf [--lang en|zh]\n"
            "  radioprog-cli ports\n"
            "\n"
            "PORT is com1..com4 or a device path. com1..com4 name the devices set in\n"
            "[Ports] of Program.ini next to the program, else /dev/ttyUSB0../dev/ttyUSB3.\n"
            "--retries N answers the communication-error prompt with Retry N times; without\n"
            "it the prompt is asked on a terminal and declined otherwise.\n"
+           "print writes the printed report as a PDF file; its owner line is\n"
+           "Copyrights Owner of [English] or [Chinese] in Program.ini.\n"
            "Exit status: 0 success, 1 transfer or file failure, 2 usage error.\n";
 }
 

@@ -10,5 +10,6 @@ int runShow(const QStringList& arguments);
 int runRead(const QStringList& arguments);
 int runWrite(const QStringList& arguments);
 int runPorts(const QStringList& arguments);
+int runPrint(const QStringList& arguments);
 
 }  // namespace radio::cli

@@ -13,6 +13,7 @@
 #include "gui/channels/CellEditors.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
+#include "gui/print/ReportPainter.h"
 #include "gui/settings/CLanguageDlg.h"
 #include "gui/settings/COptionalFeaturesDlg.h"
 #include "gui/settings/CParamAdjustDlg.h"
@@ -118,6 +119,30 @@ void renderSettingsPages(gui::CProgramApp& app, const QString& out, const QStrin
     language.hide();
 }
 
+// The report's pages as an A4 sheet at 100 dpi with a quarter-inch margin would print them.
+void renderReportPages(gui::CProgramApp& app, const QString& out, const QString& suffix) {
+    constexpr int kDpi = 100;
+    constexpr int kMargin = kDpi / 4;
+    QImage sheet(827, 1169, QImage::Format_RGB32);
+    sheet.setDotsPerMeterX(qRound(kDpi / 0.0254));
+    sheet.setDotsPerMeterY(qRound(kDpi / 0.0254));
+    const gui::ReportFonts fonts(sheet, sheet.size() - QSize(2 * kMargin, 2 * kMargin));
+    const MemoryImage& image = app.mainFrame()->activeDocument()->image();
+    const auto pages = layoutReport(image, decodeChannels(image, app.language()),
+                                    app.languageText("Copyrights Owner").toStdString(),
+                                    app.language(), fonts.geometry());
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        sheet.fill(Qt::white);
+        QPainter painter(&sheet);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        painter.translate(kMargin, kMargin);
+        gui::paintReportPage(painter, fonts, pages[i]);
+        painter.end();
+        sheet.save(out + "/report-page" + QString::number(i + 1) + "-" + suffix + ".png");
+    }
+}
+
 void renderScenes(gui::CProgramApp& app, const QString& out, const QString& suffix) {
     gui::CMainFrame& frame = *app.mainFrame();
     frame.showNormal();
@@ -132,6 +157,7 @@ void renderScenes(gui::CProgramApp& app, const QString& out, const QString& suff
     save(about, out, "about", suffix);
     about.hide();
     renderSettingsPages(app, out, suffix);
+    renderReportPages(app, out, suffix);
 }
 
 }  // namespace radio::screenshots

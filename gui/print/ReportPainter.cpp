@@ -1,0 +1,144 @@
+#include "gui/print/ReportPainter.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <cmath>
+
+#include "core/text/Texts.h"
+
+namespace radio {
+namespace gui {
+
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+constexpr int kTwipsPerPoint = 20;
+const QString kReportFace = QStringLiteral("Times New Roman");
+
+// The report names Times New Roman; where it is missing, its metric twin keeps the layout,
+// and the CJK faces draw the Chinese texts.
+void substituteReportFace() {
+    static const bool installed = [] {
+        QFont::insertSubstitutions(
+            kReportFace, {QStringLiteral("Liberation Serif"), QStringLiteral("Noto Serif CJK SC"),
+                          QStringLiteral("Noto Sans CJK SC")});
+        return true;
+    }();
+    (void)installed;
+}
+
+int toTwips(double deviceUnits, double dpi) {
+    return static_cast<int>(std::lround(deviceUnits * kTwipsPerInch / dpi));
+}
+
+QString fromUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+ReportFonts::ReportFonts(const QPaintDevice& device)
+    : ReportFonts(device, QSize(device.width(), device.height())) {}
+
+ReportFonts::ReportFonts(const QPaintDevice& device, QSize printableArea)
+    : dpiX_(device.logicalDpiX()), dpiY_(device.logicalDpiY()) {
+    substituteReportFace();
+    geometry_.printableWidth = toTwips(printableArea.width(), dpiX_);
+    geometry_.printableHeight = toTwips(printableArea.height(), dpiY_);
+    const ReportFontSizes sizes =
+        reportFontSizes(geometry_.printableWidth, geometry_.printableHeight);
+    main_ = makeFace(device, sizes.mainHeight, sizes.columnUnit);
+    small_ = makeFace(device, sizes.smallHeight, sizes.smallWidth);
+    geometry_.mainLineHeight = main_.lineHeight;
+    geometry_.smallLineHeight = small_.lineHeight;
+}
+
+ReportFonts::Face ReportFonts::makeFace(const QPaintDevice& device, int heightTwips,
+                                        int widthTwips) const {
+    Face face;
+    face.font = QFont(kReportFace);
+    face.font.setStyleHint(QFont::Serif);
+    face.font.setPointSizeF(static_cast<double>(heightTwips) / kTwipsPerPoint);
+    face.font.setWeight(QFont::Normal);
+    face.font.setItalic(false);
+    face.font.setUnderline(false);
+    face.font = QFont(face.font, &device);
+    const QFontMetricsF metrics(face.font, &device);
+    face.ascent = metrics.ascent();
+    face.lineHeight = toTwips(metrics.height() + metrics.leading(), dpiY_);
+    // The report asks for an average character width as well as a height; a scale along x
+    // gives any face that width.
+    const double wanted = widthTwips * dpiX_ / kTwipsPerInch;
+    const double natural = metrics.averageCharWidth();
+    face.widthScale = natural > 0 ? wanted / natural : 1.0;
+    return face;
+}
+
+const QFont& ReportFonts::font(ReportFont which) const {
+    return which == ReportFont::Main ? main_.font : small_.font;
+}
+
+double ReportFonts::widthScale(ReportFont which) const {
+    return which == ReportFont::Main ? main_.widthScale : small_.widthScale;
+}
+
+double ReportFonts::ascent(ReportFont which) const {
+    return which == ReportFont::Main ? main_.ascent : small_.ascent;
+}
+
+void paintReportPage(QPainter& painter, const ReportFonts& fonts, const ReportPage& page) {
+    painter.save();
+    // A thin black line as a printer draws it, at any device resolution.
+    QPen pen(Qt::black);
+    pen.setWidthF(std::max(1.0, fonts.toDeviceX(kTwipsPerInch / 600)));
+    painter.setPen(pen);
+    for (const ReportRule& rule : page.rules) {
+        painter.drawLine(QPointF(fonts.toDeviceX(rule.x1), fonts.toDeviceY(rule.y)),
+                         QPointF(fonts.toDeviceX(rule.x2), fonts.toDeviceY(rule.y)));
+    }
+    for (const ReportText& text : page.texts) {
+        if (text.text.empty()) {
+            continue;
+        }
+        painter.save();
+        painter.setFont(fonts.font(text.font));
+        // Positions name the text's top left corner; Qt draws from the baseline.
+        painter.translate(fonts.toDeviceX(text.x), fonts.toDeviceY(text.y));
+        painter.scale(fonts.widthScale(text.font), 1.0);
+        painter.drawText(QPointF(0.0, fonts.ascent(text.font)), fromUtf8(text.text));
+        painter.restore();
+    }
+    painter.restore();
+}
+
+Status<QString> printReport(QPagedPaintDevice& device, const ReportSource& source) {
+    const auto failed = [&source] {
+        const std::string_view message = text(TextId::PrintFailed, source.language);
+        return Status<QString>::failure(
+            QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+    };
+    const ReportFonts fonts(device);
+    const std::vector<ReportPage> pages =
+        layoutReport(source.image, source.channels, source.ownerText.toStdString(), source.language,
+                     fonts.geometry());
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return failed();
+    }
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0 && !device.newPage()) {
+            painter.end();
+            return failed();
+        }
+        paintReportPage(painter, fonts, pages[i]);
+    }
+    if (!painter.end()) {
+        return failed();
+    }
+    return {};
+}
+
+}  // namespace gui
+}  // namespace radio

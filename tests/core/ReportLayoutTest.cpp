@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/channels/ChannelCodec.h"
+#include "core/image/ImageMap.h"
+#include "core/image/NewImage.h"
+#include "core/print/ReportLayout.h"
+
+namespace radio {
+namespace {
+
+// Letter paper less the usual printer margins: W = 174, H = 336.
+constexpr ReportGeometry kGeometry{11520, 15120, 386, 309};
+constexpr int W = 174;
+constexpr int L0 = 386;
+constexpr int L = 309;
+
+ChannelRow usedRow(const std::string& rx) {
+    return newChannelDefaults(rx, Language::English);
+}
+
+ChannelTable tableWithChannels(const std::vector<int>& channels) {
+    ChannelTable table;
+    for (int channel : channels) {
+        table[static_cast<std::size_t>(channel - 1)] =
+            usedRow("44" + std::to_string(channel % 10) + ".12500");
+    }
+    return table;
+}
+
+ChannelTable firstChannels(int count) {
+    std::vector<int> channels;
+    for (int n = 1; n <= count; ++n) {
+        channels.push_back(n);
+    }
+    return tableWithChannels(channels);
+}
+
+std::vector<ReportPage> layout(const ChannelTable& channels, Language language = Language::English,
+                               const MemoryImage& image = newDocumentImage()) {
+    return layoutReport(image, channels, "Owner Line", language, kGeometry);
+}
+
+std::optional<ReportText> textAt(const ReportPage& page, int x, int y) {
+    for (const ReportText& text : page.texts) {
+        if (text.x == x && text.y == y) {
+            return text;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string stringAt(const ReportPage& page, int x, int y) {
+    const auto text = textAt(page, x, y);
+    return text ? text->text : "<none>";
+}
+
+// The channel numbers of the "Channel n:" lines of a page, in order.
+std::vector<std::string> channelHeadings(const ReportPage& page) {
+    std::vector<std::string> headings;
+    for (const ReportText& text : page.texts) {
+        if (text.x == 4 * W) {
+            headings.push_back(text.text);
+        }
+    }
+    return headings;
+}
+
+TEST(ReportLayout, FontSizesFollowThePrintableArea) {
+    // Integer division for the main font, truncation for the small one (268.8 -> 268).
+    EXPECT_EQ(reportFontSizes(11520, 15120), (ReportFontSizes{174, 336, 268, 139}));
+    EXPECT_EQ(reportFontSizes(11537, 15164), (ReportFontSizes{174, 336, 268, 139}));
+    EXPECT_EQ(reportFontSizes(0, 0), (ReportFontSizes{0, 0, 0, 0}));
+}
+
+TEST(ReportLayout, NoUsedChannelGivesTheOptionsPageAlone) {
+    const auto pages = layout(ChannelTable{});
+    ASSERT_EQ(pages.size(), 1u);
+    const ReportPage& page = pages[0];
+    const std::vector<ReportRule> rules = {
+        {5 * W, 60 * W, -2 * L0 - 50},
+        {5 * W, 60 * W, -2 * L0 - 120},
+        {5 * W, 60 * W, L0 / 2 - 36 * L0},
+    };
+    EXPECT_EQ(page.rules, rules);
+    EXPECT_EQ(textAt(page, 6 * W, -L0), (ReportText{6 * W, -L0, ReportFont::Main, "Option"}));
+    EXPECT_EQ(textAt(page, 6 * W, -4 * L),
+              (ReportText{6 * W, -4 * L, ReportFont::Small, "Function"}));
+    EXPECT_EQ(textAt(page, 10 * W, -36 * L0),
+              (ReportText{10 * W, -36 * L0, ReportFont::Small, "Owner Line"}));
+    EXPECT_EQ(textAt(page, 45 * W, -36 * L0),
+              (ReportText{45 * W, -36 * L0, ReportFont::Small, "Page 1 of 1"}));
+}
+
+TEST(ReportLayout, OptionRowsStandOnTheirLines) {
+    const ReportPage page = layout(ChannelTable{})[0];
+    EXPECT_EQ(stringAt(page, 9 * W, -5 * L), "Time Out Timer:");
+    EXPECT_EQ(stringAt(page, 35 * W, -5 * L), "60s");
+    EXPECT_EQ(stringAt(page, 9 * W, -15 * L), "Scan Function:");
+    EXPECT_EQ(stringAt(page, 35 * W, -15 * L), "On");
+    // Two title lines, eleven rows of two texts, owner and page number.
+    EXPECT_EQ(page.texts.size(), 2u + 22u + 2u);
+    for (const ReportText& text : page.texts) {
+        EXPECT_LT(text.y, 0) << text.text;
+        EXPECT_EQ(text.font, text.text == "Option" ? ReportFont::Main : ReportFont::Small);
+    }
+}
+
+TEST(ReportLayout, TotPreAlertValues) {
+    const std::pair<std::uint8_t, std::string> cases[] = {{1, "Off"}, {2, "1"}, {11, "10"}};
+    for (const auto& [stored, shown] : cases) {
+        MemoryImage image = newDocumentImage();
+        image.setBits(map::kTotPreAlert, 0x0F, stored);
+        EXPECT_EQ(stringAt(layout(ChannelTable{}, Language::English, image)[0], 35 * W, -6 * L),
+                  shown)
+            << int(stored);
+    }
+}
+
+TEST(ReportLayout, SevenChannelsToAPage) {
+    const std::pair<int, std::size_t> cases[] = {{1, 2}, {7, 2}, {8, 3}, {14, 3}, {15, 4}, {16, 4}};
+    for (const auto& [used, pages] : cases) {
+        const ChannelTable channels = firstChannels(used);
+        EXPECT_EQ(reportPageCount(channels), static_cast<int>(pages)) << used;
+        const auto laidOut = layout(channels);
+        ASSERT_EQ(laidOut.size(), pages) << used;
+        const std::string last = "Page " + std::to_string(pages) + " of " + std::to_string(pages);
+        EXPECT_EQ(stringAt(laidOut.back(), 45 * W, -36 * L0), last);
+        EXPECT_EQ(stringAt(laidOut[1], 6 * W, -L0), "Channel");
+        EXPECT_EQ(laidOut[1].rules.size(), 3u);
+    }
+    const auto sixteen = layout(firstChannels(16));
+    EXPECT_EQ(channelHeadings(sixteen[3]),
+              (std::vector<std::string>{"Channel 15:", "Channel 16:"}));
+    EXPECT_EQ(channelHeadings(sixteen[2]).front(), "Channel 8:");
+}
+
+TEST(ReportLayout, EmptyRowsTakeNoPlace) {
+    const ReportPage page = layout(tableWithChannels({1, 2, 16}))[1];
+    EXPECT_EQ(channelHeadings(page),
+              (std::vector<std::string>{"Channel 1:", "Channel 2:", "Channel 16:"}));
+    // Blocks start 5.7 small lines apart, truncated: 1761.3 -> 1761, 3522.6 -> 3522.
+    EXPECT_EQ(stringAt(page, 4 * W, -4 * L), "Channel 1:");
+    EXPECT_EQ(stringAt(page, 4 * W, -4 * L - 1761), "Channel 2:");
+    EXPECT_EQ(stringAt(page, 4 * W, -4 * L - 3522), "Channel 16:");
+    EXPECT_EQ(stringAt(page, 22 * W, -5 * L - 3522), "446.12500");
+}
+
+TEST(ReportLayout, ChannelBlockShowsTheGridTexts) {
+    ChannelTable channels;
+    channels[4] = {"446.00625", "446.50000", "67.0",   "D023N", "High",
+                   "Yes",       "Carrier",   "Narrow", "On",    "3"};
+    const ReportPage page = layout(channels)[1];
+    const int top = -4 * L;
+    const std::vector<std::vector<std::string>> lines = {
+        {"Receive Frequency:", "446.00625", "Transceive Frequency:", "446.50000"},
+        {"QT/DQT Decode:", "67.0", "QT/DQT Encode:", "D023N"},
+        {"Power:", "High", "Scan:", "Yes"},
+        {"Channel Lock:", "Carrier", "W/N:", "Narrow"},
+    };
+    const int columns[] = {5 * W, 22 * W, 36 * W, 55 * W};
+    EXPECT_EQ(stringAt(page, 4 * W, top), "Channel 5:");
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        for (std::size_t c = 0; c < 4; ++c) {
+            EXPECT_EQ(stringAt(page, columns[c], top - static_cast<int>(i + 1) * L), lines[i][c]);
+        }
+    }
+    // Compander and scrambler are not printed.
+    EXPECT_TRUE(std::none_of(page.texts.begin(), page.texts.end(),
+                             [](const ReportText& t) { return t.text == "3"; }));
+}
+
+TEST(ReportLayout, ARowWithoutReceiveFrequencyIsNotPrinted) {
+    ChannelTable channels = tableWithChannels({3});
+    channels[9] = {"", "446.50000", "None", "None", "", "Yes", "", "", "", ""};
+    const auto pages = layout(channels);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(channelHeadings(pages[1]), (std::vector<std::string>{"Channel 3:"}));
+}
+
+TEST(ReportLayout, ChannelsDecodedFromTheImage) {
+    MemoryImage image = newDocumentImage();
+    encodeChannels(image, tableWithChannels({2, 9}));
+    const auto pages = layoutReport(image, "", Language::English, kGeometry);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(channelHeadings(pages[1]), (std::vector<std::string>{"Channel 2:", "Channel 9:"}));
+    EXPECT_EQ(stringAt(pages[1], 22 * W, -5 * L), "442.12500");
+}
+
+TEST(ReportLayout, ChineseTexts) {
+    const auto pages = layout(tableWithChannels({12}), Language::Chinese);
+    EXPECT_EQ(stringAt(pages[0], 6 * W, -L0), "可选功能");
+    EXPECT_EQ(stringAt(pages[0], 9 * W, -6 * L), "超时定时器预警:");
+    EXPECT_EQ(stringAt(pages[0], 35 * W, -15 * L), "开");
+    EXPECT_EQ(stringAt(pages[1], 6 * W, -L0), "信道");
+    EXPECT_EQ(stringAt(pages[1], 4 * W, -4 * L), "信道12:");
+    EXPECT_EQ(stringAt(pages[1], 36 * W, -5 * L), "发射频率:");
+    EXPECT_EQ(stringAt(pages[1], 45 * W, -36 * L0), "Page 2 of 2");
+}
+
+}  // namespace
+}  // namespace radio

@@ -1,0 +1,193 @@
+// radioprog-cli print: the report as a PDF file, read back with pdftotext.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "core/channels/ChannelCodec.h"
+#include "core/image/DatFile.h"
+#include "core/image/NewImage.h"
+#include "support/Process.h"
+#include "support/TempDir.h"
+
+namespace radio {
+namespace {
+
+namespace fs = std::filesystem;
+using test::runProgram;
+using test::TempDir;
+
+const std::string kPdfToText = "/usr/bin/pdftotext";
+
+// A program folder of its own, so the owner lines come from a Program.ini the test writes;
+// the Chinese one is GBK, as older files have it.
+struct PrintFolder {
+    TempDir dir;
+    std::string cli = dir.file("radioprog-cli");
+
+    PrintFolder() {
+        fs::copy_file(RADIOPROG_BIN_DIR "/radioprog-cli", cli);
+        std::ofstream ini(dir.file("Program.ini"), std::ios::binary);
+        ini << "[Setup]\nLanguage=English\n[English]\nCopyrights Owner=Owner Line\n"
+            << "[Chinese]\nCopyrights Owner=\xCB\xF9\xD3\xD0\xD5\xDF\n";
+    }
+
+    // A document whose used channels are 1, 2 and 16.
+    std::string document() const {
+        MemoryImage image = newDocumentImage();
+        ChannelTable table;
+        for (int channel : {1, 2, 16}) {
+            table[static_cast<std::size_t>(channel - 1)] =
+                newChannelDefaults("446.00625", Language::English);
+        }
+        encodeChannels(image, table);
+        const std::string path = dir.file("radio.dat");
+        EXPECT_TRUE(saveDatFile(path, image));
+        return path;
+    }
+
+    std::vector<std::string> files() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir.path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+// The text of each page.
+std::vector<std::string> pdfPages(const std::string& pdf) {
+    const auto result = runProgram({kPdfToText, "-enc", "UTF-8", pdf, "-"});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    std::vector<std::string> pages;
+    std::size_t start = 0;
+    for (std::size_t end; (end = result.out.find('\f', start)) != std::string::npos;
+         start = end + 1) {
+        pages.push_back(result.out.substr(start, end - start));
+    }
+    return pages;
+}
+
+void expectAll(const std::string& page, const std::vector<std::string>& texts) {
+    for (const std::string& text : texts) {
+        EXPECT_NE(page.find(text), std::string::npos) << "missing \"" << text << "\" in\n" << page;
+    }
+}
+
+TEST(CliPrint, EnglishReport) {
+    PrintFolder folder;
+    const std::string pdf = folder.dir.file("report.pdf");
+    const auto result = runProgram({folder.cli, "print", folder.document(), "-o", pdf});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto pages = pdfPages(pdf);
+    ASSERT_EQ(pages.size(), 2u);
+    expectAll(pages[0], {"Option", "Function", "Time Out Timer:", "60s", "Sequelch Level:",
+                         "Voice Annunciation:", "Chinese", "Owner Line", "Page 1 of 2"});
+    expectAll(pages[1], {"Channel", "Channel 1:", "Channel 2:", "Channel 16:", "Receive Frequency:",
+                         "Transceive Frequency:", "446.00625",
+                         "QT/DQT Decode:", "Channel Lock:", "W/N:", "Owner Line", "Page 2 of 2"});
+    EXPECT_EQ(pages[1].find("Channel 3:"), std::string::npos);
+    // Nothing but the document, the report and the program folder's own files is left.
+    EXPECT_EQ(folder.files(), (std::vector<std::string>{"Program.ini", "radio.dat", "radioprog-cli",
+                                                        "report.pdf"}));
+}
+
+TEST(CliPrint, ChineseReport) {
+    PrintFolder folder;
+    const std::string pdf = folder.dir.file("report.pdf");
+    const auto result =
+        runProgram({folder.cli, "print", folder.document(), "-o", pdf, "--lang", "zh"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const auto pages = pdfPages(pdf);
+    ASSERT_EQ(pages.size(), 2u);
+    // Texts whose characters have one code point only; others may come back from the PDF as
+    // their look-alike radicals.
+    expectAll(pages[0], {"可选功能", "超时定时器:", "超时定时器预警:", "静噪电平:", "开", "所有者",
+                         "Page 1 of 2"});
+    expectAll(pages[1], {"信道1:", "信道16:", "接收频率:", "发射频率:", "446.00625",
+                         "QT/DQT解码:", "信道锁定:", "所有者", "Page 2 of 2"});
+}
+
+// Every word lies inside the sheet less a quarter-inch margin (18 points).
+TEST(CliPrint, EveryWordStaysInsideThePrintableArea) {
+    PrintFolder folder;
+    for (const char* lang : {"en", "zh"}) {
+        const std::string pdf = folder.dir.file(std::string("report-") + lang + ".pdf");
+        ASSERT_EQ(runProgram({folder.cli, "print", folder.document(), "-o", pdf, "--lang", lang})
+                      .exitCode,
+                  0);
+        const auto boxes = runProgram({kPdfToText, "-bbox", pdf, "-"});
+        ASSERT_EQ(boxes.exitCode, 0);
+        const std::regex page(R"re(<page width="([0-9.]+)" height="([0-9.]+)")re");
+        std::smatch size;
+        ASSERT_TRUE(std::regex_search(boxes.out, size, page));
+        const double width = std::stod(size[1]);
+        const double height = std::stod(size[2]);
+        const std::regex word(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" )re"
+                              R"re(xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*))re");
+        int words = 0;
+        for (std::sregex_iterator it(boxes.out.begin(), boxes.out.end(), word), end; it != end;
+             ++it, ++words) {
+            const std::smatch& m = *it;
+            EXPECT_GE(std::stod(m[1]), 18.0) << m[5];
+            EXPECT_GE(std::stod(m[2]), 18.0) << m[5];
+            EXPECT_LE(std::stod(m[3]), width - 18.0) << m[5];
+            EXPECT_LE(std::stod(m[4]), height - 18.0) << m[5];
+        }
+        EXPECT_GT(words, 60) << lang;
+    }
+}
+
+TEST(CliPrint, FailuresLeaveNoFileBehind) {
+    PrintFolder folder;
+    const std::string document = folder.document();
+    const auto noFolder =
+        runProgram({folder.cli, "print", document, "-o", folder.dir.file("none/report.pdf")});
+    EXPECT_EQ(noFolder.exitCode, 1);
+    EXPECT_NE(noFolder.err.find("cannot be written"), std::string::npos) << noFolder.err;
+
+    // An old report stays as it was when the document cannot be read.
+    const std::string pdf = folder.dir.file("report.pdf");
+    test::writeBytes(pdf, {'o', 'l', 'd'});
+    test::writeBytes(folder.dir.file("short.dat"), std::vector<unsigned char>(10, 0));
+    const auto badDocument =
+        runProgram({folder.cli, "print", folder.dir.file("short.dat"), "-o", pdf});
+    EXPECT_EQ(badDocument.exitCode, 1);
+    EXPECT_EQ(test::readBytes(pdf), (std::vector<unsigned char>{'o', 'l', 'd'}));
+
+    // A folder in the way of the report.
+    fs::create_directory(folder.dir.file("taken.pdf"));
+    const auto isFolder =
+        runProgram({folder.cli, "print", document, "-o", folder.dir.file("taken.pdf")});
+    EXPECT_EQ(isFolder.exitCode, 1);
+    EXPECT_EQ(folder.files(), (std::vector<std::string>{"Program.ini", "radio.dat", "radioprog-cli",
+                                                        "report.pdf", "short.dat", "taken.pdf"}));
+
+    // A good run replaces the old report whole.
+    ASSERT_EQ(runProgram({folder.cli, "print", document, "-o", pdf}).exitCode, 0);
+    EXPECT_EQ(pdfPages(pdf).size(), 2u);
+}
+
+TEST(CliPrint, UsageErrors) {
+    PrintFolder folder;
+    const std::string document = folder.document();
+    const std::vector<std::vector<std::string>> cases = {
+        {folder.cli, "print", document},
+        {folder.cli, "print", "-o", folder.dir.file("r.pdf")},
+        {folder.cli, "print", document, "-o", folder.dir.file("r.pdf"), "--lang", "fr"},
+    };
+    for (const auto& arguments : cases) {
+        const auto result = runProgram(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments.size();
+        EXPECT_NE(result.err.find("Usage:"), std::string::npos);
+    }
+    EXPECT_FALSE(fs::exists(folder.dir.file("r.pdf")));
+}
+
+}  // namespace
+}  // namespace radio
