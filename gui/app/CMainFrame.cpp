@@ -33,6 +33,7 @@
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/image/CProgramDoc.h"
+#include "gui/print/ReportPrinting.h"
 #include "gui/settings/COptionalFeaturesDlg.h"
 #include "gui/settings/CParamAdjustDlg.h"
 #include "gui/settings/CPasswordDlg.h"
@@ -100,6 +101,11 @@ void CMainFrame::buildCommands() {
                 tr("Display full pages\nPrint Preview"));
     makeCommand(cmd::FilePrintSetup, tr("P&rint Setup..."),
                 tr("Change the printer and printing options\nPrint Setup"));
+    makeCommand(cmd::ExportPdf, tr("Export PDF..."), tr("Save the report as a PDF file\nExport PDF"));
+    makeCommand(cmd::ExportChannels, tr("Export Channels..."),
+                tr("Save the channel table as a CSV file\nExport Channels"));
+    makeCommand(cmd::ImportChannels, tr("Import Channels..."),
+                tr("Fill the channel table from a CSV file\nImport Channels"));
     makeCommand(cmd::AppExit, tr("E&xit"),
                 tr("Quit the application; prompts to save documents\nExit"));
 
@@ -148,7 +154,8 @@ void CMainFrame::buildMenus() {
     };
     menu(tr("&File"),
          {cmd::FileNew, cmd::FileOpen, cmd::FileClose, cmd::FileSave, cmd::FileSaveAs, 0,
-          cmd::FilePrint, cmd::FilePrintPreview, cmd::FilePrintSetup, 0, cmd::AppExit},
+          cmd::FilePrint, cmd::FilePrintPreview, cmd::FilePrintSetup, 0, cmd::ExportPdf,
+          cmd::ExportChannels, cmd::ImportChannels, 0, cmd::AppExit},
          documentMenus_);
     menu(tr("&Edit"),
          {cmd::ProductInformation, cmd::ChannelInformation, cmd::OptionalFeatures, cmd::PowerAdjust,
@@ -454,6 +461,9 @@ void CMainFrame::onCommand(int id) {
             return;
         case cmd::AppExit:
             close();
+            return;
+        case cmd::FilePrintSetup:
+            app_.printing().pageSetup();
             return;
         case cmd::ChannelInformation:
             showChannelInformation();

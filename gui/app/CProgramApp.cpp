@@ -16,6 +16,7 @@
 #include "gui/app/ConfigText.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/Pictures.h"
+#include "gui/print/ReportPrinting.h"
 #include "gui/app/RunTimeText.h"
 #include "gui/app/StringTable.h"
 #include "gui/app/UserPrompts.h"
@@ -154,6 +155,13 @@ bool CProgramApp::openFile(const QString& path) {
 void CProgramApp::onAppAbout() {
     CAboutDlg dialog(*this, mainFrame_.get());
     prompts_.runDialog(dialog);
+}
+
+ReportPrinting& CProgramApp::printing() {
+    if (!printing_) {
+        printing_ = std::make_unique<ReportPrinting>(*this);
+    }
+    return *printing_;
 }
 
 QIcon CProgramApp::titleIcon() {

@@ -19,6 +19,7 @@ namespace gui {
 
 class CMainFrame;
 class HelpWindow;
+class ReportPrinting;
 class UserPrompts;
 
 // Settings read at start-up and fixed for the run.
@@ -56,6 +57,8 @@ class CProgramApp : public QObject {
     }
     Registry registry() const { return Registry(setupText("AppName")); }
     UserPrompts& prompts() { return prompts_; }
+    // The report's printer and print commands, made on first use.
+    ReportPrinting& printing();
     // title.ico of the program folder, read once; the built-in picture when it is missing.
     QIcon titleIcon();
     CMainFrame* mainFrame() const { return mainFrame_.get(); }
@@ -107,6 +110,7 @@ class CProgramApp : public QObject {
     std::unique_ptr<HelpWindow> helpWindow_;
     std::function<void(const QString&)> restartLauncher_;
     QIcon titleIcon_;
+    std::unique_ptr<ReportPrinting> printing_;
     bool newImage_ = false;
     bool adjustmentUnlocked_ = false;
 };

@@ -28,6 +28,7 @@
 #include "gui/image/CProgramDoc.h"
 #include "gui/link/CComSetupDlg.h"
 #include "gui/link/RadioLink.h"
+#include "gui/print/ReportPrinting.h"
 #include "gui/settings/CLanguageDlg.h"
 #include "gui/settings/CScanInfoDlg.h"
 #include "gui/settings/SettingsPage.h"
@@ -139,7 +140,7 @@ void CProgramView::syncTypeAndBand() {
     bandLimits_ = radio::bandLimits(band);
 }
 
-void CProgramView::StoreChannels() {
+ChannelTable CProgramView::gridTexts() const {
     ChannelTable table;
     for (int channel = 1; channel <= map::kChannelCount; ++channel) {
         for (int col = 1; col <= 10; ++col) {
@@ -147,7 +148,11 @@ void CProgramView::StoreChannels() {
                 grid_->textMatrix(channel, col).toStdString();
         }
     }
-    encodeChannels(document_.image(), table);
+    return table;
+}
+
+void CProgramView::StoreChannels() {
+    encodeChannels(document_.image(), gridTexts());
 }
 
 int CProgramView::CountUsedChannels() {
@@ -343,6 +348,19 @@ bool CProgramView::onCommand(int id) {
             return true;
         case cmd::Language:
             onLanguage();
+            return true;
+        case cmd::FilePrint:
+        case cmd::FilePrintDirect:
+            CommitCellEdit();
+            app_.printing().print(*this, id == cmd::FilePrint);
+            return true;
+        case cmd::FilePrintPreview:
+            CommitCellEdit();
+            app_.printing().preview(*this);
+            return true;
+        case cmd::ExportPdf:
+            CommitCellEdit();
+            app_.printing().exportPdf(*this);
             return true;
         default:
             return false;

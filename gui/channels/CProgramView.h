@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "core/channels/ChannelFields.h"
 #include "core/channels/Frequency.h"
 
 namespace radio {
@@ -35,6 +36,8 @@ class CProgramView : public QWidget {
     void initialUpdate();
     void LoadChannels();
     void StoreChannels();
+    // The channels as the grid shows them, by grid column.
+    ChannelTable gridTexts() const;
     // Number of printed channel pages, seven used channels a page; fills the page table.
     int CountUsedChannels();
     int usedChannelCount() const { return usedChannels_; }

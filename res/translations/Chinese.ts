@@ -283,6 +283,36 @@ About</source>
         <source>No document is open.</source>
         <translation>没有打开的文档。</translation>
     </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>导出 PDF...</translation>
+    </message>
+    <message>
+        <source>Save the report as a PDF file
+Export PDF</source>
+        <translation>将报表保存为 PDF 文件
+导出 PDF</translation>
+    </message>
+    <message>
+        <source>Export Channels...</source>
+        <translation>导出信道...</translation>
+    </message>
+    <message>
+        <source>Save the channel table as a CSV file
+Export Channels</source>
+        <translation>将信道表保存为 CSV 文件
+导出信道</translation>
+    </message>
+    <message>
+        <source>Import Channels...</source>
+        <translation>导入信道...</translation>
+    </message>
+    <message>
+        <source>Fill the channel table from a CSV file
+Import Channels</source>
+        <translation>从 CSV 文件填入信道表
+导入信道</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CNavTreeBar</name>
@@ -488,6 +518,17 @@ About</source>
     <message>
         <source>A transfer with the radio is running. Stop it?</source>
         <translation>正在与对讲机传输数据。要停止吗？</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::ReportPrinting</name>
+    <message>
+        <source>Export PDF</source>
+        <translation>导出 PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
     </message>
 </context>
 </TS>

@@ -283,6 +283,36 @@ About</translation>
         <source>No document is open.</source>
         <translation>No document is open.</translation>
     </message>
+    <message>
+        <source>Export PDF...</source>
+        <translation>Export PDF...</translation>
+    </message>
+    <message>
+        <source>Save the report as a PDF file
+Export PDF</source>
+        <translation>Save the report as a PDF file
+Export PDF</translation>
+    </message>
+    <message>
+        <source>Export Channels...</source>
+        <translation>Export Channels...</translation>
+    </message>
+    <message>
+        <source>Save the channel table as a CSV file
+Export Channels</source>
+        <translation>Save the channel table as a CSV file
+Export Channels</translation>
+    </message>
+    <message>
+        <source>Import Channels...</source>
+        <translation>Import Channels...</translation>
+    </message>
+    <message>
+        <source>Fill the channel table from a CSV file
+Import Channels</source>
+        <translation>Fill the channel table from a CSV file
+Import Channels</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CNavTreeBar</name>
@@ -488,6 +518,17 @@ About</translation>
     <message>
         <source>A transfer with the radio is running. Stop it?</source>
         <translation>A transfer with the radio is running. Stop it?</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::ReportPrinting</name>
+    <message>
+        <source>Export PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>PDF Files (*.pdf)</source>
+        <translation>PDF Files (*.pdf)</translation>
     </message>
 </context>
 </TS>

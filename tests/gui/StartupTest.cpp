@@ -36,7 +36,8 @@ TEST(Startup, BuildsTheDocumentMenuFromProgramIni) {
     ASSERT_TRUE(frame.showsDocumentMenu());
     const QList<QList<int>> expected = {
         {cmd::FileNew, cmd::FileOpen, cmd::FileClose, cmd::FileSave, cmd::FileSaveAs, 0,
-         cmd::FilePrint, cmd::FilePrintPreview, cmd::FilePrintSetup, 0, cmd::AppExit},
+         cmd::FilePrint, cmd::FilePrintPreview, cmd::FilePrintSetup, 0, cmd::ExportPdf,
+         cmd::ExportChannels, cmd::ImportChannels, 0, cmd::AppExit},
         {cmd::ProductInformation, cmd::ChannelInformation, cmd::OptionalFeatures},
         {cmd::Read, cmd::Write, cmd::ScanInfo},
         {cmd::ViewToolbar, cmd::ViewStatusBar, cmd::ControlBar},

@@ -1,0 +1,90 @@
+#include "gui/print/ReportPrinting.h"
+
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "gui/app/CMainFrame.h"
+#include "gui/app/CProgramApp.h"
+#include "gui/app/UserPrompts.h"
+#include "gui/channels/CProgramView.h"
+#include "gui/image/CProgramDoc.h"
+#include "gui/print/ReportPainter.h"
+#include "gui/print/ReportPdf.h"
+
+namespace radio {
+namespace gui {
+
+ReportPrinting::ReportPrinting(CProgramApp& app) : app_(app) {}
+
+ReportPrinting::~ReportPrinting() = default;
+
+QPrinter& ReportPrinting::printer() {
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    }
+    return *printer_;
+}
+
+ReportSource ReportPrinting::source(CProgramView& view) const {
+    // The grid may hold edits the image has not taken yet; the report shows the grid.
+    return {view.document().image(), view.gridTexts(), app_.languageText("Copyrights Owner"),
+            app_.language()};
+}
+
+void ReportPrinting::printTo(QPrinter& target, const ReportSource& source) {
+    if (const Status<QString> printed = printReport(target, source); !printed) {
+        app_.message(printed.error());
+    }
+}
+
+void ReportPrinting::print(CProgramView& view, bool askFirst) {
+    const ReportSource report = source(view);
+    QPrinter& target = printer();
+    if (askFirst) {
+        QPrintDialog dialog(&target, app_.mainFrame());
+        dialog.setMinMax(1, reportPageCount(report.channels));
+        if (app_.prompts().runDialog(dialog) != QDialog::Accepted) {
+            return;
+        }
+    }
+    printTo(target, report);
+}
+
+void ReportPrinting::preview(CProgramView& view) {
+    const ReportSource report = source(view);
+    QPrintPreviewDialog dialog(&printer(), app_.mainFrame());
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this, &report](QPrinter* target) { printTo(*target, report); });
+    app_.prompts().runDialog(dialog);
+}
+
+void ReportPrinting::pageSetup() {
+    QPageSetupDialog dialog(&printer(), app_.mainFrame());
+    app_.prompts().runDialog(dialog);
+}
+
+void ReportPrinting::exportPdf(CProgramView& view) {
+    const ReportSource report = source(view);
+    QString proposed = view.document().proposedFileName();
+    proposed.chop(QFileInfo(proposed).suffix().size());
+    proposed += proposed.endsWith('.') ? "pdf" : ".pdf";
+    QString path = app_.prompts().saveFileName(app_.mainFrame(), tr("Export PDF"), proposed,
+                                               tr("PDF Files (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += ".pdf";
+    }
+    const Status<QString> written =
+        exportReportPdf(report.image, report.channels, report.ownerText, report.language, path);
+    if (!written) {
+        app_.message(written.error());
+    }
+}
+
+}  // namespace gui
+}  // namespace radio

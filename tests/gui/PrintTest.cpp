@@ -1,0 +1,100 @@
+#include <QFile>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+
+#include "GuiFixture.h"
+#include "gui/app/CommandIds.h"
+#include "gui/channels/CProgramView.h"
+#include "gui/channels/ChannelGrid.h"
+#include "gui/print/ReportPrinting.h"
+#include "support/Process.h"
+
+namespace radio::test {
+namespace {
+
+using namespace gui;
+
+std::string pdfText(const QString& path) {
+    return runProgram({"/usr/bin/pdftotext", "-layout", path.toStdString(), "-"}).out;
+}
+
+struct PrintBench {
+    PrintBench() {
+        clearUserSettings();
+        view().grid().setTextMatrix(3, 1, "440.00000");  // in the grid only, not in the image
+    }
+    ~PrintBench() { clearUserSettings(); }
+    CProgramView& view() { return *program.frame().activeView(); }
+    StartedProgram program;
+};
+
+TEST(Printing, ExportPdfWritesTheReportOfWhatTheGridShows) {
+    PrintBench bench;
+    const QString path = bench.program.folder.path("report");
+    bench.program.prompts.files.push_back(path);
+    bench.program.frame().onCommand(cmd::ExportPdf);
+    EXPECT_EQ(bench.program.prompts.proposedNames, std::vector<QString>{"RadioProgTest.pdf"});
+    const std::string text = pdfText(path + ".pdf");
+    EXPECT_NE(text.find("Option"), std::string::npos) << text;
+    EXPECT_NE(text.find("Channel 3:"), std::string::npos) << text;
+    EXPECT_NE(text.find("Page 2 of 2"), std::string::npos) << text;
+    EXPECT_NE(text.find("Owner Line"), std::string::npos) << text;
+    EXPECT_TRUE(bench.program.prompts.shown.empty());
+}
+
+TEST(Printing, AnExportThatCannotBeWrittenSaysSo) {
+    PrintBench bench;
+    bench.program.prompts.files.push_back(bench.program.folder.path("no-such-folder/report.pdf"));
+    bench.program.frame().onCommand(cmd::ExportPdf);
+    ASSERT_EQ(bench.program.prompts.shown.size(), 1u);
+    EXPECT_FALSE(QFile::exists(bench.program.folder.path("no-such-folder/report.pdf")));
+}
+
+TEST(Printing, PrintGoesToThePrinterChosenInTheDialog) {
+    PrintBench bench;
+    const QString path = bench.program.folder.path("printed.pdf");
+    int maxPage = 0;
+    bench.program.prompts.onDialog = [&](QDialog& dialog) {
+        auto* print = qobject_cast<QPrintDialog*>(&dialog);
+        EXPECT_NE(print, nullptr);
+        maxPage = print->maxPage();
+        print->printer()->setOutputFormat(QPrinter::PdfFormat);
+        print->printer()->setOutputFileName(path);
+        return int(QDialog::Accepted);
+    };
+    bench.program.frame().onCommand(cmd::FilePrint);
+    EXPECT_EQ(maxPage, 2);
+    EXPECT_NE(pdfText(path).find("Page 1 of 2"), std::string::npos);
+
+    // Cancel prints nothing; printing without the dialog uses the same printer.
+    QFile::remove(path);
+    bench.program.prompts.onDialog = [](QDialog&) { return int(QDialog::Rejected); };
+    bench.program.frame().onCommand(cmd::FilePrint);
+    EXPECT_FALSE(QFile::exists(path));
+    bench.program.frame().onCommand(cmd::FilePrintDirect);
+    EXPECT_TRUE(QFile::exists(path));
+}
+
+TEST(Printing, PreviewShowsEveryPage) {
+    PrintBench bench;
+    int pages = 0;
+    bench.program.prompts.onDialog = [&](QDialog& dialog) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(&dialog);
+        EXPECT_NE(preview, nullptr);
+        preview->printer()->setOutputFormat(QPrinter::PdfFormat);  // no printer needed
+        preview->show();
+        if (auto* widget = preview->findChild<QPrintPreviewWidget*>()) {
+            widget->updatePreview();
+            pages = widget->pageCount();
+        }
+        preview->hide();
+        return int(QDialog::Rejected);
+    };
+    bench.program.frame().onCommand(cmd::FilePrintPreview);
+    EXPECT_EQ(pages, 2);
+}
+
+}  // namespace
+}  // namespace radio::test
