@@ -35,6 +35,9 @@ std::string usageText() {
            "  radioprog-cli write --port PORT FILE [--access-code CODE] [--retries N]\n"
            "  radioprog-cli show FILE [--lang en|zh]\n"
            "  radioprog-cli print FILE -o REPORT.pdf [--lang en|zh]\n"
+           "  radioprog-cli export FILE -o CHANNELS.csv\n"
+           "  radioprog-cli import CHANNELS.csv FILE [--merge]\n"
+           "  radioprog-cli diff FILE1 FILE2\n"
            "  radioprog-cli ports\n"
            "\n"
            "PORT is com1..com4 or a device path. com1..com4 name the devices set in\n"
@@ -43,6 +46,10 @@ std::string usageText() {
            "it the prompt is asked on a terminal and declined otherwise.\n"
            "print writes the printed report as a PDF file; its owner line is\n"
            "Copyrights Owner of [English] or [Chinese] in Program.ini.\n"
+           "export writes the channel table as CSV (English texts); import checks every\n"
+           "line against the band of the file's radio type and rewrites FILE, or changes\n"
+           "nothing and lists every bad line; without --merge, channels missing from the\n"
+           "CSV become empty. diff lists every difference and exits with 1 when there is one.\n"
            "Exit status: 0 success, 1 transfer or file failure, 2 usage error.\n";
 }
 

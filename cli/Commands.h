@@ -11,5 +11,9 @@ int runRead(const QStringList& arguments);
 int runWrite(const QStringList& arguments);
 int runPorts(const QStringList& arguments);
 int runPrint(const QStringList& arguments);
+int runExport(const QStringList& arguments);
+int runImport(const QStringList& arguments);
+// Exit status 0 when the images are equal, 1 when they differ.
+int runDiff(const QStringList& arguments);
 
 }  // namespace radio::cli

@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "cli/Arguments.h"
+#include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "core/channels/ChannelCodec.h"
 #include "core/image/DatFile.h"
@@ -14,29 +15,8 @@ namespace radio::cli {
 
 namespace {
 
-const QCommandLineOption kOutput({"o", "output"}, "File to write.", "FILE");
 const QCommandLineOption kType(QStringList{"type"}, "Radio type index stored in the image.", "N");
 const QCommandLineOption kBand(QStringList{"band"}, "Band index stored in the image.", "N");
-const QCommandLineOption kLang(QStringList{"lang"}, "Language of the texts: en or zh.", "LANG");
-
-MemoryImage loadOrFail(const QString& path) {
-    auto loaded = loadDatFile(path.toStdString());
-    if (!loaded) {
-        throw CommandFailure(loaded.error().message(Language::English));
-    }
-    return loaded.value();
-}
-
-Language languageOption(const QCommandLineParser& parser) {
-    const QString lang = parser.isSet(kLang) ? parser.value(kLang) : QStringLiteral("en");
-    if (lang == "en") {
-        return Language::English;
-    }
-    if (lang == "zh") {
-        return Language::Chinese;
-    }
-    throw UsageError("--lang takes en or zh");
-}
 
 constexpr TextId kHeaders[] = {
     TextId::HeaderChannel, TextId::HeaderRxFrequency, TextId::HeaderTxFrequency,
@@ -49,9 +29,9 @@ constexpr TextId kHeaders[] = {
 
 int runNew(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.addOptions({kOutput, kType, kBand});
+    parser.addOptions({kOutputOption, kType, kBand});
     parseCommand(parser, arguments, 0);
-    if (!parser.isSet(kOutput)) {
+    if (!parser.isSet(kOutputOption)) {
         throw UsageError("-o FILE is required");
     }
     // What the program saves for a new document that nobody edited: the defaults, the channel
@@ -60,18 +40,16 @@ int runNew(const QStringList& arguments) {
     image.set(map::kRadioType, static_cast<std::uint8_t>(integerOption(parser, "type", 0, 0, 255)));
     image.set(map::kBand, static_cast<std::uint8_t>(integerOption(parser, "band", 0, 0, 255)));
     encodeChannels(image, ChannelTable{});
-    if (auto saved = saveDatFile(parser.value(kOutput).toStdString(), image); !saved) {
-        throw CommandFailure(saved.error().message(Language::English));
-    }
+    saveImageOrFail(parser.value(kOutputOption), image);
     return 0;
 }
 
 int runShow(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.addOption(kLang);
+    parser.addOption(kLangOption);
     parseCommand(parser, arguments, 1);
     const Language language = languageOption(parser);
-    const MemoryImage image = loadOrFail(parser.positionalArguments().first());
+    const MemoryImage image = loadImageOrFail(parser.positionalArguments().first());
 
     std::string out;
     for (std::size_t i = 0; i < std::size(kHeaders); ++i) {

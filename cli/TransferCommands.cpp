@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "cli/Arguments.h"
+#include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleObserver.h"
 #include "cli/ProgramConfig.h"
@@ -18,7 +19,6 @@ namespace {
 
 const QCommandLineOption kPort(QStringList{"port"}, "Serial port: com1..com4 or a device path.",
                                "PORT");
-const QCommandLineOption kOutput({"o", "output"}, "File to write.", "FILE");
 const QCommandLineOption kRetries(QStringList{"retries"},
                                   "Retry N times at the communication prompt.", "N");
 const QCommandLineOption kAccessCodeOption(QStringList{"access-code"}, "Service access code.",
@@ -64,16 +64,14 @@ void transfer(const TransferRequest& request, MemoryImage& image, std::optional<
 
 int runRead(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.addOptions({kPort, kOutput, kRetries});
+    parser.addOptions({kPort, kOutputOption, kRetries});
     parseCommand(parser, arguments, 0);
-    const std::string output = requiredValue(parser, kOutput);
+    const QString output = QString::fromStdString(requiredValue(parser, kOutputOption));
     TransferRequest request{requiredValue(parser, kPort), clone::Direction::Read, false};
     // Bytes the radio never sends keep the values of a new document.
     MemoryImage image = newDocumentImage();
     transfer(request, image, retriesOption(parser));
-    if (auto saved = saveDatFile(output, image); !saved) {
-        throw CommandFailure(saved.error().message(Language::English));
-    }
+    saveImageOrFail(output, image);
     return 0;
 }
 
@@ -89,12 +87,9 @@ int runWrite(const QStringList& arguments) {
         }
         unlocked = true;
     }
-    auto loaded = loadDatFile(parser.positionalArguments().first().toStdString());
-    if (!loaded) {
-        throw CommandFailure(loaded.error().message(Language::English));
-    }
+    MemoryImage image = loadImageOrFail(parser.positionalArguments().first());
     TransferRequest request{port, clone::Direction::Write, unlocked};
-    transfer(request, loaded.value(), retriesOption(parser));
+    transfer(request, image, retriesOption(parser));
     return 0;
 }
 

@@ -29,8 +29,9 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     using namespace radio::cli;
     const std::map<QString, std::function<int(const QStringList&)>> commands = {
-        {"new", runNew},     {"show", runShow},   {"read", runRead},
-        {"write", runWrite}, {"ports", runPorts}, {"print", runPrint},
+        {"new", runNew},       {"show", runShow},     {"read", runRead},
+        {"write", runWrite},   {"ports", runPorts},   {"print", runPrint},
+        {"export", runExport}, {"import", runImport}, {"diff", runDiff},
     };
     QStringList arguments = QCoreApplication::arguments().mid(1);
     if (arguments.isEmpty() || arguments.first() == "--help" || arguments.first() == "-h") {

@@ -101,7 +101,8 @@ void CMainFrame::buildCommands() {
                 tr("Display full pages\nPrint Preview"));
     makeCommand(cmd::FilePrintSetup, tr("P&rint Setup..."),
                 tr("Change the printer and printing options\nPrint Setup"));
-    makeCommand(cmd::ExportPdf, tr("Export PDF..."), tr("Save the report as a PDF file\nExport PDF"));
+    makeCommand(cmd::ExportPdf, tr("Export PDF..."),
+                tr("Save the report as a PDF file\nExport PDF"));
     makeCommand(cmd::ExportChannels, tr("Export Channels..."),
                 tr("Save the channel table as a CSV file\nExport Channels"));
     makeCommand(cmd::ImportChannels, tr("Import Channels..."),

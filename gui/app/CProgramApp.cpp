@@ -13,14 +13,14 @@
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CommandIds.h"
-#include "gui/app/ConfigText.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/Pictures.h"
-#include "gui/print/ReportPrinting.h"
 #include "gui/app/RunTimeText.h"
 #include "gui/app/StringTable.h"
 #include "gui/app/UserPrompts.h"
+#include "gui/config/ConfigText.h"
 #include "gui/image/CProgramDoc.h"
+#include "gui/print/ReportPrinting.h"
 
 namespace radio {
 namespace gui {

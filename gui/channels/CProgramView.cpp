@@ -17,7 +17,6 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
-#include "gui/app/ConfigText.h"
 #include "gui/app/HelpContext.h"
 #include "gui/app/Pictures.h"
 #include "gui/app/RunTimeText.h"
@@ -25,6 +24,8 @@
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CellEditors.h"
 #include "gui/channels/ChannelGrid.h"
+#include "gui/channels/ChannelListFiles.h"
+#include "gui/config/ConfigText.h"
 #include "gui/image/CProgramDoc.h"
 #include "gui/link/CComSetupDlg.h"
 #include "gui/link/RadioLink.h"
@@ -149,6 +150,17 @@ ChannelTable CProgramView::gridTexts() const {
         }
     }
     return table;
+}
+
+void CProgramView::showChannels(const ChannelTable& table) {
+    HideCellEditors();
+    for (int channel = 1; channel <= map::kChannelCount; ++channel) {
+        for (int col = 1; col < ChannelGrid::kCols; ++col) {
+            setCellText(channel, col,
+                        QString::fromStdString(table[static_cast<std::size_t>(channel - 1)]
+                                                    [static_cast<std::size_t>(col - 1)]));
+        }
+    }
 }
 
 void CProgramView::StoreChannels() {
@@ -361,6 +373,14 @@ bool CProgramView::onCommand(int id) {
         case cmd::ExportPdf:
             CommitCellEdit();
             app_.printing().exportPdf(*this);
+            return true;
+        case cmd::ExportChannels:
+            CommitCellEdit();
+            ChannelListFiles::exportTo(app_, *this);
+            return true;
+        case cmd::ImportChannels:
+            CommitCellEdit();
+            ChannelListFiles::importFrom(app_, *this);
             return true;
         default:
             return false;

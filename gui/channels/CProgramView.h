@@ -38,6 +38,8 @@ class CProgramView : public QWidget {
     void StoreChannels();
     // The channels as the grid shows them, by grid column.
     ChannelTable gridTexts() const;
+    // Puts a whole table into the grid as edits: the document is modified when a cell changed.
+    void showChannels(const ChannelTable& table);
     // Number of printed channel pages, seven used channels a page; fills the page table.
     int CountUsedChannels();
     int usedChannelCount() const { return usedChannels_; }

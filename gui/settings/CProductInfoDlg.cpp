@@ -11,7 +11,7 @@
 #include "core/image/ImageMap.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
-#include "gui/app/ConfigText.h"
+#include "gui/config/ConfigText.h"
 #include "gui/app/HelpContext.h"
 
 namespace radio {

@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>ChannelListFiles</name>
+    <message>
+        <source>Export Channels</source>
+        <translation>导出信道</translation>
+    </message>
+    <message>
+        <source>Channel Lists (*.csv)</source>
+        <translation>信道表 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <source>%1 was not imported:</source>
+        <translation>%1 未导入：</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Out of range,please input again.</source>

@@ -1,6 +1,25 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>ChannelListFiles</name>
+    <message>
+        <source>Export Channels</source>
+        <translation>Export Channels</translation>
+    </message>
+    <message>
+        <source>Channel Lists (*.csv)</source>
+        <translation>Channel Lists (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import Channels</source>
+        <translation>Import Channels</translation>
+    </message>
+    <message>
+        <source>%1 was not imported:</source>
+        <translation>%1 was not imported:</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Out of range,please input again.</source>

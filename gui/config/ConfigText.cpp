@@ -1,4 +1,4 @@
-#include "gui/app/ConfigText.h"
+#include "gui/config/ConfigText.h"
 
 #include <QStringDecoder>
 

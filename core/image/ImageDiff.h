@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/image/MemoryImage.h"
+
+namespace radio {
+
+// One difference between two images: what differs, and how each image has it.
+struct ImageDifference {
+    std::string what;
+    std::string first;
+    std::string second;
+    friend bool operator==(const ImageDifference&, const ImageDifference&) = default;
+};
+
+// Every difference by name: channel fields with the grid's texts, options, scan settings,
+// type and band, the service tables. Bytes that differ without any named value showing it
+// (unused bits, areas no page shows) are listed as raw byte ranges.
+std::vector<ImageDifference> diffImages(const MemoryImage& first, const MemoryImage& second);
+
+// "what: first | second", a line each.
+std::string describeDifferences(const std::vector<ImageDifference>& differences);
+
+}  // namespace radio

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/util/Result.h"
+
+namespace radio {
+
+// One record of a CSV text and the line it starts on (1-based), for messages.
+struct CsvRecord {
+    int line = 0;
+    std::vector<std::string> fields;
+};
+
+// RFC 4180: fields separated by ',', records by CRLF or LF, quoted fields may hold ',',
+// '"' (doubled) and line breaks. A UTF-8 byte-order mark is skipped; empty lines are no
+// records. The error names the line of a quote that is never closed.
+Result<std::vector<CsvRecord>, std::string> parseCsv(std::string_view text);
+
+// One record with CRLF, each field quoted when it needs to be.
+std::string csvLine(const std::vector<std::string>& fields);
+
+}  // namespace radio

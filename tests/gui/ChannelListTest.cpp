@@ -1,0 +1,78 @@
+#include <QFile>
+
+#include "GuiFixture.h"
+#include "core/channels/ChannelFields.h"
+#include "gui/app/CommandIds.h"
+#include "gui/channels/CProgramView.h"
+#include "gui/channels/ChannelGrid.h"
+#include "gui/image/CProgramDoc.h"
+
+namespace radio::test {
+namespace {
+
+using namespace gui;
+
+const QByteArray kHeader =
+    "Channel,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Scan Add,Busy Lock,W/N,Compand,"
+    "Scrambler\r\n";
+
+struct ListBench {
+    ListBench() { clearUserSettings(); }
+    ~ListBench() { clearUserSettings(); }
+    CProgramView& view() { return *program.frame().activeView(); }
+    ChannelGrid& grid() { return view().grid(); }
+    QString write(const QString& name, const QByteArray& bytes) {
+        program.folder.writeFile(name, bytes);
+        return program.folder.path(name);
+    }
+    StartedProgram program;
+};
+
+TEST(ChannelLists, ExportWritesTheGridInEnglishAndImportFillsItBack) {
+    clearUserSettings();
+    StartedProgram program(ProgramFolder::defaultIni("Chinese"));
+    CProgramView& view = *program.frame().activeView();
+    const ChannelRow row = newChannelDefaults("401.00000", Language::Chinese);
+    for (int col = 1; col <= 10; ++col) {
+        view.grid().setTextMatrix(2, col, QString::fromStdString(row[std::size_t(col - 1)]));
+    }
+    view.grid().setTextMatrix(2, 8, QString::fromUtf8("窄"));
+    const QString path = program.folder.path("list");
+    program.prompts.files.push_back(path);
+    program.frame().onCommand(cmd::ExportChannels);
+    QFile file(path + ".csv");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray csv = file.readAll();
+    EXPECT_TRUE(csv.startsWith(kHeader));
+    EXPECT_TRUE(csv.contains("\r\n2,401.00000,401.00000,None,None,No,Off,Narrow,Off,Off\r\n"))
+        << csv.toStdString();
+
+    view.grid().setTextMatrix(2, 1, "");
+    program.frame().activeDocument()->setModified(false);
+    program.prompts.files.push_back(path + ".csv");
+    program.frame().onCommand(cmd::ImportChannels);
+    EXPECT_EQ(view.grid().textMatrix(2, 1), "401.00000");
+    EXPECT_EQ(view.grid().textMatrix(2, 8), QString::fromUtf8("窄"));
+    EXPECT_TRUE(program.frame().activeDocument()->isModified());
+    clearUserSettings();
+}
+
+TEST(ChannelLists, ABadFileChangesNothingAndNamesEveryBadLine) {
+    ListBench bench;
+    bench.grid().setTextMatrix(1, 1, "430.00000");
+    const QString path = bench.write("bad.csv", kHeader +
+                                                    "1,401.00000,,,,,,,,\r\n2,999.00000,,,,,,,,\r\n"
+                                                    "3,401.00000,,,,Maybe,,,,\r\n");
+    bench.program.prompts.files.push_back(path);
+    bench.program.frame().onCommand(cmd::ImportChannels);
+    ASSERT_EQ(bench.program.prompts.shown.size(), 1u);
+    const QString message = bench.program.prompts.shown[0].text;
+    EXPECT_TRUE(message.startsWith("bad.csv was not imported:")) << message.toStdString();
+    EXPECT_TRUE(message.contains("line 3, column 2:")) << message.toStdString();
+    EXPECT_TRUE(message.contains("line 4, column 6:")) << message.toStdString();
+    EXPECT_EQ(bench.grid().textMatrix(1, 1), "430.00000");
+    EXPECT_FALSE(bench.program.frame().activeDocument()->isModified());
+}
+
+}  // namespace
+}  // namespace radio::test
