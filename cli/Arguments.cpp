@@ -50,7 +50,8 @@ std::string usageText() {
            "line against the band of the file's radio type and rewrites FILE, or changes\n"
            "nothing and lists every bad line; without --merge, channels missing from the\n"
            "CSV become empty. diff lists every difference and exits with 1 when there is one.\n"
-           "Exit status: 0 success, 1 transfer or file failure, 2 usage error.\n";
+           "Exit status: 0 success, 1 transfer or file failure, 2 usage error; diff: 0 equal,\n"
+           "1 different, 2 usage error or a file that cannot be read.\n";
 }
 
 }  // namespace radio::cli

@@ -13,7 +13,7 @@ int runPorts(const QStringList& arguments);
 int runPrint(const QStringList& arguments);
 int runExport(const QStringList& arguments);
 int runImport(const QStringList& arguments);
-// Exit status 0 when the images are equal, 1 when they differ.
+// Exit status 0 when the images are equal, 1 when they differ, 2 when one cannot be read.
 int runDiff(const QStringList& arguments);
 
 }  // namespace radio::cli

@@ -2,11 +2,10 @@
 
 #include <array>
 #include <cstddef>
-#include <functional>
-#include <initializer_list>
-#include <utility>
+#include <vector>
 
 #include "core/channels/ChannelCodec.h"
+#include "core/image/ImageComparison.h"
 #include "core/image/ImageMap.h"
 #include "core/settings/OptionalFeatures.h"
 #include "core/settings/ParamTable.h"
@@ -21,81 +20,6 @@ constexpr std::array<const char*, kChannelFieldCount> kFieldNames = {
     "Scan Add",     "Busy Lock",    "W/N",        "Compand",    "Scrambler",
 };
 
-struct ByteRange {
-    std::size_t first;
-    std::size_t end;  // one past the last
-};
-
-std::string hexByte(unsigned value, int digits = 2) {
-    static const char* const kDigits = "0123456789ABCDEF";
-    std::string text(static_cast<std::size_t>(digits), '0');
-    for (int i = digits - 1; i >= 0; --i) {
-        text[static_cast<std::size_t>(i)] = kDigits[value & 0xF];
-        value >>= 4;
-    }
-    return text;
-}
-
-// Compares named values; the bytes behind a value that differs count as explained.
-class Comparison {
-  public:
-    Comparison(const MemoryImage& a, const MemoryImage& b) : a_(a), b_(b) {}
-
-    void value(const std::string& what, const std::function<std::string(const MemoryImage&)>& show,
-               std::initializer_list<ByteRange> bytes) {
-        std::string first = show(a_);
-        std::string second = show(b_);
-        if (first != second) {
-            explain(bytes);
-            found_.push_back({what, std::move(first), std::move(second)});
-        }
-    }
-
-    std::vector<ImageDifference> finish() {
-        for (std::size_t at = 0; at < MemoryImage::kSize;) {
-            if (explained_[at] || a_[at] == b_[at]) {
-                ++at;
-                continue;
-            }
-            std::size_t end = at;
-            while (end < MemoryImage::kSize && !explained_[end] && a_[end] != b_[end]) {
-                ++end;
-            }
-            found_.push_back({rangeName(at, end), bytes(a_, at, end), bytes(b_, at, end)});
-            at = end;
-        }
-        return std::move(found_);
-    }
-
-  private:
-    void explain(std::initializer_list<ByteRange> ranges) {
-        for (const ByteRange& range : ranges) {
-            for (std::size_t i = range.first; i < range.end; ++i) {
-                explained_[i] = true;
-            }
-        }
-    }
-    static std::string rangeName(std::size_t first, std::size_t end) {
-        std::string name = "bytes 0x" + hexByte(static_cast<unsigned>(first), 3);
-        if (end - first > 1) {
-            name += "-0x" + hexByte(static_cast<unsigned>(end - 1), 3);
-        }
-        return name;
-    }
-    static std::string bytes(const MemoryImage& image, std::size_t first, std::size_t end) {
-        std::string text;
-        for (std::size_t i = first; i < end; ++i) {
-            text += (i > first ? " " : "") + hexByte(image[i]);
-        }
-        return text;
-    }
-
-    const MemoryImage& a_;
-    const MemoryImage& b_;
-    std::array<bool, MemoryImage::kSize> explained_{};
-    std::vector<ImageDifference> found_;
-};
-
 std::string listText(OptionalField field, std::optional<int> index) {
     if (!index) {
         return "(no entry)";
@@ -103,38 +27,94 @@ std::string listText(OptionalField field, std::optional<int> index) {
     return optionalFeaturesList(field, Language::English)[static_cast<std::size_t>(*index)];
 }
 
-void compareChannels(Comparison& compare) {
+// The bits each grid field is decoded from, relative to the record. Whether a channel is in
+// use (bytes 3 and 7) also changes what the other fields show, but a change there always
+// changes a frequency text too, which explains it.
+std::vector<Bits> channelFieldBits(int channel, std::size_t field) {
+    const std::size_t record = map::channelOffset(channel);
+    switch (static_cast<ChannelField>(field)) {
+        case ChannelField::RxFrequency:
+            return wholeBytes(record, 4);
+        case ChannelField::TxFrequency:
+            return wholeBytes(record + 4, 4);
+        case ChannelField::DecodeTone:
+            return wholeBytes(record + 8, 2);
+        case ChannelField::EncodeTone:
+            return wholeBytes(record + 10, 2);
+        case ChannelField::Power:
+            return {{record + 13, 0x20}};
+        case ChannelField::ScanAdd:
+            return {{channel <= 8 ? map::kScanAddLow : map::kScanAddHigh,
+                     static_cast<std::uint8_t>(1u << ((channel - 1) % 8))}};
+        case ChannelField::BusyLock:
+            return {{record + 12, 0x18}};
+        case ChannelField::WideNarrow:
+            return {{record + 13, 0x10}};
+        case ChannelField::Compand:
+            return {{record + 14, 0x10}};
+        case ChannelField::Scrambler:
+            return {{record + 14, 0x0F}};
+    }
+    return {};
+}
+
+void compareChannels(ImageComparison& compare) {
     for (int channel = 1; channel <= map::kChannelCount; ++channel) {
-        const std::size_t record = map::channelOffset(channel);
-        const std::size_t scanByte = channel <= 8 ? map::kScanAddLow : map::kScanAddHigh;
         for (std::size_t f = 0; f < kChannelFieldCount; ++f) {
-            compare.value("channel " + std::to_string(channel) + " " + kFieldNames[f],
-                          [channel, f](const MemoryImage& image) {
-                              return decodeChannel(image, channel, Language::English)[f];
-                          },
-                          {{record, record + map::kChannelRecordSize}, {scanByte, scanByte + 1}});
+            compare.value(
+                "channel " + std::to_string(channel) + " " + kFieldNames[f],
+                [channel, f](const MemoryImage& image) {
+                    return decodeChannel(image, channel, Language::English)[f];
+                },
+                channelFieldBits(channel, f));
         }
     }
 }
 
-void compareOptions(Comparison& compare) {
+std::string onOff(bool on) {
+    return on ? "On" : "Off";
+}
+
+// A check box or switch: one bit of a byte.
+void compareSwitch(ImageComparison& compare, const char* name, std::size_t offset,
+                   std::uint8_t bit) {
+    compare.value(name,
+                  [offset, bit](const MemoryImage& i) { return onOff((i[offset] & bit) != 0); },
+                  {{offset, bit}});
+}
+
+void compareOptions(ImageComparison& compare) {
     struct Option {
         const char* name;
         OptionalField field;
         std::optional<int> OptionalFeaturesValues::*member;
-        std::size_t offset;
+        Bits bits;
     };
     using V = OptionalFeaturesValues;
     const Option options[] = {
-        {"Time-Out Timer", OptionalField::TimeOutTimer, &V::timeOutTimer, map::kTimeOutTimer},
-        {"TOT Pre-Alert", OptionalField::TotPreAlert, &V::totPreAlert, map::kTotPreAlert},
-        {"Squelch Level", OptionalField::SquelchLevel, &V::squelchLevel, map::kSquelchLevel},
-        {"Vox Gain Level", OptionalField::VoxGainLevel, &V::voxGainLevel, map::kVoxGainLevel},
-        {"Call Tone", OptionalField::CallTone, &V::callTone, map::kCallTone},
-        {"Vox Delay Time", OptionalField::VoxDelayTime, &V::voxDelayTime, map::kVoxDelayTime},
-        {"Voice Annunciation", OptionalField::VoiceAnnunciation, &V::voiceAnnunciation,
-         map::kVoiceAnnunciation},
-        {"Call Key Define", OptionalField::CallKeyDefine, &V::callKeyDefine, map::kCallKeyDefine},
+        {"Time-Out Timer",
+         OptionalField::TimeOutTimer,
+         &V::timeOutTimer,
+         {map::kTimeOutTimer, 0x7F}},
+        {"TOT Pre-Alert", OptionalField::TotPreAlert, &V::totPreAlert, {map::kTotPreAlert, 0x0F}},
+        {"Squelch Level",
+         OptionalField::SquelchLevel,
+         &V::squelchLevel,
+         {map::kSquelchLevel, 0x0F}},
+        {"Vox Gain Level",
+         OptionalField::VoxGainLevel,
+         &V::voxGainLevel,
+         {map::kVoxGainLevel, 0x1F}},
+        {"Call Tone", OptionalField::CallTone, &V::callTone, {map::kCallTone}},
+        {"Vox Delay Time",
+         OptionalField::VoxDelayTime,
+         &V::voxDelayTime,
+         {map::kVoxDelayTime, 0x07}},
+        {"Voice Annunciation",
+         OptionalField::VoiceAnnunciation,
+         &V::voiceAnnunciation,
+         {map::kVoiceAnnunciation}},
+        {"Call Key Define", OptionalField::CallKeyDefine, &V::callKeyDefine, {map::kCallKeyDefine}},
     };
     for (const Option& option : options) {
         compare.value(option.name,
@@ -142,93 +122,81 @@ void compareOptions(Comparison& compare) {
                           return listText(option.field,
                                           decodeOptionalFeatures(image).*option.member);
                       },
-                      {{option.offset, option.offset + 1}});
+                      {option.bits});
     }
-    const auto onOff = [](bool on) { return std::string(on ? "On" : "Off"); };
-    compare.value("Beep", [&](const MemoryImage& i) { return onOff(i[map::kBeep] & 1); },
-                  {{map::kBeep, map::kBeep + 1}});
-    compare.value("Battery Saver",
-                  [&](const MemoryImage& i) { return onOff(i[map::kBatterySaver] & 1); },
-                  {{map::kBatterySaver, map::kBatterySaver + 1}});
-    const ByteRange switches{map::kFunctionSwitches, map::kFunctionSwitches + 1};
-    compare.value("VOX Function",
-                  [&](const MemoryImage& i) { return onOff(i[map::kFunctionSwitches] & 1); },
-                  {switches});
-    compare.value("Scan Function",
-                  [&](const MemoryImage& i) { return onOff(i[map::kFunctionSwitches] & 2); },
-                  {switches});
+    compareSwitch(compare, "Beep", map::kBeep, 0x01);
+    compareSwitch(compare, "Battery Saver", map::kBatterySaver, 0x01);
+    compareSwitch(compare, "VOX Function", map::kFunctionSwitches, 0x01);
+    compareSwitch(compare, "Scan Function", map::kFunctionSwitches, 0x02);
 }
 
-void compareScan(Comparison& compare) {
+void compareScan(ImageComparison& compare) {
     const auto scan = [](const MemoryImage& image) { return decodeScanInfo(image); };
-    const auto byte = [](std::size_t offset) { return ByteRange{offset, offset + 1}; };
+    const auto byteNumber = [](std::size_t offset) {
+        return [offset](const MemoryImage& image) { return std::to_string(image[offset]); };
+    };
     compare.value("Priority",
                   [](const MemoryImage& i) {
                       static const char* const kModes[] = {"None", "Fixed", "Selected"};
                       const int mode = i[map::kPriorityMode];
                       return mode < 3 ? std::string(kModes[mode]) : "(no entry)";
                   },
-                  {byte(map::kPriorityMode)});
-    compare.value("Priority Channel",
-                  [](const MemoryImage& i) { return std::to_string(i[map::kPriorityChannel]); },
-                  {byte(map::kPriorityChannel)});
+                  {{map::kPriorityMode}});
+    compare.value("Priority Channel", byteNumber(map::kPriorityChannel), {{map::kPriorityChannel}});
     compare.value("Look Back Time A",
                   [&](const MemoryImage& i) { return formatGeneral15(scan(i).lookBackA); },
-                  {byte(map::kLookBackA)});
+                  {{map::kLookBackA}});
     compare.value("Look Back Time B",
                   [&](const MemoryImage& i) { return formatGeneral15(scan(i).lookBackB); },
-                  {byte(map::kLookBackB)});
-    compare.value("Revert Channel",
-                  [](const MemoryImage& i) { return std::to_string(i[map::kRevertChannel]); },
-                  {byte(map::kRevertChannel)});
-    compare.value("Dropout Delay Time",
-                  [&](const MemoryImage& i) { return std::to_string(scan(i).dropoutDelay); },
-                  {{map::kDropoutDelay, map::kDropoutDelay + 2}});
-    compare.value("Tx Dwell Time",
-                  [&](const MemoryImage& i) { return std::to_string(scan(i).txDwell); },
-                  {{map::kTxDwellTime, map::kTxDwellTime + 2}});
+                  {{map::kLookBackB}});
+    compare.value("Revert Channel", byteNumber(map::kRevertChannel), {{map::kRevertChannel}});
+    compare.value(
+        "Dropout Delay Time",
+        [&](const MemoryImage& i) { return std::to_string(scan(i).dropoutDelay); },
+        wholeBytes(map::kDropoutDelay, 2));
+    compare.value(
+        "Tx Dwell Time", [&](const MemoryImage& i) { return std::to_string(scan(i).txDwell); },
+        wholeBytes(map::kTxDwellTime, 2));
 }
 
-void compareProductAndService(Comparison& compare) {
+// Two bytes a row: (low, high) power, (compander off, compander on) audio.
+void compareTable(ImageComparison& compare, const std::string& name, std::size_t first,
+                  const std::vector<std::string>& rows, const std::array<const char*, 2>& columns) {
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        for (std::size_t column = 0; column < 2; ++column) {
+            const std::size_t offset = first + 2 * row + column;
+            compare.value(
+                name + " " + rows[row] + " " + columns[column],
+                [offset](const MemoryImage& image) { return std::to_string(image[offset]); },
+                {{offset}});
+        }
+    }
+}
+
+void compareProductAndService(ImageComparison& compare) {
     const auto number = [](std::size_t offset) {
         return [offset](const MemoryImage& image) { return std::to_string(image[offset]); };
     };
-    compare.value("Radio type (list index)", number(map::kRadioType),
-                  {{map::kRadioType, map::kRadioType + 1}});
-    compare.value("Band (list index)", number(map::kBand), {{map::kBand, map::kBand + 1}});
-    for (int row = 0; row < map::kPowerTableRows; ++row) {
-        for (int column = 0; column < 2; ++column) {
-            const std::size_t offset =
-                map::kPowerTable + static_cast<std::size_t>(2 * row + column);
-            compare.value("Power Adjustment row " + std::to_string(row + 1) +
-                              (column == 0 ? " Low Power" : " High Power"),
-                          number(offset), {{offset, offset + 1}});
-        }
+    compare.value("Radio type (list index)", number(map::kRadioType), {{map::kRadioType}});
+    compare.value("Band (list index)", number(map::kBand), {{map::kBand}});
+    std::vector<std::string> powerRows;
+    for (int row = 1; row <= map::kPowerTableRows; ++row) {
+        powerRows.push_back("row " + std::to_string(row));
     }
-    const std::vector<std::string> labels = paramRowLabels(Language::English);
-    for (int row = 0; row < kParamRows; ++row) {
-        for (int column = 0; column < 2; ++column) {
-            const std::size_t offset =
-                map::kParamAdjust + static_cast<std::size_t>(2 * row + column);
-            compare.value("Param Adjust " + labels[static_cast<std::size_t>(row)] +
-                              (column == 0 ? " Compnad Off" : " Compand On"),
-                          number(offset), {{offset, offset + 1}});
-        }
-    }
-    const ByteRange emphasis{map::kEmphasis, map::kEmphasis + 1};
-    const auto bit = [](int mask) {
-        return [mask](const MemoryImage& i) {
-            return std::string(i[map::kEmphasis] & mask ? "On" : "Off");
-        };
-    };
-    compare.value("De-emphasis", bit(1), {emphasis});
-    compare.value("Pre-emphasis", bit(2), {emphasis});
+    compareTable(compare, "Power Adjustment", map::kPowerTable, powerRows,
+                 {"Low Power", "High Power"});
+    std::vector<std::string> paramRows = paramRowLabels(Language::English);
+    paramRows.resize(static_cast<std::size_t>(kParamRows));
+    compareTable(compare, "Param Adjust", map::kParamAdjust, paramRows,
+                 {"Compnad Off", "Compand On"});
+    compareSwitch(compare, "De-emphasis", map::kEmphasis, 0x01);
+    compareSwitch(compare, "Pre-emphasis", map::kEmphasis, 0x02);
 }
 
 }  // namespace
 
 std::vector<ImageDifference> diffImages(const MemoryImage& first, const MemoryImage& second) {
-    Comparison compare(first, second);
+    ImageComparison compare(first, second);
     compareChannels(compare);
     compareOptions(compare);
     compareScan(compare);

@@ -16,8 +16,9 @@ struct ImageDifference {
 };
 
 // Every difference by name: channel fields with the grid's texts, options, scan settings,
-// type and band, the service tables. Bytes that differ without any named value showing it
-// (unused bits, areas no page shows) are listed as raw byte ranges.
+// type and band, the service tables. Bits that differ without any named value showing it
+// (unused bits, areas no page shows) are listed as raw byte ranges, also when a named value
+// of the same byte differs as well.
 std::vector<ImageDifference> diffImages(const MemoryImage& first, const MemoryImage& second);
 
 // "what: first | second", a line each.

@@ -16,7 +16,7 @@ class CsvReader {
   public:
     explicit CsvReader(std::string_view text) : text_(text) {}
 
-    Result<std::vector<CsvRecord>, std::string> read() {
+    Result<std::vector<CsvRecord>, CsvSyntaxError> read() {
         while (at_ < text_.size()) {
             const char c = text_[at_++];
             if (quoted_) {
@@ -39,8 +39,8 @@ class CsvReader {
             }
         }
         if (quoted_) {
-            return Result<std::vector<CsvRecord>, std::string>::failure(
-                "line " + std::to_string(quoteLine_) + ": a quoted field is not closed");
+            return Result<std::vector<CsvRecord>, CsvSyntaxError>::failure(
+                {quoteLine_, "a quoted field is not closed"});
         }
         endRecord();
         return records_;
@@ -94,7 +94,7 @@ class CsvReader {
 
 }  // namespace
 
-Result<std::vector<CsvRecord>, std::string> parseCsv(std::string_view text) {
+Result<std::vector<CsvRecord>, CsvSyntaxError> parseCsv(std::string_view text) {
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         text.remove_prefix(kByteOrderMark.size());
     }

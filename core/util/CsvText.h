@@ -14,10 +14,16 @@ struct CsvRecord {
     std::vector<std::string> fields;
 };
 
+// Why a text is no CSV at all, and the line where the trouble starts.
+struct CsvSyntaxError {
+    int line = 0;
+    std::string reason;
+};
+
 // RFC 4180: fields separated by ',', records by CRLF or LF, quoted fields may hold ',',
 // '"' (doubled) and line breaks. A UTF-8 byte-order mark is skipped; empty lines are no
-// records. The error names the line of a quote that is never closed.
-Result<std::vector<CsvRecord>, std::string> parseCsv(std::string_view text);
+// records. A quote that is never closed is an error at the line where it opens.
+Result<std::vector<CsvRecord>, CsvSyntaxError> parseCsv(std::string_view text);
 
 // One record with CRLF, each field quoted when it needs to be.
 std::string csvLine(const std::vector<std::string>& fields);

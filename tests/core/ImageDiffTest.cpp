@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "core/channels/ChannelCodec.h"
 #include "core/image/ImageDiff.h"
 #include "core/image/ImageMap.h"
 #include "core/image/NewImage.h"
+#include "core/settings/ParamTable.h"
 
 namespace radio {
 namespace {
@@ -47,6 +52,98 @@ TEST(ImageDiff, DifferencesAreNamedAndOnlyUnnamedBytesAreRaw) {
     const std::string text = describeDifferences(found);
     EXPECT_NE(text.find("channel 3 Rx Frequency:  | 440.00000\n"), std::string::npos) << text;
     EXPECT_NE(text.find("bytes 0x005-0x006: "), std::string::npos) << text;
+}
+
+// Channel 3 in use, everything else as a new document has it.
+MemoryImage baseImage() {
+    MemoryImage image = newDocumentImage();
+    ChannelTable table = decodeChannels(image, Language::English);
+    table[2] = newChannelDefaults("440.00000", Language::English);
+    encodeChannels(image, table);
+    return image;
+}
+
+TEST(ImageDiff, EachChangeIsNamedOnceAndUnexplainedBitsStayRaw) {
+    struct Case {
+        const char* change;
+        std::function<void(MemoryImage&)> apply;
+        std::vector<std::string> expected;
+    };
+    const auto orBits = [](std::size_t offset, std::uint8_t bits) {
+        return [offset, bits](MemoryImage& i) {
+            i.set(offset, static_cast<std::uint8_t>(i[offset] | bits));
+        };
+    };
+    const auto xorBits = [](std::size_t offset, std::uint8_t bits) {
+        return [offset, bits](MemoryImage& i) {
+            i.set(offset, static_cast<std::uint8_t>(i[offset] ^ bits));
+        };
+    };
+    const std::size_t ch3 = map::channelOffset(3);
+    const Case cases[] = {
+        {"time-out value", xorBits(map::kTimeOutTimer, 0x01), {"Time-Out Timer"}},
+        {"time-out bit 7 only", xorBits(map::kTimeOutTimer, 0x80), {"bytes 0x130"}},
+        {"time-out value and bit 7",
+         xorBits(map::kTimeOutTimer, 0x81),
+         {"Time-Out Timer", "bytes 0x130"}},
+        {"beep bit 1", orBits(map::kBeep, 0x02), {"bytes 0x136"}},
+        {"scan bit of empty channel 5", orBits(map::kScanAddLow, 0x10), {"bytes 0x17E"}},
+        {"scan bit of empty channel 12", orBits(map::kScanAddHigh, 0x08), {"channel 12 Scan Add"}},
+        {"channel 3 scan and empty channel 5 scan",
+         orBits(map::kScanAddLow, 0x14),
+         {"channel 3 Scan Add", "bytes 0x17E"}},
+        {"channel 3 tone and byte 15",
+         [ch3](MemoryImage& i) {
+             i.set(ch3 + 8, 0x9E);
+             i.set(ch3 + 9, 0x02);
+             i.set(ch3 + 15, 0x00);
+         },
+         {"channel 3 QT/DQT Dec", "bytes 0x03F"}},
+        {"channel 3 compander and scrambler",
+         xorBits(ch3 + 14, 0x13),
+         {"channel 3 Compand", "channel 3 Scrambler"}},
+        {"channel 3 unused bit of byte 14", xorBits(ch3 + 14, 0x40), {"bytes 0x03E"}},
+        {"channel 3 transmit frequency gone",
+         [ch3](MemoryImage& i) { i.set(ch3 + 7, 0xFF); },
+         {"channel 3 Tx Frequency", "channel 3 QT/DQT Dec", "channel 3 QT/DQT Enc",
+          "channel 3 Power", "channel 3 Scan Add", "channel 3 Busy Lock", "channel 3 W/N",
+          "channel 3 Compand", "channel 3 Scrambler"}},
+        {"scan function", xorBits(map::kFunctionSwitches, 0x02), {"Scan Function"}},
+        {"de-emphasis", xorBits(map::kEmphasis, 0x01), {"De-emphasis"}},
+        {"dropout delay high byte", xorBits(map::kDropoutDelay + 1, 0x01), {"Dropout Delay Time"}},
+        {"band and a param value",
+         [](MemoryImage& i) {
+             i.set(map::kBand, 2);
+             i.set(map::kParamAdjust + 1, 7);
+         },
+         {"Band (list index)",
+          "Param Adjust " + paramRowLabels(Language::English)[0] + " Compand On"}},
+        {"row 0 and identification",
+         [](MemoryImage& i) {
+             i.set(0x005, 0x12);
+             i.set(0x006, 0x34);
+             i.set(map::kIdentification + 7, 0x02);
+         },
+         {"bytes 0x005-0x006", "bytes 0x1BF"}},
+    };
+    const MemoryImage first = baseImage();
+    for (const Case& c : cases) {
+        MemoryImage second = first;
+        c.apply(second);
+        std::vector<std::string> found;
+        for (const ImageDifference& d : diffImages(first, second)) {
+            found.push_back(d.what);
+        }
+        EXPECT_EQ(found, c.expected) << c.change;
+    }
+}
+
+TEST(ImageDiff, RawBytesShowBothImagesInHex) {
+    const MemoryImage first = newDocumentImage();
+    MemoryImage second = first;
+    second.set(map::kWriteProtected, 0x0A);
+    second.set(map::kWriteProtected + 1, 0xB0);
+    EXPECT_EQ(describeDifferences(diffImages(first, second)), "bytes 0x330-0x331: FF FF | 0A B0\n");
 }
 
 }  // namespace

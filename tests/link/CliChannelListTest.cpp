@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 
 #include "core/channels/ChannelCodec.h"
@@ -28,9 +29,10 @@ struct ListFolder {
         std::ofstream(dir.file("Program.ini"), std::ios::binary)
             << "[Setup]\nType1=A\nField1=400-480|136-174\n";
     }
-    std::string image(const std::string& name, const ChannelTable& table) const {
+    std::string image(const std::string& name, const ChannelTable& table,
+                      std::uint8_t type = 0) const {
         MemoryImage image = newDocumentImage();
-        image.set(map::kRadioType, 0);
+        image.set(map::kRadioType, type);
         image.set(map::kBand, 0);
         encodeChannels(image, table);
         const std::string path = dir.file(name);
@@ -114,6 +116,48 @@ TEST(CliChannelList, DiffNamesWhatDiffers) {
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.out, "channel 5 Rx Frequency: 455.12500 | 455.00000\n");
     EXPECT_EQ(folder.run({"diff", a}).exitCode, 2);
+}
+
+TEST(CliChannelList, DiffOfAFileThatCannotBeReadIsNoDifference) {
+    ListFolder folder;
+    const std::string a = folder.image("a.dat", twoChannels());
+    const std::string shortFile = folder.write("short.dat", std::string(100, '\0'));
+    const auto missing = folder.run({"diff", a, folder.dir.file("missing.dat")});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_NE(missing.err, "");
+    EXPECT_EQ(folder.run({"diff", shortFile, a}).exitCode, 2);
+}
+
+TEST(CliChannelList, AnImageExportedWithLeftoversImportsBackAndCsvIsWrittenWhole) {
+    ListFolder folder;
+    const std::string source = folder.image("source.dat", twoChannels());
+    MemoryImage withLeftovers = loadDatFile(source).value();
+    withLeftovers.set(map::kScanAddHigh, 0xFF);  // scan bits of the empty channels 9-16
+    ASSERT_TRUE(saveDatFile(source, withLeftovers));
+    const std::string csv = folder.dir.file("channels.csv");
+    ASSERT_EQ(folder.run({"export", source, "-o", csv}).exitCode, 0);
+    const auto imported = folder.run({"import", csv, source});
+    EXPECT_EQ(imported.exitCode, 0) << imported.err;
+
+    EXPECT_EQ(folder.run({"export", folder.dir.file("missing.dat"), "-o", csv}).exitCode, 1);
+    std::ifstream kept(csv, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(kept)), {});
+    EXPECT_EQ(text.rfind("Channel,Rx Frequency,", 0), 0u);  // the earlier export is still there
+    EXPECT_NE(text.find("\r\n16,,,,,,,,,\r\n"), std::string::npos);
+}
+
+TEST(CliChannelList, ARadioTypeWithoutABandInProgramIniImportsNothing) {
+    ListFolder folder;
+    const std::string target = folder.image("target.dat", twoChannels(), 4);
+    const auto before = loadDatFile(target).value();
+    const std::string csv = folder.write(
+        "one.csv",
+        "Channel,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Scan Add,Busy Lock,W/N,Compand,"
+        "Scrambler\r\n2,402.50000,,,,,,,,\r\n");
+    const auto result = folder.run({"import", csv, target});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("no band for radio type 5"), std::string::npos) << result.err;
+    EXPECT_TRUE(loadDatFile(target).value() == before);
 }
 
 }  // namespace

@@ -1,0 +1,143 @@
+#include "core/channels/ChannelListLine.h"
+
+#include <stdexcept>
+
+#include "core/image/ImageMap.h"
+#include "core/util/CText.h"
+#include "core/util/NumberText.h"
+
+namespace radio {
+namespace {
+
+constexpr int kRxColumn = 2;
+constexpr int kTxColumn = 3;
+
+// Notes the problems of one line against its column numbers.
+class LineCheck {
+  public:
+    LineCheck(int line, CsvProblems& problems)
+        : line_(line), problems_(problems), before_(problems.size()) {}
+    void fail(int column, std::string reason) {
+        problems_.push_back({line_, column, std::move(reason)});
+    }
+    bool passed() const { return problems_.size() == before_; }
+
+  private:
+    int line_;
+    CsvProblems& problems_;
+    std::size_t before_;
+};
+
+std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+// The text as the grid keeps it ("%3.5f" of its number), once it passed the grid's rules.
+// The messages quote the file's own text: a reformatted one may be thousands of digits long.
+std::optional<std::string> checkedFrequency(std::string_view text, BandLimits limits,
+                                            LineCheck& check, int column) {
+    const std::optional<double> mhz = parseNumberText(text);
+    if (!mhz) {
+        check.fail(column, quoted(text) + " is not a frequency");
+        return std::nullopt;
+    }
+    std::string shown = formatFixed(*mhz, 5);
+    switch (checkFrequency(parseFrequency(shown), limits)) {
+        case FrequencyCheck::Accepted:
+            return shown;
+        case FrequencyCheck::OutOfRange:
+            check.fail(column, quoted(text) + " is outside the band " +
+                                   formatFrequency(limits.lower) + " - " +
+                                   formatFrequency(limits.upper) + " MHz");
+            return std::nullopt;
+        case FrequencyCheck::OffRaster:
+            check.fail(column, quoted(text) + " is on neither the 5 kHz nor the 6.25 kHz raster");
+            return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> choiceIndex(ChannelField field, std::string_view text) {
+    for (const Language language : {Language::English, Language::Chinese}) {
+        const std::vector<std::string> choices = fieldChoices(field, language);
+        for (std::size_t i = 0; i < choices.size(); ++i) {
+            if (equalsNoCase(choices[i], text)) {
+                return i;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+bool settingsEmpty(const std::vector<std::string>& fields) {
+    for (std::size_t i = 1; i < fields.size(); ++i) {
+        if (!trim(fields[i]).empty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The list fields after the two frequencies, into row; empty ones keep the row's value.
+void readChoices(const std::vector<std::string>& fields, Language language, ChannelRow& row,
+                 LineCheck& check) {
+    for (std::size_t i = 2; i < kChannelListFields.size(); ++i) {
+        const ChannelField field = kChannelListFields[i];
+        const std::string text = trim(fields[i + 1]);
+        if (text.empty()) {
+            continue;
+        }
+        const std::optional<std::size_t> index = choiceIndex(field, text);
+        if (!index) {
+            check.fail(static_cast<int>(i) + 2,
+                       quoted(text) + " is not a " + kChannelListHeader[i + 1] + " setting");
+            continue;
+        }
+        row[fieldIndex(field)] = fieldChoices(field, language)[*index];
+    }
+}
+
+}  // namespace
+
+std::optional<ChannelRow> readChannelLine(const std::vector<std::string>& fields,
+                                          const ChannelRow& current, BandLimits limits,
+                                          Language language, int line, CsvProblems& problems) {
+    if (fields.size() != kChannelListHeader.size()) {
+        throw std::invalid_argument("a channel line has ten fields");
+    }
+    if (settingsEmpty(fields)) {
+        return ChannelRow{};
+    }
+    LineCheck check(line, problems);
+    const std::string rxText = trim(fields[1]);
+    std::optional<std::string> rx;
+    if (rxText.empty()) {
+        check.fail(kRxColumn, "a channel with settings needs a receive frequency");
+    } else {
+        rx = checkedFrequency(rxText, limits, check, kRxColumn);
+    }
+    const std::string txText = trim(fields[2]);
+    const std::optional<std::string> tx =
+        txText.empty() ? rx : checkedFrequency(txText, limits, check, kTxColumn);
+
+    ChannelRow row = newChannelDefaults(rx.value_or(""), language);
+    if (!current[fieldIndex(ChannelField::RxFrequency)].empty()) {
+        row[fieldIndex(ChannelField::Power)] = current[fieldIndex(ChannelField::Power)];
+    }
+    row[fieldIndex(ChannelField::TxFrequency)] = tx.value_or("");
+    readChoices(fields, language, row, check);
+    if (!check.passed()) {
+        return std::nullopt;
+    }
+    return row;
+}
+
+std::optional<int> channelListNumber(const std::string& text) {
+    const std::optional<int> number = parseIntegerText(text);
+    if (!number || *number < 1 || *number > map::kChannelCount) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+}  // namespace radio
