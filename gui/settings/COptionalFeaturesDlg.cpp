@@ -120,8 +120,12 @@ OptionalFeaturesValues COptionalFeaturesDlg::values() const {
     return v;
 }
 
+void COptionalFeaturesDlg::store(MemoryImage& image) const {
+    encodeOptionalFeatures(image, values());
+}
+
 void COptionalFeaturesDlg::accept() {
-    encodeOptionalFeatures(image_, values());
+    store(image_);
     QDialog::accept();
 }
 

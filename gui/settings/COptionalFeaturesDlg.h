@@ -26,6 +26,8 @@ class COptionalFeaturesDlg : public QDialog {
     OptionalFeaturesValues values() const;
     // The copy with the page written into it (after OK).
     const MemoryImage& image() const { return image_; }
+    // Writes the page's own bits into an image.
+    void store(MemoryImage& image) const;
 
     QComboBox* list(OptionalField field) const { return lists_.at(field); }
     QCheckBox* beepBox() const { return beep_; }

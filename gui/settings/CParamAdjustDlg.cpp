@@ -100,7 +100,8 @@ CParamAdjustDlg::CParamAdjustDlg(CProgramApp& app, QWidget* parent)
 
 void CParamAdjustDlg::load(const MemoryImage& image) {
     image_ = image;
-    const ParamAdjustValues values = decodeParamAdjust(image);
+    values_ = decodeParamAdjust(image);
+    const ParamAdjustValues& values = values_;
     for (int r = 0; r < kParamRows; ++r) {
         for (int c = 0; c < 2; ++c) {
             table_->setCellText(
@@ -124,18 +125,21 @@ void CParamAdjustDlg::markCurrentCell(int row, int col, int previousRow, int pre
     }
 }
 
+void CParamAdjustDlg::store(MemoryImage& image) const {
+    encodeParamAdjust(image, values_);
+}
+
 void CParamAdjustDlg::done(int result) {
     table_->commitEdit();
-    ParamAdjustValues values;
     for (int r = 0; r < kParamRows; ++r) {
         for (int c = 0; c < 2; ++c) {
-            values.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
+            values_.cells[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
                 table_->cellText(r, c).toStdString();
         }
     }
-    values.deEmphasis = deEmphasis_->isChecked();
-    values.preEmphasis = preEmphasis_->isChecked();
-    encodeParamAdjust(image_, values);
+    values_.deEmphasis = deEmphasis_->isChecked();
+    values_.preEmphasis = preEmphasis_->isChecked();
+    store(image_);
     QDialog::done(result);
 }
 

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "core/image/MemoryImage.h"
+#include "core/settings/ParamTable.h"
 
 class QCheckBox;
 
@@ -21,6 +22,8 @@ class CParamAdjustDlg : public QDialog {
 
     void load(const MemoryImage& image);
     const MemoryImage& image() const { return image_; }
+    // Writes the page as it was when it closed into an image.
+    void store(MemoryImage& image) const;
 
     AdjustTable* table() const { return table_; }
     QCheckBox* deEmphasisBox() const { return deEmphasis_; }
@@ -36,6 +39,7 @@ class CParamAdjustDlg : public QDialog {
 
     CProgramApp& app_;
     MemoryImage image_;
+    ParamAdjustValues values_;
     AdjustTable* table_;
     QCheckBox* deEmphasis_;
     QCheckBox* preEmphasis_;

@@ -65,7 +65,8 @@ CPowerAdjustDlg::CPowerAdjustDlg(CProgramApp& app, QWidget* parent)
 void CPowerAdjustDlg::load(const MemoryImage& image, BandLimits limits) {
     image_ = image;
     const std::vector<int> points = powerPoints(limits);
-    const std::vector<PowerRow> rows = decodePowerTable(image, static_cast<int>(points.size()));
+    rows_ = decodePowerTable(image, static_cast<int>(points.size()));
+    const std::vector<PowerRow>& rows = rows_;
     table_->setRowCount(static_cast<int>(points.size()));
     QStringList labels;
     for (std::size_t r = 0; r < points.size(); ++r) {
@@ -90,15 +91,19 @@ void CPowerAdjustDlg::moveDown() {
     }
 }
 
+void CPowerAdjustDlg::store(MemoryImage& image) const {
+    encodePowerTable(image, rows_);
+}
+
 void CPowerAdjustDlg::done(int result) {
     table_->commitEdit();
-    std::vector<PowerRow> rows(static_cast<std::size_t>(table_->rowCount()));
-    for (std::size_t r = 0; r < rows.size(); ++r) {
+    rows_.assign(static_cast<std::size_t>(table_->rowCount()), PowerRow{});
+    for (std::size_t r = 0; r < rows_.size(); ++r) {
         for (std::size_t c = 0; c < 2; ++c) {
-            rows[r][c] = table_->cellText(static_cast<int>(r), static_cast<int>(c)).toStdString();
+            rows_[r][c] = table_->cellText(static_cast<int>(r), static_cast<int>(c)).toStdString();
         }
     }
-    encodePowerTable(image_, rows);
+    store(image_);
     QDialog::done(result);
 }
 

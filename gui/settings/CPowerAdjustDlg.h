@@ -4,6 +4,7 @@
 
 #include "core/channels/Frequency.h"
 #include "core/image/MemoryImage.h"
+#include "core/settings/PowerTable.h"
 
 namespace radio {
 namespace gui {
@@ -21,6 +22,8 @@ class CPowerAdjustDlg : public QDialog {
     // Builds the table for the band's points from the image.
     void load(const MemoryImage& image, BandLimits limits);
     const MemoryImage& image() const { return image_; }
+    // Writes the table as it was when the page closed into an image.
+    void store(MemoryImage& image) const;
     AdjustTable* table() const { return table_; }
 
     void done(int result) override;
@@ -33,6 +36,7 @@ class CPowerAdjustDlg : public QDialog {
 
     CProgramApp& app_;
     MemoryImage image_;
+    std::vector<PowerRow> rows_;
     AdjustTable* table_;
 };
 

@@ -72,6 +72,8 @@ void CProductInfoDlg::fillBands() {
 
 void CProductInfoDlg::load(const MemoryImage& image) {
     image_ = image;
+    chosenType_ = image[map::kRadioType];
+    chosenBand_ = image[map::kBand];
     fillTypes();
     const Registry registry = app_.registry();
     const int type = registry.readInt("Type").value_or(0);
@@ -81,11 +83,17 @@ void CProductInfoDlg::load(const MemoryImage& image) {
     bands_->setCurrentIndex(band >= 0 && band < bands_->count() ? band : -1);
 }
 
+void CProductInfoDlg::store(MemoryImage& image) const {
+    image.set(map::kRadioType, static_cast<std::uint8_t>(chosenType_ & 0xFF));
+    image.set(map::kBand, static_cast<std::uint8_t>(chosenBand_ & 0xFF));
+}
+
 void CProductInfoDlg::accept() {
     const int type = types_->currentIndex();
     const int band = bands_->currentIndex();
-    image_.set(map::kRadioType, static_cast<std::uint8_t>(type & 0xFF));
-    image_.set(map::kBand, static_cast<std::uint8_t>(band & 0xFF));
+    chosenType_ = type;
+    chosenBand_ = band;
+    store(image_);
 
     // The pieces are English whatever the interface language; nothing stands between the
     // name and the first one.

@@ -24,6 +24,8 @@ class CProductInfoDlg : public QDialog {
 
     void load(const MemoryImage& image);
     const MemoryImage& image() const { return image_; }
+    // Writes the accepted type and band into an image.
+    void store(MemoryImage& image) const;
     // After OK: the main window's title and the view's band limits.
     QString title() const { return title_; }
     BandLimits bandLimits() const { return limits_; }
@@ -46,6 +48,8 @@ class CProductInfoDlg : public QDialog {
     QComboBox* types_;
     QComboBox* bands_;
     std::vector<std::string> bandTexts_;  // as stored in Program.ini, for the limits
+    int chosenType_ = -1;
+    int chosenBand_ = -1;
     QString title_;
     BandLimits limits_;
 };

@@ -177,6 +177,12 @@ void CScanInfoDlg::leaveCount(int ScanInfoValues::*count) {
     }
 }
 
+void CScanInfoDlg::store(MemoryImage& image) const {
+    if (auto written = encodeScanInfo(image, values_, app_.language()); !written) {
+        app_.message(QString::fromStdString(written.error()));
+    }
+}
+
 void CScanInfoDlg::accept() {
     if (!readControls()) {
         return;

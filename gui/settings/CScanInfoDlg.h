@@ -26,6 +26,9 @@ class CScanInfoDlg : public QDialog {
     void load(const MemoryImage& image);
     // The image with the page written into it (after OK).
     const MemoryImage& image() const { return image_; }
+    // Writes the accepted page into an image; nothing (after telling the user) when the
+    // priority channel is no longer programmed there.
+    void store(MemoryImage& image) const;
 
     QComboBox* priorityList() const { return priority_; }
     QLineEdit* priorityChannelBox() const { return channel_; }

@@ -9,24 +9,24 @@
 namespace radio {
 namespace gui {
 
-// Shows a settings page on a copy of the document's image; OK puts the copy in place and
-// marks the document modified when that changed a byte. True when the page was accepted.
+// Shows a settings page loaded from the document's image; OK stores the page's own fields
+// into the image as it is then (a radio read may have finished meanwhile) and marks the
+// document modified when a byte changed. True when the page was accepted.
 template <typename Page>
 bool runSettingsPage(UserPrompts& prompts, Page& page, CProgramDoc& document) {
     page.load(document.image());
     if (prompts.runDialog(page) != QDialog::Accepted) {
         return false;
     }
-    changeImage(document, [&page](MemoryImage& image) { image = page.image(); });
+    changeImage(document, [&page](MemoryImage& image) { page.store(image); });
     return true;
 }
 
-// Shows a loaded service page that stores itself whatever closed it, and puts its image
-// copy in place the same way.
+// Shows a loaded service page that stores itself whatever closed it, the same way.
 template <typename Page>
 void runStoringPage(UserPrompts& prompts, Page& page, CProgramDoc& document) {
     prompts.runDialog(page);
-    changeImage(document, [&page](MemoryImage& image) { image = page.image(); });
+    changeImage(document, [&page](MemoryImage& image) { page.store(image); });
 }
 
 }  // namespace gui

@@ -144,6 +144,24 @@ TEST(SettingsPages, CancelLeavesEveryByteAndTheModifiedStateAlone) {
     }
 }
 
+TEST(SettingsPages, OkStoresOnlyThePagesOwnFieldsIntoTheImageAsItIsThen) {
+    // A radio read may finish while a page is open; its bytes must survive the page's OK.
+    for (const int command : {int(cmd::OptionalFeatures), int(cmd::ProductInformation),
+                              int(cmd::ScanInfo), int(cmd::PowerAdjust), int(cmd::ParamAdjust)}) {
+        Program program;
+        CProgramDoc& document = program.document();
+        program.started.prompts.onDialog = [&](QDialog& dialog) {
+            document.image().set(820, 0xA5);
+            document.image().set(map::channelOffset(4) + 2, 0x42);
+            dialog.accept();
+            return dialog.result();
+        };
+        program.started.frame().onCommand(command);
+        EXPECT_EQ(document.image()[820], 0xA5) << command;
+        EXPECT_EQ(document.image()[map::channelOffset(4) + 2], 0x42) << command;
+    }
+}
+
 TEST(SettingsPages, OkMarksTheDocumentModifiedOnlyWhenAByteChanged) {
     Program program;
     program.image().set(map::kCallKeyDefine, 2);  // a new image's 0xFF would be stored as 2
