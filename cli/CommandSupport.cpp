@@ -65,9 +65,7 @@ std::string readTextOrFail(const QString& path) {
 }
 
 BandLimits imageBandLimits(const MemoryImage& image) {
-    const std::string bands =
-        programConfig().get("Setup", "Field" + std::to_string(image[map::kRadioType] + 1), "");
-    return bandLimits(bandItem(bands, image[map::kBand]));
+    return bandLimits(configuredBand(programConfig(), image[map::kRadioType], image[map::kBand]));
 }
 
 }  // namespace radio::cli

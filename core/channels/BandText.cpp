@@ -43,4 +43,8 @@ BandLimits bandLimits(std::string_view bandText) {
     return {lower, megahertz(bandText.substr(dash + 1))};
 }
 
+std::string configuredBand(const IniFile& config, int typeIndex, int bandIndex) {
+    return bandItem(config.get("Setup", "Field" + std::to_string(typeIndex + 1), ""), bandIndex);
+}
+
 }  // namespace radio

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/channels/Frequency.h"
+#include "core/config/IniFile.h"
 
 namespace radio {
 
@@ -20,5 +21,9 @@ std::string bandItem(std::string_view value, int index);
 // (the leading integer again when there is no '-'), each as atoi reads it. Texts without a
 // number give 0; values beyond the int32 range saturate.
 BandLimits bandLimits(std::string_view bandText);
+
+// The band text Program.ini gives a radio type and band index (both 0-based, as the image
+// stores them): item bandIndex of [Setup] Field<typeIndex + 1>.
+std::string configuredBand(const IniFile& config, int typeIndex, int bandIndex);
 
 }  // namespace radio

@@ -348,13 +348,11 @@ bool CMainFrame::saveDocument(CChildFrame& frame, bool askForName) {
     CProgramDoc& document = frame.document();
     QString path = document.path();
     if (askForName || !document.hasFile()) {
-        path = app_.prompts().saveFileName(this, tr("Save As"), document.proposedFileName(),
-                                           tr("Program Document (*.dat)"));
+        path = app_.prompts().saveFileNameWithSuffix(this, tr("Save As"),
+                                                     document.proposedFileName(),
+                                                     tr("Program Document (*.dat)"), "dat");
         if (path.isEmpty()) {
             return false;
-        }
-        if (QFileInfo(path).suffix().isEmpty()) {
-            path += ".dat";
         }
     }
     frame.view().CommitCellEdit();

@@ -26,6 +26,12 @@ class UserPrompts {
                                  const QString& filter) = 0;
     // Shows a dialog modally; the QDialog result code.
     virtual int runDialog(QDialog& dialog) = 0;
+
+    // A name to save a file of one kind to (suffix "pdf", filter "PDF Files (*.pdf)"): the
+    // proposed name takes that suffix, and so does a name typed without one. Empty when
+    // cancelled.
+    QString saveFileNameWithSuffix(QWidget* parent, const QString& caption, QString proposed,
+                                   const QString& filter, const QString& suffix);
 };
 
 // The real dialogs.

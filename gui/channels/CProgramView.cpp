@@ -127,8 +127,8 @@ void CProgramView::syncTypeAndBand() {
     }
     const int number = image[map::kRadioType] + 1;
     const QString typeName = app_.setupText(QStringLiteral("Type%1").arg(number));
-    const std::string bandList = app_.config().get("Setup", "Field" + std::to_string(number), "");
-    const std::string band = bandItem(bandList, image[map::kBand]);
+    const std::string band =
+        configuredBand(app_.config(), image[map::kRadioType], image[map::kBand]);
 
     const Language language = app_.language();
     const QString title =

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "core/channels/ChannelCodec.h"
 #include "core/channels/ChannelCsv.h"
@@ -18,28 +19,22 @@ namespace gui {
 namespace {
 
 constexpr std::size_t kLargestList = 1 << 20;  // a channel list is a few kilobytes
+// A message box lists this many problems at most; a stray file could have hundreds of
+// thousands, and a box that tall would neither fit nor open quickly.
+constexpr std::size_t kProblemsShown = 20;
 
 std::string nativePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-QString proposedName(const CProgramDoc& document) {
-    QString name = document.proposedFileName();
-    name.chop(QFileInfo(name).suffix().size());
-    return name + (name.endsWith('.') ? "csv" : ".csv");
-}
-
 }  // namespace
 
 void ChannelListFiles::exportTo(CProgramApp& app, CProgramView& view) {
-    QString path =
-        app.prompts().saveFileName(app.mainFrame(), tr("Export Channels"),
-                                   proposedName(view.document()), tr("Channel Lists (*.csv)"));
+    const QString path = app.prompts().saveFileNameWithSuffix(
+        app.mainFrame(), tr("Export Channels"), view.document().proposedFileName(),
+        tr("Channel Lists (*.csv)"), "csv");
     if (path.isEmpty()) {
         return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += ".csv";
     }
     // Through a copy of the image, so the file has English texts whatever the grid shows.
     MemoryImage shown = view.document().image();
@@ -66,8 +61,16 @@ void ChannelListFiles::importFrom(CProgramApp& app, CProgramView& view) {
     const auto imported = importChannelsCsv(text, view.gridTexts(), view.bandLimits(),
                                             ImportMode::Replace, app.language());
     if (!imported) {
-        app.message(tr("%1 was not imported:").arg(QFileInfo(path).fileName()) + "\n\n" +
-                    QString::fromStdString(describeProblems(imported.error())).trimmed());
+        const CsvProblems& problems = imported.error();
+        const CsvProblems shown(problems.begin(),
+                                problems.begin() + static_cast<std::ptrdiff_t>(
+                                                       std::min(problems.size(), kProblemsShown)));
+        QString text = tr("%1 was not imported:").arg(QFileInfo(path).fileName()) + "\n\n" +
+                       QString::fromStdString(describeProblems(shown)).trimmed();
+        if (problems.size() > shown.size()) {
+            text += "\n" + tr("... and %1 more").arg(problems.size() - shown.size());
+        }
+        app.message(text);
         return;
     }
     view.showChannels(imported.value());

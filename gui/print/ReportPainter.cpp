@@ -4,6 +4,7 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPen>
+#include <algorithm>
 #include <cmath>
 
 #include "core/text/Texts.h"
@@ -113,7 +114,8 @@ void paintReportPage(QPainter& painter, const ReportFonts& fonts, const ReportPa
     painter.restore();
 }
 
-Status<QString> printReport(QPagedPaintDevice& device, const ReportSource& source) {
+Status<QString> printReport(QPagedPaintDevice& device, const ReportSource& source, int firstPage,
+                            int lastPage) {
     const auto failed = [&source] {
         const std::string_view message = text(TextId::PrintFailed, source.language);
         return Status<QString>::failure(
@@ -123,16 +125,19 @@ Status<QString> printReport(QPagedPaintDevice& device, const ReportSource& sourc
     const std::vector<ReportPage> pages =
         layoutReport(source.image, source.channels, source.ownerText.toStdString(), source.language,
                      fonts.geometry());
+    const int count = static_cast<int>(pages.size());
+    const int first = std::clamp(firstPage, 1, count);
+    const int last = lastPage <= 0 ? count : std::clamp(lastPage, first, count);
     QPainter painter;
     if (!painter.begin(&device)) {
         return failed();
     }
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (i > 0 && !device.newPage()) {
+    for (int page = first; page <= last; ++page) {
+        if (page > first && !device.newPage()) {
             painter.end();
             return failed();
         }
-        paintReportPage(painter, fonts, pages[i]);
+        paintReportPage(painter, fonts, pages[static_cast<std::size_t>(page - 1)]);
     }
     if (!painter.end()) {
         return failed();

@@ -62,8 +62,10 @@ struct ReportSource {
     Language language = Language::English;
 };
 
-// Lays out and draws every page on a printer or PDF writer, a new sheet for each page.
-Status<QString> printReport(QPagedPaintDevice& device, const ReportSource& source);
+// Lays out and draws the pages firstPage..lastPage (1-based; 0 for lastPage means to the end)
+// on a printer or PDF writer, a new sheet for each page.
+Status<QString> printReport(QPagedPaintDevice& device, const ReportSource& source,
+                            int firstPage = 1, int lastPage = 0);
 
 }  // namespace gui
 }  // namespace radio

@@ -35,7 +35,10 @@ ReportSource ReportPrinting::source(CProgramView& view) const {
 }
 
 void ReportPrinting::printTo(QPrinter& target, const ReportSource& source) {
-    if (const Status<QString> printed = printReport(target, source); !printed) {
+    const bool range = target.printRange() == QPrinter::PageRange;
+    const int first = range ? target.fromPage() : 1;
+    const int last = range ? target.toPage() : 0;
+    if (const Status<QString> printed = printReport(target, source, first, last); !printed) {
         app_.message(printed.error());
     }
 }
@@ -68,16 +71,11 @@ void ReportPrinting::pageSetup() {
 
 void ReportPrinting::exportPdf(CProgramView& view) {
     const ReportSource report = source(view);
-    QString proposed = view.document().proposedFileName();
-    proposed.chop(QFileInfo(proposed).suffix().size());
-    proposed += proposed.endsWith('.') ? "pdf" : ".pdf";
-    QString path = app_.prompts().saveFileName(app_.mainFrame(), tr("Export PDF"), proposed,
-                                               tr("PDF Files (*.pdf)"));
+    const QString path = app_.prompts().saveFileNameWithSuffix(app_.mainFrame(), tr("Export PDF"),
+                                                               view.document().proposedFileName(),
+                                                               tr("PDF Files (*.pdf)"), "pdf");
     if (path.isEmpty()) {
         return;
-    }
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += ".pdf";
     }
     const Status<QString> written =
         exportReportPdf(report.image, report.channels, report.ownerText, report.language, path);

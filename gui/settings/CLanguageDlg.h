@@ -10,7 +10,8 @@ namespace gui {
 class CProgramApp;
 
 // Language: English or Chinese for the next run. OK with another language than the running
-// one stores it in Program.ini ([Setup] Language) and sets the changed flag for good.
+// one stores it in Program.ini ([Setup] Language) and sets the changed flag; OK with the
+// running one stores nothing, or puts it back when an earlier choice was left standing.
 class CLanguageDlg : public QDialog {
     Q_OBJECT
   public:

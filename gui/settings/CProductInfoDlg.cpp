@@ -11,8 +11,8 @@
 #include "core/image/ImageMap.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
-#include "gui/config/ConfigText.h"
 #include "gui/app/HelpContext.h"
+#include "gui/config/ConfigText.h"
 
 namespace radio {
 namespace gui {

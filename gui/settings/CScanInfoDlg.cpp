@@ -129,8 +129,13 @@ bool CScanInfoDlg::readControls() {
             (number.box == lookBackA_ ? read.lookBackA : read.lookBackB) = value.value_or(0);
         }
         if (!ok) {
+            if (reporting_) {
+                return false;  // one message at a time, not one per focus change it causes
+            }
+            reporting_ = true;
             app_.message(number.integer ? tr("Please enter an integer.")
                                         : tr("Please enter a number."));
+            reporting_ = false;
             writeControls();  // the box shows its last accepted value again
             number.box->setFocus();
             return false;

@@ -57,6 +57,7 @@ class CScanInfoDlg : public QDialog {
     CProgramApp& app_;
     MemoryImage image_;
     ScanInfoValues values_;
+    bool reporting_ = false;  // a number message is showing
     QComboBox* priority_;
     QLineEdit* channel_;
     SpinEdit* lookBackA_;

@@ -1,5 +1,6 @@
 #include "gui/settings/SpinEdit.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
 
 namespace radio {
@@ -38,7 +39,12 @@ QAbstractSpinBox::StepEnabled SpinEdit::stepEnabled() const {
 
 void SpinEdit::focusOutEvent(QFocusEvent* event) {
     QAbstractSpinBox::focusOutEvent(event);
-    emit focusLeft();
+    // Another window coming up (a message about this very box, the context menu) is not the
+    // user leaving the box.
+    const Qt::FocusReason reason = event->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        emit focusLeft();
+    }
 }
 
 }  // namespace gui

@@ -74,5 +74,19 @@ TEST(ChannelLists, ABadFileChangesNothingAndNamesEveryBadLine) {
     EXPECT_FALSE(bench.program.frame().activeDocument()->isModified());
 }
 
+TEST(ChannelLists, AFileWithThousandsOfBadLinesGivesAShortMessage) {
+    ListBench bench;
+    QByteArray csv = kHeader;
+    for (int i = 0; i < 5000; ++i) {
+        csv += "x\n";
+    }
+    bench.program.prompts.files.push_back(bench.write("many.csv", csv));
+    bench.program.frame().onCommand(cmd::ImportChannels);
+    ASSERT_EQ(bench.program.prompts.shown.size(), 1u);
+    const QString message = bench.program.prompts.shown[0].text;
+    EXPECT_EQ(message.count('\n'), 2 + 20);
+    EXPECT_TRUE(message.endsWith("... and 4980 more")) << message.toStdString();
+}
+
 }  // namespace
 }  // namespace radio::test

@@ -77,6 +77,23 @@ TEST(Printing, PrintGoesToThePrinterChosenInTheDialog) {
     EXPECT_TRUE(QFile::exists(path));
 }
 
+TEST(Printing, OnlyThePagesChosenInTheDialogArePrinted) {
+    PrintBench bench;
+    const QString path = bench.program.folder.path("page2.pdf");
+    bench.program.prompts.onDialog = [&](QDialog& dialog) {
+        QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(path);
+        printer->setPrintRange(QPrinter::PageRange);
+        printer->setFromTo(2, 2);
+        return int(QDialog::Accepted);
+    };
+    bench.program.frame().onCommand(cmd::FilePrint);
+    const std::string text = pdfText(path);
+    EXPECT_NE(text.find("Page 2 of 2"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Page 1 of 2"), std::string::npos) << text;
+}
+
 TEST(Printing, PreviewShowsEveryPage) {
     PrintBench bench;
     int pages = 0;

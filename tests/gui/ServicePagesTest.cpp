@@ -335,6 +335,29 @@ TEST(Language, AChangeIsOnDiskBeforeTheProgramStartsAgain) {
     EXPECT_FALSE(program.frame().isVisible());
 }
 
+TEST(Language, ChoosingTheRunningLanguageAfterACalledOffRestartPutsItBack) {
+    Program program;
+    std::vector<std::string> restartedIn;
+    program.started.app.setRestartLauncher(
+        [&](const QString&) { restartedIn.push_back(languageOnDisk(program.started.folder)); });
+    int choice = 1;
+    program.started.prompts.onDialog = [&](QDialog& dialog) {
+        static_cast<CLanguageDlg&>(dialog).selectLanguage(choice);
+        dialog.accept();
+        return dialog.result();
+    };
+    program.document().setModified(true);
+    program.started.prompts.answers.push_back(QMessageBox::Cancel);  // "Save changes?"
+    program.frame().show();
+    program.frame().onCommand(cmd::Language);
+    EXPECT_TRUE(restartedIn.empty());
+
+    choice = 0;  // back to the running English
+    program.frame().onCommand(cmd::Language);
+    EXPECT_TRUE(restartedIn.empty());
+    EXPECT_EQ(program.started.app.config().get("Setup", "Language", ""), "English");
+}
+
 TEST(Language, CancelInTheSaveQuestionCancelsTheRestart) {
     Program program;
     int restarts = 0;
