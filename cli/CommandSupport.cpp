@@ -8,6 +8,7 @@
 #include "core/image/DatFile.h"
 #include "core/image/ImageMap.h"
 #include "core/util/FileIo.h"
+#include "gui/config/ConfigText.h"
 
 namespace radio::cli {
 
@@ -61,7 +62,7 @@ std::string readTextOrFail(const QString& path) {
     if (!read) {
         throw CommandFailure(read.error().message(Language::English));
     }
-    return std::string(read.value().begin(), read.value().end());
+    return gui::textFileToUtf8(std::string(read.value().begin(), read.value().end()));
 }
 
 BandLimits imageBandLimits(const MemoryImage& image) {

@@ -22,6 +22,7 @@ MemoryImage loadImageOrFail(const QString& path);
 void saveImageOrFail(const QString& path, const MemoryImage& image);
 // Writes a text file whole or not at all.
 void writeTextOrFail(const QString& path, const std::string& text);
+// A text file as UTF-8, whether it was saved as UTF-8 or GBK.
 std::string readTextOrFail(const QString& path);
 
 // The band an image's type and band bytes choose in Program.ini, as typed frequencies are

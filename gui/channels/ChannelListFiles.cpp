@@ -11,6 +11,7 @@
 #include "gui/app/CProgramApp.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CProgramView.h"
+#include "gui/config/ConfigText.h"
 #include "gui/image/CProgramDoc.h"
 
 namespace radio {
@@ -57,7 +58,7 @@ void ChannelListFiles::importFrom(CProgramApp& app, CProgramView& view) {
         app.message(QString::fromStdString(read.error().message(app.language())));
         return;
     }
-    const std::string text(read.value().begin(), read.value().end());
+    const std::string text = textFileToUtf8(std::string(read.value().begin(), read.value().end()));
     const auto imported = importChannelsCsv(text, view.gridTexts(), view.bandLimits(),
                                             ImportMode::Replace, app.language());
     if (!imported) {

@@ -19,5 +19,9 @@ QString decodeConfigText(const std::string& bytes) {
     return QString::fromLatin1(raw);
 }
 
+std::string textFileToUtf8(const std::string& bytes) {
+    return decodeConfigText(bytes).toUtf8().toStdString();
+}
+
 }  // namespace gui
 }  // namespace radio

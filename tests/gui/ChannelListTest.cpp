@@ -74,6 +74,17 @@ TEST(ChannelLists, ABadFileChangesNothingAndNamesEveryBadLine) {
     EXPECT_FALSE(bench.program.frame().activeDocument()->isModified());
 }
 
+TEST(ChannelLists, AGbkFileFromAChineseSpreadsheetImports) {
+    ListBench bench;
+    // "窄" (narrow) and "有" (scan add yes) in GBK.
+    const QByteArray line = "4,401.00000,,,,\xD3\xD0,,\xD5\xAD,,\r\n";
+    bench.program.prompts.files.push_back(bench.write("gbk.csv", kHeader + line));
+    bench.program.frame().onCommand(cmd::ImportChannels);
+    EXPECT_TRUE(bench.program.prompts.shown.empty());
+    EXPECT_EQ(bench.grid().textMatrix(4, 8), "Narrow");
+    EXPECT_EQ(bench.grid().textMatrix(4, 6), "Yes");
+}
+
 TEST(ChannelLists, AFileWithThousandsOfBadLinesGivesAShortMessage) {
     ListBench bench;
     QByteArray csv = kHeader;
