@@ -33,17 +33,21 @@ void readRecord(const CsvRecord& record, const ChannelTable& current, BandLimits
     if (record.fields.size() != kChannelListHeader.size()) {
         problems.push_back({record.line, 0,
                             "has " + fieldCount(record.fields.size()) + " instead of " +
-                                std::to_string(kChannelListHeader.size())});
+                                std::to_string(kChannelListHeader.size()),
+                            "有 " + std::to_string(record.fields.size()) + " 个字段，应为 " +
+                                std::to_string(kChannelListHeader.size()) + " 个"});
         return;
     }
     const std::optional<int> channel = channelListNumber(record.fields[0]);
     std::optional<std::size_t> index;
     if (!channel) {
-        problems.push_back(
-            {record.line, 1, "\"" + record.fields[0] + "\" is not a channel number from 1 to 16"});
+        const std::string quoted = "\"" + record.fields[0] + "\"";
+        problems.push_back({record.line, 1, quoted + " is not a channel number from 1 to 16",
+                            quoted + " 不是 1 到 16 的信道号"});
     } else if (list.listed[static_cast<std::size_t>(*channel - 1)]) {
-        problems.push_back(
-            {record.line, 1, "channel " + std::to_string(*channel) + " is listed twice"});
+        problems.push_back({record.line, 1,
+                            "channel " + std::to_string(*channel) + " is listed twice",
+                            "信道 " + std::to_string(*channel) + " 重复出现"});
     } else {
         index = static_cast<std::size_t>(*channel - 1);
         list.listed[*index] = true;
@@ -62,13 +66,15 @@ Result<ChannelList, CsvProblems> readChannelList(std::string_view csv, const Cha
     using Outcome = Result<ChannelList, CsvProblems>;
     const auto parsed = parseCsv(csv);
     if (!parsed) {
-        return Outcome::failure({{parsed.error().line, 0, parsed.error().reason}});
+        return Outcome::failure(
+            {{parsed.error().line, 0, parsed.error().reason, "引号括起的字段没有结束"}});
     }
     const std::vector<CsvRecord>& records = parsed.value();
     if (records.empty() || records.front().fields != headerFields()) {
         const int line = records.empty() ? 1 : records.front().line;
-        return Outcome::failure(
-            {{line, 0, "the first line must be the header " + trim(channelsCsvHeader())}});
+        const std::string header = trim(channelsCsvHeader());
+        return Outcome::failure({{line, 0, "the first line must be the header " + header,
+                                  "第一行必须是表头 " + header}});
     }
     ChannelList list;
     if (mode == ImportMode::Merge) {
@@ -132,14 +138,19 @@ std::string exportChannelsCsv(const MemoryImage& image) {
     return exportChannelsCsv(decodeChannels(image, Language::English));
 }
 
-std::string describeProblems(const CsvProblems& problems) {
+std::string describeProblems(const CsvProblems& problems, Language language) {
+    const bool chinese = language == Language::Chinese;
     std::string text;
     for (const CsvProblem& problem : problems) {
-        text += "line " + std::to_string(problem.line);
-        if (problem.column > 0) {
-            text += ", column " + std::to_string(problem.column);
+        const std::string line = std::to_string(problem.line);
+        const std::string column = std::to_string(problem.column);
+        if (chinese) {
+            text +=
+                "第 " + line + " 行" + (problem.column > 0 ? "，第 " + column + " 列" : "") + "：";
+        } else {
+            text += "line " + line + (problem.column > 0 ? ", column " + column : "") + ": ";
         }
-        text += ": " + problem.reason + "\n";
+        text += problem.reasonIn(language) + "\n";
     }
     return text;
 }

@@ -21,7 +21,7 @@ std::string exportChannelsCsv(const ChannelTable& englishTable);
 std::string exportChannelsCsv(const MemoryImage& image);
 
 // Every problem on a line of its own: "line 3, column 2: ...".
-std::string describeProblems(const CsvProblems& problems);
+std::string describeProblems(const CsvProblems& problems, Language language = Language::English);
 
 // Replace: channels missing from the file become empty. Merge: they keep their values.
 enum class ImportMode { Replace, Merge };

@@ -17,8 +17,8 @@ class LineCheck {
   public:
     LineCheck(int line, CsvProblems& problems)
         : line_(line), problems_(problems), before_(problems.size()) {}
-    void fail(int column, std::string reason) {
-        problems_.push_back({line_, column, std::move(reason)});
+    void fail(int column, std::string reason, std::string chineseReason) {
+        problems_.push_back({line_, column, std::move(reason), std::move(chineseReason)});
     }
     bool passed() const { return problems_.size() == before_; }
 
@@ -38,20 +38,23 @@ std::optional<std::string> checkedFrequency(std::string_view text, BandLimits li
                                             LineCheck& check, int column) {
     const std::optional<double> mhz = parseNumberText(text);
     if (!mhz) {
-        check.fail(column, quoted(text) + " is not a frequency");
+        check.fail(column, quoted(text) + " is not a frequency", quoted(text) + " 不是频率");
         return std::nullopt;
     }
     std::string shown = formatFixed(*mhz, 5);
     switch (checkFrequency(parseFrequency(shown), limits)) {
         case FrequencyCheck::Accepted:
             return shown;
-        case FrequencyCheck::OutOfRange:
-            check.fail(column, quoted(text) + " is outside the band " +
-                                   formatFrequency(limits.lower) + " - " +
-                                   formatFrequency(limits.upper) + " MHz");
+        case FrequencyCheck::OutOfRange: {
+            const std::string band =
+                formatFrequency(limits.lower) + " - " + formatFrequency(limits.upper) + " MHz";
+            check.fail(column, quoted(text) + " is outside the band " + band,
+                       quoted(text) + " 超出频段 " + band);
             return std::nullopt;
+        }
         case FrequencyCheck::OffRaster:
-            check.fail(column, quoted(text) + " is on neither the 5 kHz nor the 6.25 kHz raster");
+            check.fail(column, quoted(text) + " is on neither the 5 kHz nor the 6.25 kHz raster",
+                       quoted(text) + " 不在 5 kHz 或 6.25 kHz 步进上");
             return std::nullopt;
     }
     return std::nullopt;
@@ -89,8 +92,9 @@ void readChoices(const std::vector<std::string>& fields, Language language, Chan
         }
         const std::optional<std::size_t> index = choiceIndex(field, text);
         if (!index) {
-            check.fail(static_cast<int>(i) + 2,
-                       quoted(text) + " is not a " + kChannelListHeader[i + 1] + " setting");
+            const std::string column = kChannelListHeader[i + 1];
+            check.fail(static_cast<int>(i) + 2, quoted(text) + " is not a " + column + " setting",
+                       quoted(text) + " 不是 " + column + " 的可选值");
             continue;
         }
         row[fieldIndex(field)] = fieldChoices(field, language)[*index];
@@ -112,7 +116,8 @@ std::optional<ChannelRow> readChannelLine(const std::vector<std::string>& fields
     const std::string rxText = trim(fields[1]);
     std::optional<std::string> rx;
     if (rxText.empty()) {
-        check.fail(kRxColumn, "a channel with settings needs a receive frequency");
+        check.fail(kRxColumn, "a channel with settings needs a receive frequency",
+                   "有设置的信道需要接收频率");
     } else {
         rx = checkedFrequency(rxText, limits, check, kRxColumn);
     }

@@ -23,12 +23,19 @@ inline constexpr std::array<const char*, 10> kChannelListHeader = {
     "Scan Add", "Busy Lock",    "W/N",          "Compand",    "Scrambler",
 };
 
-// What is wrong with one field of a CSV file; column 0 stands for the whole line.
+// What is wrong with one field of a CSV file; column 0 stands for the whole line. The reason
+// is kept in both interface languages.
 struct CsvProblem {
     int line = 0;
     int column = 0;
     std::string reason;
-    friend bool operator==(const CsvProblem&, const CsvProblem&) = default;
+    std::string chineseReason = {};  // empty: the English one is shown
+    const std::string& reasonIn(Language language) const {
+        return language == Language::Chinese && !chineseReason.empty() ? chineseReason : reason;
+    }
+    friend bool operator==(const CsvProblem& a, const CsvProblem& b) {
+        return a.line == b.line && a.column == b.column && a.reason == b.reason;
+    }
 };
 using CsvProblems = std::vector<CsvProblem>;
 

@@ -67,7 +67,7 @@ void ChannelListFiles::importFrom(CProgramApp& app, CProgramView& view) {
                                 problems.begin() + static_cast<std::ptrdiff_t>(
                                                        std::min(problems.size(), kProblemsShown)));
         QString text = tr("%1 was not imported:").arg(QFileInfo(path).fileName()) + "\n\n" +
-                       QString::fromStdString(describeProblems(shown)).trimmed();
+                       QString::fromStdString(describeProblems(shown, app.language())).trimmed();
         if (problems.size() > shown.size()) {
             text += "\n" + tr("... and %1 more").arg(problems.size() - shown.size());
         }

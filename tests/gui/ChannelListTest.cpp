@@ -74,6 +74,21 @@ TEST(ChannelLists, ABadFileChangesNothingAndNamesEveryBadLine) {
     EXPECT_FALSE(bench.program.frame().activeDocument()->isModified());
 }
 
+TEST(ChannelLists, TheProblemsAreNamedInTheInterfaceLanguage) {
+    clearUserSettings();
+    StartedProgram program(ProgramFolder::defaultIni("Chinese"));
+    program.folder.writeFile("bad.csv", kHeader + "1,390.00000,,,,,,,,\r\n1,,,,,,,,,\r\n");
+    program.prompts.files.push_back(program.folder.path("bad.csv"));
+    program.frame().onCommand(cmd::ImportChannels);
+    ASSERT_EQ(program.prompts.shown.size(), 1u);
+    const QString message = program.prompts.shown[0].text;
+    EXPECT_TRUE(message.contains(QString::fromUtf8("第 2 行，第 2 列：\"390.00000\" 超出频段 ")))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QString::fromUtf8("第 3 行，第 1 列：信道 1 重复出现")))
+        << message.toStdString();
+    clearUserSettings();
+}
+
 TEST(ChannelLists, AGbkFileFromAChineseSpreadsheetImports) {
     ListBench bench;
     // "窄" (narrow) and "有" (scan add yes) in GBK.
