@@ -16,6 +16,7 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/UserPrompts.h"
+#include "gui/image/CProgramDoc.h"
 
 namespace radio::test {
 
@@ -123,6 +124,21 @@ struct StartedProgram {
     ProgramFolder folder;
     gui::CProgramApp app;
     bool started = false;
+};
+
+// A started program whose user settings are cleared before it starts and after it ends,
+// with its active document at hand.
+struct FreshProgram {
+    struct SettingsCleared {
+        SettingsCleared() { clearUserSettings(); }
+        ~SettingsCleared() { clearUserSettings(); }
+    };
+    gui::CMainFrame& frame() { return started.frame(); }
+    gui::CProgramDoc& document() { return *frame().activeDocument(); }
+    MemoryImage& image() { return document().image(); }
+
+    SettingsCleared cleared;  // first, so it runs before the start and after the end
+    StartedProgram started;
 };
 
 }  // namespace radio::test

@@ -24,14 +24,7 @@ namespace {
 
 using namespace gui;
 
-struct Program {
-    Program() { clearUserSettings(); }
-    ~Program() { clearUserSettings(); }
-    CMainFrame& frame() { return started.frame(); }
-    CProgramDoc& document() { return *frame().activeDocument(); }
-    MemoryImage& image() { return document().image(); }
-    StartedProgram started;
-};
+using Program = FreshProgram;
 
 int commandCount(const QMenu& menu, int id) {
     int count = 0;

@@ -21,14 +21,7 @@ namespace {
 
 using namespace gui;
 
-// A started program with a clean user registry and its document's image at hand.
-struct Program {
-    Program() { clearUserSettings(); }
-    ~Program() { clearUserSettings(); }
-    MemoryImage& image() { return started.frame().activeDocument()->image(); }
-    CProgramDoc& document() { return *started.frame().activeDocument(); }
-    StartedProgram started;
-};
+using Program = FreshProgram;
 
 // --- Optional Features ----------------------------------------------------------------------
 

@@ -49,6 +49,11 @@ struct ListFolder {
     }
 };
 
+const std::string kHeader =
+    "Channel,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Scan Add,Busy Lock,W/N,Compand,"
+    "Scrambler\r\n";
+const std::string kHeaderLf = kHeader.substr(0, kHeader.size() - 2) + "\n";
+
 ChannelTable twoChannels() {
     ChannelTable table;
     table[0] = newChannelDefaults("401.00000", Language::English);
@@ -75,10 +80,8 @@ TEST(CliChannelList, ABadListChangesNothingAndNamesEveryBadLine) {
     ListFolder folder;
     const std::string target = folder.image("target.dat", twoChannels());
     const auto before = loadDatFile(target).value();
-    const std::string csv = folder.write(
-        "bad.csv",
-        "Channel,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Scan Add,Busy Lock,W/N,Compand,"
-        "Scrambler\n1,500.00000,,,,,,,,\n2,401.00000,,Nope,,,,,,\n");
+    const std::string csv =
+        folder.write("bad.csv", kHeaderLf + "1,500.00000,,,,,,,,\n2,401.00000,,Nope,,,,,,\n");
     const auto result = folder.run({"import", csv, target});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("line 2, column 2:"), std::string::npos) << result.err;
@@ -89,10 +92,7 @@ TEST(CliChannelList, ABadListChangesNothingAndNamesEveryBadLine) {
 TEST(CliChannelList, MergeKeepsTheChannelsTheListLeavesOut) {
     ListFolder folder;
     const std::string target = folder.image("target.dat", twoChannels());
-    const std::string csv = folder.write(
-        "one.csv",
-        "Channel,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Scan Add,Busy Lock,W/N,Compand,"
-        "Scrambler\r\n2,402.50000,,,,,,,,\r\n");
+    const std::string csv = folder.write("one.csv", kHeader + "2,402.50000,,,,,,,,\r\n");
     ASSERT_EQ(folder.run({"import", csv, target, "--merge"}).exitCode, 0);
     const auto merged = decodeChannels(loadDatFile(target).value(), Language::English);
     EXPECT_EQ(merged[0][0], "401.00000");
@@ -150,10 +150,7 @@ TEST(CliChannelList, ARadioTypeWithoutABandInProgramIniImportsNothing) {
     ListFolder folder;
     const std::string target = folder.image("target.dat", twoChannels(), 4);
     const auto before = loadDatFile(target).value();
-    const std::string csv = folder.write(
-        "one.csv",
-        "Channel,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Scan Add,Busy Lock,W/N,Compand,"
-        "Scrambler\r\n2,402.50000,,,,,,,,\r\n");
+    const std::string csv = folder.write("one.csv", kHeader + "2,402.50000,,,,,,,,\r\n");
     const auto result = folder.run({"import", csv, target});
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_NE(result.err.find("no band for radio type 5"), std::string::npos) << result.err;
