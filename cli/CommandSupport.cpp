@@ -1,14 +1,11 @@
 #include "cli/CommandSupport.h"
 
-#include <QFile>
-
 #include "cli/Arguments.h"
 #include "cli/ProgramConfig.h"
 #include "core/channels/BandText.h"
 #include "core/image/DatFile.h"
 #include "core/image/ImageMap.h"
-#include "core/util/FileIo.h"
-#include "gui/config/ConfigText.h"
+#include "gui/config/TextFiles.h"
 
 namespace radio::cli {
 
@@ -27,16 +24,8 @@ Language languageOption(const QCommandLineParser& parser) {
     throw UsageError("--lang takes en or zh");
 }
 
-namespace {
-
-std::string nativePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
-}  // namespace
-
 MemoryImage loadImageOrFail(const QString& path) {
-    auto loaded = loadDatFile(nativePath(path));
+    auto loaded = loadDatFile(gui::localPath(path));
     if (!loaded) {
         throw CommandFailure(loaded.error().message(Language::English));
     }
@@ -44,25 +33,23 @@ MemoryImage loadImageOrFail(const QString& path) {
 }
 
 void saveImageOrFail(const QString& path, const MemoryImage& image) {
-    if (auto saved = saveDatFile(nativePath(path), image); !saved) {
+    if (auto saved = saveDatFile(gui::localPath(path), image); !saved) {
         throw CommandFailure(saved.error().message(Language::English));
     }
 }
 
 void writeTextOrFail(const QString& path, const std::string& text) {
-    if (auto written = writeFileAtomically(nativePath(path), Bytes(text.begin(), text.end()));
-        !written) {
+    if (auto written = gui::writeTextFile(path, text); !written) {
         throw CommandFailure(written.error().message(Language::English));
     }
 }
 
 std::string readTextOrFail(const QString& path) {
-    constexpr std::size_t kLargestText = 1 << 20;  // a channel list is a few kilobytes
-    auto read = readFileBytes(nativePath(path), kLargestText);
+    auto read = gui::readTextFile(path);
     if (!read) {
         throw CommandFailure(read.error().message(Language::English));
     }
-    return gui::textFileToUtf8(std::string(read.value().begin(), read.value().end()));
+    return read.value();
 }
 
 BandLimits imageBandLimits(const MemoryImage& image) {

@@ -1,17 +1,15 @@
 #include "gui/channels/ChannelListFiles.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
 #include "core/channels/ChannelCodec.h"
 #include "core/channels/ChannelCsv.h"
-#include "core/util/FileIo.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CProgramView.h"
-#include "gui/config/ConfigText.h"
+#include "gui/config/TextFiles.h"
 #include "gui/image/CProgramDoc.h"
 
 namespace radio {
@@ -19,14 +17,9 @@ namespace gui {
 
 namespace {
 
-constexpr std::size_t kLargestList = 1 << 20;  // a channel list is a few kilobytes
 // A message box lists this many problems at most; a stray file could have hundreds of
 // thousands, and a box that tall would neither fit nor open quickly.
 constexpr std::size_t kProblemsShown = 20;
-
-std::string nativePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
 
 }  // namespace
 
@@ -41,8 +34,7 @@ void ChannelListFiles::exportTo(CProgramApp& app, CProgramView& view) {
     MemoryImage shown = view.document().image();
     encodeChannels(shown, view.gridTexts());
     const std::string csv = exportChannelsCsv(shown);
-    if (auto written = writeFileAtomically(nativePath(path), Bytes(csv.begin(), csv.end()));
-        !written) {
+    if (auto written = writeTextFile(path, csv); !written) {
         app.message(QString::fromStdString(written.error().message(app.language())));
     }
 }
@@ -53,12 +45,12 @@ void ChannelListFiles::importFrom(CProgramApp& app, CProgramView& view) {
     if (path.isEmpty()) {
         return;
     }
-    const auto read = readFileBytes(nativePath(path), kLargestList);
+    const auto read = readTextFile(path);
     if (!read) {
         app.message(QString::fromStdString(read.error().message(app.language())));
         return;
     }
-    const std::string text = textFileToUtf8(std::string(read.value().begin(), read.value().end()));
+    const std::string& text = read.value();
     const auto imported = importChannelsCsv(text, view.gridTexts(), view.bandLimits(),
                                             ImportMode::Replace, app.language());
     if (!imported) {

@@ -1,13 +1,13 @@
 #include "gui/print/ReportPdf.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
 
 #include "core/channels/ChannelCodec.h"
 #include "core/util/FileIo.h"
+#include "gui/config/TextFiles.h"
 #include "gui/print/ReportPainter.h"
 
 namespace radio {
@@ -49,8 +49,7 @@ Status<QString> exportReportPdf(const MemoryImage& image, const ChannelTable& ch
     }
     const QByteArray& data = pdf.value();
     const Bytes bytes(data.begin(), data.end());
-    const Status<FileError> written =
-        writeFileAtomically(QFile::encodeName(path).toStdString(), bytes);
+    const Status<FileError> written = writeFileAtomically(localPath(path), bytes);
     if (!written) {
         return Status<QString>::failure(QString::fromStdString(written.error().message(language)));
     }
