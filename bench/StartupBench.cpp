@@ -40,6 +40,9 @@ int runChild(int argc, char* argv[], const std::string& mode) {
     } else {
         bare = std::make_unique<QMainWindow>();
         bare->setCentralWidget(new QMdiArea);
+        // The program's own first size, so that both paint and hold the same number of pixels
+        // where the platform cannot maximize (offscreen keeps the size it is given).
+        bare->resize(1000, 600);
         if (mode == "text") {
             // Any window that shows text pays for loading the font database once.
             bare->statusBar()->showMessage("Ready");

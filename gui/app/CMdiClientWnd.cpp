@@ -44,13 +44,10 @@ void CMdiClientWnd::paintEvent(QPaintEvent* /*event*/) {
         painter.fillRect(viewport()->rect(), palette().dark());
         return;
     }
-    // Stretch once per size and picture; repaints then only copy.
-    if (scaled_.size() != viewport()->size() || scaledFrom_ != background.cacheKey()) {
-        scaled_ =
-            background.scaled(viewport()->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        scaledFrom_ = background.cacheKey();
-    }
-    painter.drawPixmap(0, 0, scaled_);
+    // Stretched while painting, and only where the repaint needs it: a stretched copy of the
+    // whole area would hold megabytes for as long as the program runs.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(viewport()->rect(), background);
 }
 
 }  // namespace gui

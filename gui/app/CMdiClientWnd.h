@@ -26,8 +26,6 @@ class CMdiClientWnd : public QMdiArea {
     QString pictureSource_;
     QDateTime pictureStamp_;
     qint64 pictureSize_ = -1;
-    QPixmap scaled_;
-    qint64 scaledFrom_ = 0;
 };
 
 }  // namespace gui

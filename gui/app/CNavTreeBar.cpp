@@ -29,6 +29,8 @@ CNavTreeBar::CNavTreeBar(QString caption, const Entries& entries, QWidget* paren
       caption_(std::move(caption)),
       entries_(entries),
       tree_(new QTreeWidget(this)) {
+    // Hidden before the font arrives, so no header is ever measured (that would load a bold face).
+    tree_->setHeaderHidden(true);
     setObjectName("IE Control Bar");
     setWindowTitle("IE Control Bar");
     // The bar's face is "Time New Roman"; where no such face is installed, the system's
@@ -40,9 +42,7 @@ CNavTreeBar::CNavTreeBar(QString caption, const Entries& entries, QWidget* paren
     setMouseTracking(true);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
 
-    tree_->setHeaderHidden(true);
     tree_->setRootIsDecorated(true);
-    tree_->setFont(barFont);
     root_ = new QTreeWidgetItem(tree_, {entries_.root});
     for (const QString& text :
          {entries_.productInformation, entries_.channelInformation, entries_.optionalFeatures}) {

@@ -1,6 +1,7 @@
 #include "gui/channels/ChannelGrid.h"
 
 #include <QAbstractButton>
+#include <QHash>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -42,10 +43,44 @@ class CornerPainter : public QObject {
     const QString* text_;
 };
 
+// A header that measures each text once, in the grid's own font. The style measures every section
+// in bold each time the header changes, which at start-up also loads a second face.
+class GridHeader : public QHeaderView {
+  public:
+    using QHeaderView::QHeaderView;
+
+  protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override {
+        const QString text =
+            model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
+        auto known = sizes_.constFind(text);
+        if (known == sizes_.cend()) {
+            const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+            const QSize size = fontMetrics().size(0, text.isEmpty() ? QStringLiteral("0") : text);
+            known = sizes_.insert(text, size + QSize(4 * margin, 2 * margin));
+        }
+        return *known;
+    }
+
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+            sizes_.clear();
+        }
+        QHeaderView::changeEvent(event);
+    }
+
+  private:
+    mutable QHash<QString, QSize> sizes_;
+};
+
 }  // namespace
 
-ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(kRows - 1, kCols - 1, parent) {
+ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(parent) {
     setObjectName("ChannelGrid");
+    setHorizontalHeader(new GridHeader(Qt::Horizontal, this));
+    setVerticalHeader(new GridHeader(Qt::Vertical, this));
+    setRowCount(kRows - 1);
+    setColumnCount(kCols - 1);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
