@@ -6,10 +6,21 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPixmap>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -22,6 +33,60 @@
 #include "gui/app/UserPrompts.h"
 
 namespace {
+
+// The program's kinds and numbers of widgets and texts, with none of its own code: menus, a
+// toolbar of nine pictures, a status line, a captioned tree bar and a 16-row grid in an MDI
+// child. It tells how much of the start-up Qt's widgets and fonts cost by themselves.
+void buildSameWidgets(QMainWindow& window) {
+    const char* const menus[] = {"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"};
+    for (const char* title : menus) {
+        QMenu* menu = window.menuBar()->addMenu(title);
+        for (int i = 0; i < 5; ++i) {
+            menu->addAction(QString("%1 command %2").arg(title).arg(i));
+        }
+    }
+    QToolBar* tools = window.addToolBar("Standard");
+    for (int i = 0; i < 9; ++i) {
+        QPixmap picture(16, 16);
+        picture.fill(QColor::fromHsv(i * 40, 160, 200));
+        tools->addAction(QIcon(picture), QString("Tool %1").arg(i));
+    }
+    window.statusBar()->showMessage("Ready");
+
+    auto* centre = new QWidget;
+    auto* row = new QHBoxLayout(centre);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* bar = new QWidget;
+    bar->setFixedWidth(214);
+    auto* barColumn = new QVBoxLayout(bar);
+    auto* caption = new QHBoxLayout;
+    caption->addWidget(new QLabel("RadioProg"));
+    auto* close = new QToolButton;
+    close->setText("x");
+    caption->addWidget(close);
+    barColumn->addLayout(caption);
+    auto* tree = new QTreeWidget;
+    tree->setHeaderHidden(true);
+    auto* root = new QTreeWidgetItem(tree, {"RadioProg"});
+    for (const char* entry : {"Product Information", "Channel Information", "Optional Features"}) {
+        new QTreeWidgetItem(root, {entry});
+    }
+    root->setExpanded(true);
+    barColumn->addWidget(tree);
+    row->addWidget(bar);
+
+    auto* area = new QMdiArea;
+    auto* grid = new QTableWidget(16, 10);
+    grid->setHorizontalHeaderLabels({"Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc",
+                                     "Scan Add", "Busy Lock", "W/N", "Compand", "Scrambler",
+                                     "Power"});
+    grid->verticalHeader()->setDefaultSectionSize(22);
+    QMdiSubWindow* child = area->addSubWindow(grid);
+    child->setWindowTitle("Channel Information");
+    child->setGeometry(0, 0, 794, 406);
+    row->addWidget(area);
+    window.setCentralWidget(centre);
+}
 
 // Child: start, show, and leave as soon as the window has been shown and painted once.
 int runChild(int argc, char* argv[], const std::string& mode) {
@@ -39,10 +104,14 @@ int runChild(int argc, char* argv[], const std::string& mode) {
         }
     } else {
         bare = std::make_unique<QMainWindow>();
-        bare->setCentralWidget(new QMdiArea);
         // The program's own first size, so that both paint and hold the same number of pixels
         // where the platform cannot maximize (offscreen keeps the size it is given).
         bare->resize(1000, 600);
+        if (mode == "widgets") {
+            buildSameWidgets(*bare);
+        } else {
+            bare->setCentralWidget(new QMdiArea);
+        }
         if (mode == "text") {
             // Any window that shows text pays for loading the font database once.
             bare->statusBar()->showMessage("Ready");
@@ -58,10 +127,14 @@ struct Sample {
     long peakKilobytes;
 };
 
+// Runs one child; its stderr (platform chatter) is dropped, a failed child ends the bench.
 Sample measure(const char* self, const char* mode) {
     const auto start = std::chrono::steady_clock::now();
     pid_t child = fork();
     if (child == 0) {
+        if (std::freopen("/dev/null", "w", stderr) == nullptr) {
+            _exit(126);
+        }
         execl(self, self, "--child", mode, static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -69,6 +142,10 @@ Sample measure(const char* self, const char* mode) {
     rusage usage{};
     wait4(child, &status, 0, &usage);
     const auto end = std::chrono::steady_clock::now();
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "startup_bench: the %s child failed (status %d)\n", mode, status);
+        std::exit(1);
+    }
     return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss};
 }
 
@@ -78,6 +155,13 @@ T median(std::vector<T> values) {
     return values[values.size() / 2];
 }
 
+struct Subject {
+    const char* mode;
+    const char* label;
+    std::vector<double> times;
+    std::vector<long> peaks;
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -85,28 +169,28 @@ int main(int argc, char* argv[]) {
         return runChild(argc, argv, argv[2]);
     }
     const int runs = argc >= 2 ? std::max(1, std::atoi(argv[1])) : 15;
-    std::vector<double> programTime, bareTime, textTime;
-    std::vector<long> programMemory, bareMemory, textMemory;
-    for (int i = 0; i < runs; ++i) {  // interleaved, so machine noise hits both alike
-        Sample p = measure(argv[0], "program");
-        Sample b = measure(argv[0], "bare");
-        Sample t = measure(argv[0], "text");
-        textTime.push_back(t.milliseconds);
-        textMemory.push_back(t.peakKilobytes);
-        programTime.push_back(p.milliseconds);
-        programMemory.push_back(p.peakKilobytes);
-        bareTime.push_back(b.milliseconds);
-        bareMemory.push_back(b.peakKilobytes);
+    std::vector<Subject> subjects = {
+        {"program", "radioprog", {}, {}},
+        {"bare", "bare Qt main window with an MDI area", {}, {}},
+        {"text", "the same with one line of status text", {}, {}},
+        {"widgets", "Qt's widgets of the program, no program code", {}, {}},
+    };
+    for (int i = 0; i < runs; ++i) {  // interleaved, so machine noise hits all alike
+        for (Subject& subject : subjects) {
+            const Sample sample = measure(argv[0], subject.mode);
+            subject.times.push_back(sample.milliseconds);
+            subject.peaks.push_back(sample.peakKilobytes);
+        }
     }
-    const double pt = median(programTime), bt = median(bareTime);
-    const long pm = median(programMemory), bm = median(bareMemory);
+    const double programTime = median(subjects[0].times);
+    const double programPeak = double(median(subjects[0].peaks));
     std::printf("start-up to window shown, median of %d runs (offscreen)\n", runs);
-    std::printf("  radioprog : %8.1f ms  peak %7ld KiB\n", pt, pm);
-    std::printf("  bare Qt   : %8.1f ms  peak %7ld KiB\n", bt, bm);
-    std::printf("  ratio     : %8.2f      %12.2f\n", pt / bt, double(pm) / double(bm));
-    const double tt = median(textTime);
-    const long tm = median(textMemory);
-    std::printf("  bare Qt with one line of text: %.1f ms  peak %ld KiB  (ratio %.2f, %.2f)\n", tt,
-                tm, pt / tt, double(pm) / double(tm));
+    std::printf("  %-46s %8s %11s   radioprog's ratio\n", "", "time", "peak");
+    for (const Subject& subject : subjects) {
+        const double time = median(subject.times);
+        const long peak = median(subject.peaks);
+        std::printf("  %-46s %6.1f ms %7ld KiB   %.2f  %.2f\n", subject.label, time, peak,
+                    programTime / time, programPeak / double(peak));
+    }
     return 0;
 }
