@@ -174,6 +174,40 @@ void encodeChannel(MemoryImage& image, int channel, const ChannelRow& row) {
                   scramblerBits(field(ChannelField::Scrambler)));
 }
 
+void copyFieldBits(MemoryImage& image, const MemoryImage& from, int channel, ChannelField field) {
+    const std::size_t base = recordOffset(channel);
+    const auto copy = [&](std::size_t offset, std::uint8_t mask) {
+        image.setBits(offset, mask, from[offset]);
+    };
+    const auto copyBytes = [&](std::size_t offset, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) {
+            copy(offset + i, 0xFF);
+        }
+    };
+    switch (field) {
+        case ChannelField::RxFrequency:
+            return copyBytes(base + kRxFrequency, 4);
+        case ChannelField::TxFrequency:
+            return copyBytes(base + kTxFrequency, 4);
+        case ChannelField::DecodeTone:
+            return copyBytes(base + kDecodeTone, 2);
+        case ChannelField::EncodeTone:
+            return copyBytes(base + kEncodeTone, 2);
+        case ChannelField::Power:
+            return copy(base + kPowerBandwidth, kPowerHigh);
+        case ChannelField::ScanAdd:
+            return copy(scanAddOffset(channel), scanAddBit(channel));
+        case ChannelField::BusyLock:
+            return copy(base + kBusyLock, kBusyLockMask);
+        case ChannelField::WideNarrow:
+            return copy(base + kPowerBandwidth, kWide);
+        case ChannelField::Compand:
+            return copy(base + kCompandScrambler, kCompandOff);
+        case ChannelField::Scrambler:
+            return copy(base + kCompandScrambler, kScramblerMask);
+    }
+}
+
 ChannelTable decodeChannels(const MemoryImage& image, Language language) {
     ChannelTable table;
     for (int channel = 1; channel <= map::kChannelCount; ++channel) {

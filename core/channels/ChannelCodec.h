@@ -20,6 +20,11 @@ ChannelRow decodeChannel(const MemoryImage& image, int channel, Language languag
 // that no field owns, and byte 15, keep their values. The power bit is always cleared.
 void encodeChannel(MemoryImage& image, int channel, const ChannelRow& row);
 
+// Copies the bits that hold one field of a channel (the scan-add bit for Scan Add) from
+// another image: a field the user left alone keeps what the radio stored, even where the
+// grid's encoder would write it differently.
+void copyFieldBits(MemoryImage& image, const MemoryImage& from, int channel, ChannelField field);
+
 ChannelTable decodeChannels(const MemoryImage& image, Language language);
 
 // Channels 1..16 in order, then both scan-add bytes rebuilt from the Scan Add texts.

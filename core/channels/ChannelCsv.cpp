@@ -16,11 +16,33 @@ std::vector<std::string> headerFields() {
     return {kChannelListHeader.begin(), kChannelListHeader.end()};
 }
 
-// The table the file gives, and which channels it lists.
+// The table the file gives, which channels it lists, and which of those lines are exactly
+// what an export of the current channel writes.
 struct ChannelList {
     ChannelTable table;
     std::array<bool, map::kChannelCount> listed{};
+    std::array<bool, map::kChannelCount> unchanged{};
 };
+
+// The fields after "Channel" as exported: none for a channel without a receive frequency.
+std::vector<std::string> exportedSettings(const ChannelRow& row) {
+    const bool empty = row[fieldIndex(ChannelField::RxFrequency)].empty();
+    std::vector<std::string> fields;
+    for (const ChannelField field : kChannelListFields) {
+        fields.push_back(empty ? std::string() : row[fieldIndex(field)]);
+    }
+    return fields;
+}
+
+bool showsExport(const CsvRecord& record, const ChannelRow& current) {
+    const std::vector<std::string> exported = exportedSettings(current);
+    for (std::size_t i = 0; i < exported.size(); ++i) {
+        if (trim(record.fields[i + 1]) != exported[i]) {
+            return false;
+        }
+    }
+    return true;
+}
 
 std::string fieldCount(std::size_t count) {
     return std::to_string(count) + (count == 1 ? " field" : " fields");
@@ -57,6 +79,7 @@ void readRecord(const CsvRecord& record, const ChannelTable& current, BandLimits
         readChannelLine(record.fields, currentRow, limits, language, record.line, problems);
     if (index && row) {
         list.table[*index] = *row;
+        list.unchanged[*index] = showsExport(record, currentRow);
     }
 }
 
@@ -98,19 +121,22 @@ std::uint8_t scanAddBit(int channel) {
     return static_cast<std::uint8_t>(1u << ((channel - 1) % 8));
 }
 
-// Stores only the listed channels: the others keep every bit they have.
-void storeListedChannels(MemoryImage& image, const ChannelList& list) {
-    const std::string yes = fieldChoices(ChannelField::ScanAdd, Language::English).front();
-    for (int channel = 1; channel <= map::kChannelCount; ++channel) {
-        const auto index = static_cast<std::size_t>(channel - 1);
-        if (!list.listed[index]) {
-            continue;
+// Encodes a row the file changed; the fields that still show what the channel held keep
+// their bits, which the encoder may not reproduce (an unlisted DCS code, scrambler 9..15).
+void storeChannel(MemoryImage& image, const MemoryImage& base, int channel, const ChannelRow& row,
+                  const ChannelRow& current) {
+    encodeChannel(image, channel, row);
+    const bool scanned = row[fieldIndex(ChannelField::ScanAdd)] ==
+                         fieldChoices(ChannelField::ScanAdd, Language::English).front();
+    image.setBits(scanAddOffset(channel), scanAddBit(channel), scanned ? scanAddBit(channel) : 0);
+    const auto rx = fieldIndex(ChannelField::RxFrequency);
+    if (current[rx].empty() || row[rx].empty()) {
+        return;  // a new channel, or one the file empties
+    }
+    for (const ChannelField field : kChannelListFields) {
+        if (row[fieldIndex(field)] == current[fieldIndex(field)]) {
+            copyFieldBits(image, base, channel, field);
         }
-        const ChannelRow& row = list.table[index];
-        encodeChannel(image, channel, row);
-        const bool scanned = row[fieldIndex(ChannelField::ScanAdd)] == yes;
-        image.setBits(scanAddOffset(channel), scanAddBit(channel),
-                      scanned ? scanAddBit(channel) : 0);
     }
 }
 
@@ -123,11 +149,9 @@ std::string channelsCsvHeader() {
 std::string exportChannelsCsv(const ChannelTable& englishTable) {
     std::string csv = channelsCsvHeader();
     for (std::size_t channel = 0; channel < englishTable.size(); ++channel) {
-        const ChannelRow& row = englishTable[channel];
-        const bool empty = row[fieldIndex(ChannelField::RxFrequency)].empty();
         std::vector<std::string> fields{std::to_string(channel + 1)};
-        for (const ChannelField field : kChannelListFields) {
-            fields.push_back(empty ? std::string() : row[fieldIndex(field)]);
+        for (std::string& field : exportedSettings(englishTable[channel])) {
+            fields.push_back(std::move(field));
         }
         csv += csvLine(fields);
     }
@@ -172,11 +196,16 @@ Result<MemoryImage, CsvProblems> importChannelsCsv(std::string_view csv, const M
     if (!list) {
         return Result<MemoryImage, CsvProblems>::failure(list.error());
     }
+    // A line the file left as exported keeps the channel's record and scan-add bit byte for
+    // byte; a channel the file does not list is emptied by Replace and kept by Merge.
+    const ChannelList& read = list.value();
     MemoryImage image = base;
-    if (mode == ImportMode::Replace) {
-        encodeChannels(image, list.value().table);
-    } else {
-        storeListedChannels(image, list.value());
+    for (int channel = 1; channel <= map::kChannelCount; ++channel) {
+        const auto index = static_cast<std::size_t>(channel - 1);
+        if (read.listed[index] ? read.unchanged[index] : mode == ImportMode::Merge) {
+            continue;
+        }
+        storeChannel(image, base, channel, read.table[index], current[index]);
     }
     return image;
 }

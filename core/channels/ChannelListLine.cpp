@@ -81,12 +81,33 @@ bool settingsEmpty(const std::vector<std::string>& fields) {
     return true;
 }
 
+// A field that still shows what the channel holds is taken as it stands: radios and other
+// programs store values (tones off the list, frequencies outside the band) that typing
+// refuses, and an exported file must import back unchanged.
+bool showsCurrent(const ChannelRow& current, ChannelField field, const std::string& text) {
+    return !current[fieldIndex(ChannelField::RxFrequency)].empty() &&
+           text == current[fieldIndex(field)];
+}
+
+std::optional<std::string> readFrequency(const std::string& text, const ChannelRow& current,
+                                         ChannelField field, BandLimits limits, LineCheck& check,
+                                         int column) {
+    if (showsCurrent(current, field, text)) {
+        return text;
+    }
+    return checkedFrequency(text, limits, check, column);
+}
+
 // The list fields after the two frequencies, into row; empty ones keep the row's value.
-void readChoices(const std::vector<std::string>& fields, Language language, ChannelRow& row,
-                 LineCheck& check) {
+void readChoices(const std::vector<std::string>& fields, const ChannelRow& current,
+                 Language language, ChannelRow& row, LineCheck& check) {
     for (std::size_t i = 2; i < kChannelListFields.size(); ++i) {
         const ChannelField field = kChannelListFields[i];
         const std::string text = trim(fields[i + 1]);
+        if (showsCurrent(current, field, text)) {
+            row[fieldIndex(field)] = text;  // blank too: a scrambler 9..15 shows none
+            continue;
+        }
         if (text.empty()) {
             continue;
         }
@@ -119,18 +140,20 @@ std::optional<ChannelRow> readChannelLine(const std::vector<std::string>& fields
         check.fail(kRxColumn, "a channel with settings needs a receive frequency",
                    "有设置的信道需要接收频率");
     } else {
-        rx = checkedFrequency(rxText, limits, check, kRxColumn);
+        rx = readFrequency(rxText, current, ChannelField::RxFrequency, limits, check, kRxColumn);
     }
     const std::string txText = trim(fields[2]);
     const std::optional<std::string> tx =
-        txText.empty() ? rx : checkedFrequency(txText, limits, check, kTxColumn);
+        txText.empty()
+            ? rx
+            : readFrequency(txText, current, ChannelField::TxFrequency, limits, check, kTxColumn);
 
     ChannelRow row = newChannelDefaults(rx.value_or(""), language);
     if (!current[fieldIndex(ChannelField::RxFrequency)].empty()) {
         row[fieldIndex(ChannelField::Power)] = current[fieldIndex(ChannelField::Power)];
     }
     row[fieldIndex(ChannelField::TxFrequency)] = tx.value_or("");
-    readChoices(fields, language, row, check);
+    readChoices(fields, current, language, row, check);
     if (!check.passed()) {
         return std::nullopt;
     }

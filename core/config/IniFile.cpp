@@ -91,7 +91,9 @@ bool IniFile::load(const std::string& path, bool autoSave, bool caseInsensitive,
 }
 
 void IniFile::parse(const std::string& text) {
-    std::size_t start = 0;
+    // Notepad starts a UTF-8 file with a byte-order mark; it is not part of the first line.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    std::size_t start = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
     while (start <= text.size()) {
         std::size_t end = text.find('\n', start);
         if (end == std::string::npos) {

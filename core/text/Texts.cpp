@@ -113,10 +113,11 @@ constexpr Entry kTexts[] = {
      "文件“%1”是空的；数据文件应有 %4 字节。"},
     {TextId::FileTooShort, "The file \"%1\" holds only %3 bytes; a data file holds %4 bytes.",
      "文件“%1”只有 %3 字节；数据文件应有 %4 字节。"},
-    {TextId::FileNotWritable, "The file \"%1\" cannot be written: %2. The old file is unchanged.",
-     "无法写入文件“%1”：%2。原文件未改变。"},
-    {TextId::FileNotReplaced, "The file \"%1\" cannot be replaced: %2. The old file is unchanged.",
-     "无法替换文件“%1”：%2。原文件未改变。"},
+    {TextId::FileNotRegular, "\"%1\" is not a regular file.", "“%1”不是普通文件。"},
+    {TextId::FileNotWritable, "The file \"%1\" cannot be written: %2.", "无法写入文件“%1”：%2。"},
+    {TextId::FileNotReplaced, "The file \"%1\" cannot be replaced: %2.", "无法替换文件“%1”：%2。"},
+    {TextId::FileOldUnchanged, " The old file is unchanged.", "原文件未改变。"},
+    {TextId::FileNothingWritten, " Nothing was written.", "未写入任何内容。"},
 
     {TextId::PortNotOpened,
      "Could not Open the Port,Please check whether the Port are occupied or the device are ok",
@@ -179,6 +180,9 @@ std::string FileError::message(Language language) const {
         case Kind::IsDirectory:
             id = TextId::FileIsDirectory;
             break;
+        case Kind::NotRegular:
+            id = TextId::FileNotRegular;
+            break;
         case Kind::Unreadable:
             id = TextId::FileUnreadable;
             break;
@@ -195,8 +199,12 @@ std::string FileError::message(Language language) const {
             id = TextId::FileNotReplaced;
             break;
     }
-    return fillText(text(id, language),
-                    {path, reason, std::to_string(size), std::to_string(expected)});
+    std::string message = fillText(text(id, language),
+                                   {path, reason, std::to_string(size), std::to_string(expected)});
+    if (kind == Kind::NotWritable || kind == Kind::NotReplaced) {
+        message += text(existed ? TextId::FileOldUnchanged : TextId::FileNothingWritten, language);
+    }
+    return message;
 }
 
 }  // namespace radio

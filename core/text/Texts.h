@@ -103,11 +103,14 @@ enum class TextId {
     // File errors; %1 is the file name, %2 the system's reason, %3 and %4 sizes
     FileNotFound,
     FileIsDirectory,
+    FileNotRegular,
     FileUnreadable,
     FileEmpty,
     FileTooShort,
     FileNotWritable,
     FileNotReplaced,
+    FileOldUnchanged,
+    FileNothingWritten,
     // Outcomes of a radio transfer
     PortNotOpened,
     CommunicationError,

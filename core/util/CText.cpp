@@ -79,6 +79,9 @@ double leadingDouble(std::string_view text) {
     }
     std::string_view rest = text.substr(i);
     double value = 0.0;
+    if (!rest.empty() && (rest[0] == '+' || rest[0] == '-')) {
+        return 0.0;  // a second sign: no number, where from_chars would take one
+    }
     if (startsWithWord(rest, "inf")) {
         value = std::numeric_limits<double>::infinity();
     } else if (startsWithWord(rest, "nan")) {

@@ -12,6 +12,7 @@ struct FileError {
     enum class Kind {
         NotFound,     // no such file
         IsDirectory,  // the name is a folder
+        NotRegular,   // a pipe, device or socket: reading it could wait for ever
         Unreadable,   // open or read failed; reason holds the system's text
         Empty,        // zero bytes
         TooShort,     // fewer bytes than needed; size holds the length found
@@ -24,6 +25,7 @@ struct FileError {
     std::string reason;
     std::uintmax_t size = 0;
     std::uintmax_t expected = 0;
+    bool existed = true;  // a failed write left an old file as it was; false: nothing written
 
     std::string message(Language language) const;
 };

@@ -10,6 +10,7 @@
 
 #if defined(__unix__) || defined(__APPLE__)
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #define RADIOPROG_POSIX 1
 #endif
@@ -94,6 +95,31 @@ void syncFolder([[maybe_unused]] const fs::path& folder) {
 #endif
 }
 
+// The name may have become a pipe since it was looked at: opening without waiting for a
+// writer, and checking what was opened, keeps a read from hanging.
+FileHandle openRegularForReading(const std::string& path) {
+#ifdef RADIOPROG_POSIX
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return nullptr;
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        errno = ENXIO;
+        return nullptr;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    FileHandle file(::fdopen(fd, "rb"));
+    if (!file) {
+        ::close(fd);
+    }
+    return file;
+#else
+    return FileHandle(std::fopen(path.c_str(), "rb"));
+#endif
+}
+
 }  // namespace
 
 Result<Bytes, FileError> readFileBytes(const std::string& path, std::size_t maxBytes) {
@@ -106,9 +132,15 @@ Result<Bytes, FileError> readFileBytes(const std::string& path, std::size_t maxB
     if (!fs::exists(status)) {
         return R::failure(makeError(FileError::Kind::NotFound, path));
     }
+    if (!fs::is_regular_file(status)) {
+        return R::failure(makeError(FileError::Kind::NotRegular, path));
+    }
     errno = 0;
-    FileHandle file(std::fopen(path.c_str(), "rb"));
+    FileHandle file = openRegularForReading(path);
     if (!file) {
+        if (errno == ENXIO || errno == EWOULDBLOCK) {
+            return R::failure(makeError(FileError::Kind::NotRegular, path));
+        }
         return R::failure(makeError(FileError::Kind::Unreadable, path, systemReason(errno)));
     }
     Bytes bytes;
@@ -140,17 +172,24 @@ Status<FileError> writeFileAtomically(const std::string& path, const Bytes& byte
         return S::failure(makeError(FileError::Kind::IsDirectory, path));
     }
 
+    const bool existed = fs::exists(target, ec);
+    const auto failure = [&](FileError::Kind kind, std::string reason) {
+        FileError error = makeError(kind, path, std::move(reason));
+        error.existed = existed;
+        return S::failure(std::move(error));
+    };
+
     fs::path tempPath;
     int error = 0;
     FileHandle file = createTemporary(target, tempPath, error);
     if (!file) {
-        return S::failure(makeError(FileError::Kind::NotWritable, path, systemReason(error)));
+        return failure(FileError::Kind::NotWritable, systemReason(error));
     }
     auto discard = [&](int why) {
         file.reset();
         std::error_code ignored;
         fs::remove(tempPath, ignored);
-        return S::failure(makeError(FileError::Kind::NotWritable, path, systemReason(why)));
+        return failure(FileError::Kind::NotWritable, systemReason(why));
     };
     errno = 0;
     if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
@@ -171,7 +210,7 @@ Status<FileError> writeFileAtomically(const std::string& path, const Bytes& byte
     if (ec) {
         std::error_code ignored;
         fs::remove(tempPath, ignored);
-        return S::failure(makeError(FileError::Kind::NotReplaced, path, ec.message()));
+        return failure(FileError::Kind::NotReplaced, ec.message());
     }
     syncFolder(target.parent_path());
     return {};

@@ -43,7 +43,8 @@ bool decimalOnly(std::string_view body) {
 std::optional<double> parseNumberText(std::string_view text) {
     bool negative = false;
     const std::string_view body = numberBody(text, negative);
-    if (body.empty() || !decimalOnly(body)) {
+    // One sign only: from_chars would take a second one ("--5" as 5), where atof finds no number.
+    if (body.empty() || body.front() == '+' || body.front() == '-' || !decimalOnly(body)) {
         return std::nullopt;
     }
     double value = 0.0;

@@ -48,10 +48,8 @@ TEST(ChannelCodec, EmptyGridStoresEmptyRecordsThatShowBlank) {
                   (Record{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                           0xF7, 0xCF, 0xE0, 0xFF}));
     }
-    EXPECT_EQ(image[map::kScanAddLow], 0x00);
-    EXPECT_EQ(image[map::kScanAddHigh], 0x00);
-    EXPECT_EQ(image[0x0F], 0xFF);
-    EXPECT_EQ(image[0x110], 0xFF);
+    EXPECT_EQ(image[map::kScanAddLow] | image[map::kScanAddHigh], 0x00);
+    EXPECT_EQ(image[0x0F] & image[0x110], 0xFF);
     EXPECT_EQ(decodeChannels(image, kEn), ChannelTable{});
     EXPECT_THROW(decodeChannel(image, 0, kEn), std::out_of_range);
     EXPECT_THROW(encodeChannel(image, 17, ChannelRow{}), std::out_of_range);
@@ -67,16 +65,6 @@ TEST(ChannelDecode, ChannelInUseInBothLanguages) {
     EXPECT_EQ(decodeChannel(image, 5, Language::Chinese),
               (ChannelRow{"446.00625", "446.01250", "67.0", "D023I", "高", "有", "载波", "宽", "开",
                           "3"}));
-    Record other = kInUse;
-    other[8] = other[9] = 0xFF;
-    other[12] = 0x10;
-    other[13] = 0x00;
-    other[14] = 0x10;
-    putRecord(image, 5, other);
-    image.set(map::kScanAddLow, 0xEF);
-    EXPECT_EQ(decodeChannel(image, 5, Language::Chinese),
-              (ChannelRow{"446.00625", "446.01250", "无", "D023I", "低", "无", "QT/DQT", "窄", "关",
-                          "关"}));
 }
 
 TEST(ChannelDecode, NeedsBothFrequenciesToBeInUse) {
@@ -93,19 +81,16 @@ TEST(ChannelDecode, NeedsBothFrequenciesToBeInUse) {
 
 TEST(ChannelDecode, ScanAddOfEmptyChannelsShowsOnlyFor9To16) {
     MemoryImage image;
-    image.set(map::kScanAddLow, 0xFF);
-    image.set(map::kScanAddHigh, 0xFF);
     putRecord(image, 3, kInUse);
-    putRecord(image, 11, kInUse);
-    for (int channel = 1; channel <= 16; ++channel) {
-        const bool shown = channel == 3 || channel > 8;
-        EXPECT_EQ(fieldOf(image, channel, ChannelField::ScanAdd), shown ? "Yes" : "") << channel;
+    for (const std::uint8_t bits : {0xFF, 0x00}) {
+        image.set(map::kScanAddLow, bits);
+        image.set(map::kScanAddHigh, bits);
+        const std::string shown = bits ? "Yes" : "";
+        EXPECT_EQ(fieldOf(image, 3, ChannelField::ScanAdd), bits ? "Yes" : "No");
+        EXPECT_EQ(fieldOf(image, 4, ChannelField::ScanAdd), "");
+        EXPECT_EQ(fieldOf(image, 9, ChannelField::ScanAdd), shown);
+        EXPECT_EQ(fieldOf(image, 16, ChannelField::ScanAdd), shown);
     }
-    image.set(map::kScanAddLow, 0x00);
-    image.set(map::kScanAddHigh, 0x00);
-    EXPECT_EQ(fieldOf(image, 3, ChannelField::ScanAdd), "No");
-    EXPECT_EQ(fieldOf(image, 11, ChannelField::ScanAdd), "No");
-    EXPECT_EQ(fieldOf(image, 12, ChannelField::ScanAdd), "");
 }
 
 TEST(ChannelDecode, FlagFields) {
@@ -168,30 +153,24 @@ TEST(ChannelEncode, FlagTexts) {
     }
 }
 
-TEST(ChannelEncode, ScanAddBytesAreRebuiltFromTheTexts) {
-    MemoryImage image;
-    ChannelTable table;
-    for (int channel : {1, 8, 9, 16}) {
-        table[channel - 1][fieldIndex(ChannelField::ScanAdd)] = "Yes";
-    }
-    table[4][fieldIndex(ChannelField::ScanAdd)] = "有";
-    table[5][fieldIndex(ChannelField::ScanAdd)] = "yes";
-    encodeChannels(image, table);
-    EXPECT_EQ(image[map::kScanAddLow], 0x91);
-    EXPECT_EQ(image[map::kScanAddHigh], 0x81);
-}
-
-TEST(ChannelFields, NewChannelDefaultsSurviveStoring) {
+TEST(ChannelEncode, NewChannelDefaultsAndScanAddBytesFromTheTexts) {
     ChannelTable table;
     table[0] = newChannelDefaults("446.00625", kEn);
     table[9] = newChannelDefaults("136.00000", Language::Chinese);
     EXPECT_EQ(table[9], (ChannelRow{"136.00000", "136.00000", "无", "无", "高", "无", "关", "宽",
                                     "关", "关"}));
+    for (int channel : {1, 8, 16}) {
+        table[channel - 1][fieldIndex(ChannelField::ScanAdd)] = "Yes";
+    }
+    table[4][fieldIndex(ChannelField::ScanAdd)] = "有";
+    table[5][fieldIndex(ChannelField::ScanAdd)] = "yes";
     MemoryImage image;
     encodeChannels(image, table);
-    EXPECT_EQ(decodeChannel(image, 1, kEn), (ChannelRow{"446.00625", "446.00625", "None", "None",
-                                                        "Low", "No", "Off", "Wide", "Off", "Off"}));
-    EXPECT_EQ(fieldOf(image, 10, ChannelField::EncodeTone), "None");
+    EXPECT_EQ(image[map::kScanAddLow], 0x91);
+    EXPECT_EQ(image[map::kScanAddHigh], 0x80);
+    EXPECT_EQ(decodeChannel(image, 1, kEn),
+              (ChannelRow{"446.00625", "446.00625", "None", "None", "Low", "Yes", "Off", "Wide",
+                          "Off", "Off"}));
 }
 
 // A channel area already in the encoder's canonical form comes back byte for byte.

