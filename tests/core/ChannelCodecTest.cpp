@@ -3,16 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <random>
 #include <stdexcept>
 #include <string>
 #include <tuple>
 
 #include "core/channels/ChannelCodec.h"
 #include "core/channels/Frequency.h"
-#include "core/channels/ToneTable.h"
 #include "core/image/ImageMap.h"
-#include "core/image/NewImage.h"
 
 namespace radio {
 namespace {
@@ -95,6 +92,7 @@ TEST(ChannelDecode, ScanAddOfEmptyChannelsShowsOnlyFor9To16) {
 
 TEST(ChannelDecode, FlagFields) {
     using F = ChannelField;
+    // clang-format off
     const std::tuple<std::size_t, std::uint8_t, ChannelField, std::string> cases[] = {
         {12, 0xE7, F::BusyLock, "Off"},    {12, 0x08, F::BusyLock, "Carrier"},
         {12, 0x10, F::BusyLock, "QT/DQT"}, {12, 0x18, F::BusyLock, "QT/DQT"},
@@ -102,8 +100,8 @@ TEST(ChannelDecode, FlagFields) {
         {13, 0x10, F::WideNarrow, "Wide"}, {13, 0xEF, F::WideNarrow, "Narrow"},
         {14, 0x10, F::Compand, "Off"},     {14, 0xEF, F::Compand, "On"},
         {14, 0xF0, F::Scrambler, "Off"},   {14, 0x08, F::Scrambler, "8"},
-        {14, 0x09, F::Scrambler, ""},      {14, 0x0F, F::Scrambler, ""},
-    };
+        {14, 0x09, F::Scrambler, ""},      {14, 0x0F, F::Scrambler, ""}};
+    // clang-format on
     for (const auto& [offset, byte, field, text] : cases) {
         MemoryImage image;
         Record record = kInUse;
@@ -136,14 +134,15 @@ TEST(ChannelEncode, StoresTheRecordKeepsForeignBitsAndClearsPower) {
 
 TEST(ChannelEncode, FlagTexts) {
     using F = ChannelField;
+    // clang-format off
     const std::tuple<ChannelField, std::string, std::size_t, std::uint8_t, std::uint8_t> cases[] = {
         {F::BusyLock, "关", 12, 0x18, 0x00},   {F::BusyLock, "载波", 12, 0x18, 0x08},
         {F::BusyLock, "", 12, 0x18, 0x10},     {F::BusyLock, "off", 12, 0x18, 0x10},
         {F::WideNarrow, "宽", 13, 0x10, 0x10}, {F::WideNarrow, "", 13, 0x10, 0x00},
         {F::Compand, "关", 14, 0x10, 0x10},    {F::Compand, "", 14, 0x10, 0x00},
         {F::Scrambler, "关", 14, 0x0F, 0x00},  {F::Scrambler, " 12abc", 14, 0x0F, 0x0C},
-        {F::Scrambler, "17", 14, 0x0F, 0x01},  {F::Scrambler, "", 14, 0x0F, 0x00},
-    };
+        {F::Scrambler, "17", 14, 0x0F, 0x01},  {F::Scrambler, "", 14, 0x0F, 0x00}};
+    // clang-format on
     for (const auto& [field, text, offset, mask, bits] : cases) {
         MemoryImage image;
         ChannelRow row;
@@ -171,53 +170,6 @@ TEST(ChannelEncode, NewChannelDefaultsAndScanAddBytesFromTheTexts) {
     EXPECT_EQ(decodeChannel(image, 1, kEn),
               (ChannelRow{"446.00625", "446.00625", "None", "None", "Low", "Yes", "Off", "Wide",
                           "Off", "Off"}));
-}
-
-// A channel area already in the encoder's canonical form comes back byte for byte.
-TEST(ChannelCodec, CanonicalImageRoundTrips) {
-    std::mt19937 random(2024);
-    const auto tones = toneList(kEn);
-    const auto putTone = [&](Record& record, std::size_t offset) {
-        const ToneWord word = encodeTone(tones[random() % tones.size()]);
-        record[offset] = word.low;
-        record[offset + 1] = word.high;
-    };
-    for (int round = 0; round < 50; ++round) {
-        MemoryImage image = newDocumentImage();
-        unsigned scan = 0;
-        for (int channel = 1; channel <= 16; ++channel) {
-            Record record;
-            std::generate(record.begin(), record.end(), [&] { return random() & 0xFF; });
-            const bool inUse = random() % 4 != 0;
-            const auto rx = encodeFrequency(13600000 + static_cast<int>(random() % 34000000));
-            const auto tx =
-                encodeFrequency(inUse ? 40000000 + static_cast<int>(random() % 7000) : 0);
-            std::copy(rx.begin(), rx.end(), record.begin());
-            std::copy(tx.begin(), tx.end(), record.begin() + 4);
-            putTone(record, 8);
-            putTone(record, 10);
-            record[13] &= 0xDF;
-            if (inUse) {
-                record[12] &= (record[12] & 0x18) == 0x18 ? 0xF7 : 0xFF;
-                record[14] = static_cast<std::uint8_t>((record[14] & 0xF0) | random() % 9);
-            } else {  // as an empty row's blank flag texts store them
-                record[12] = static_cast<std::uint8_t>((record[12] & 0xE7) | 0x10);
-                record[13] &= 0xEF;
-                record[14] &= 0xE0;
-            }
-            putRecord(image, channel, record);
-            if (random() % 2 && (inUse || channel > 8)) {
-                scan |= 1u << (channel - 1);
-            }
-        }
-        image.set(map::kScanAddLow, static_cast<std::uint8_t>(scan & 0xFF));
-        image.set(map::kScanAddHigh, static_cast<std::uint8_t>(scan >> 8));
-        for (Language language : {kEn, Language::Chinese}) {
-            MemoryImage copy = image;
-            encodeChannels(copy, decodeChannels(image, language));
-            ASSERT_EQ(copy, image) << round;
-        }
-    }
 }
 
 }  // namespace

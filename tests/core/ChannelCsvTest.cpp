@@ -90,8 +90,9 @@ TEST(ChannelCsv, FieldsLeftAsTheyWereKeepTheirBytesWhileChangedOnesAreChecked) {
 
 TEST(ChannelCsv, EveryBadFieldIsReportedWithItsLineAndColumn) {
     const std::string raster = " is on neither the 5 kHz nor the 6.25 kHz raster";
-    const std::array<std::tuple<std::string, int, std::string>, 17> cases = {{
-        {"1,390.00000,,,,,,,,", 2, "\"390.00000\"" + kOutside},
+    // clang-format off
+    const std::array<std::tuple<std::string, int, std::string>, 17> cases = {
+        {{"1,390.00000,,,,,,,,", 2, "\"390.00000\"" + kOutside},
         {"1,480.00625,,,,,,,,", 2, "\"480.00625\"" + kOutside},
         {"1,1e300,,,,,,,,", 2, "\"1e300\"" + kOutside},
         {"1,--446,,,,,,,,", 2, "\"--446\" is not a frequency"},
@@ -107,8 +108,8 @@ TEST(ChannelCsv, EveryBadFieldIsReportedWithItsLineAndColumn) {
         {"2,401.00000,,,,,,,,", 1, "channel 2 is listed twice"},
         {"1,401.00000", 0, "has 2 fields instead of 10"},
         {"1,401.00000,,,,,,,,,", 0, "has 11 fields instead of 10"},
-        {"\"1,401", 0, "a quoted field is not closed"},
-    }};
+        {"\"1,401", 0, "a quoted field is not closed"}}};
+    // clang-format on
     for (const auto& [line, column, reason] : cases) {
         const auto imported = importTable("2,402.00000,,,,,,,,\r\n" + line + "\r\n");
         ASSERT_FALSE(imported) << line;
@@ -119,13 +120,12 @@ TEST(ChannelCsv, EveryBadFieldIsReportedWithItsLineAndColumn) {
 TEST(ChannelCsv, AllProblemsOfAFileAreListedTogether) {
     const auto imported = importTable("1,390,,,,,,,,\n1,401,,,,,,,,\n99,401,500,,,Maybe,,,,\n");
     ASSERT_FALSE(imported);
+    // clang-format off
     const CsvProblems expected = {
-        {2, 2, "\"390\"" + kOutside},
-        {3, 1, "channel 1 is listed twice"},
-        {4, 1, "\"99\" is not a channel number from 1 to 16"},
-        {4, 3, "\"500\"" + kOutside},
-        {4, 6, "\"Maybe\" is not a Scan Add setting"},
-    };
+        {2, 2, "\"390\"" + kOutside}, {3, 1, "channel 1 is listed twice"},
+        {4, 1, "\"99\" is not a channel number from 1 to 16"}, {4, 3, "\"500\"" + kOutside},
+        {4, 6, "\"Maybe\" is not a Scan Add setting"}};
+    // clang-format on
     EXPECT_EQ(imported.error(), expected);
     EXPECT_EQ(describeProblems(CsvProblems{expected[0], {7, 0, "whole line"}}),
               "line 2, column 2: \"390\"" + kOutside + "\nline 7: whole line\n");

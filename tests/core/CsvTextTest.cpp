@@ -50,13 +50,13 @@ TEST(BandText, ItemsSplitOnEveryBarAndAnItemBeyondTheEndIsTheLast) {
 TEST(BandText, LimitsAreTheNumbersAroundTheFirstDash) {
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
-    const std::pair<std::string, BandLimits> cases[] = {{"136-174MHz", {13600000, 17400000}},
-                                                        {" 400 - 470", {40000000, 47000000}},
-                                                        {"450", {45000000, 45000000}},
-                                                        {"UHF-470", {0, 47000000}},
-                                                        {"400-470-480", {40000000, 47000000}},
-                                                        {"99999999999-5", {kMax, 500000}},
-                                                        {"-30000", {kMin, kMax}}};
+    // clang-format off
+    const std::pair<std::string, BandLimits> cases[] = {
+        {"136-174MHz", {13600000, 17400000}}, {" 400 - 470", {40000000, 47000000}},
+        {"450", {45000000, 45000000}}, {"UHF-470", {0, 47000000}},
+        {"400-470-480", {40000000, 47000000}}, {"99999999999-5", {kMax, 500000}},
+        {"-30000", {kMin, kMax}}};
+    // clang-format on
     for (const auto& [text, limits] : cases) {
         EXPECT_EQ(bandLimits(text), limits) << text;
     }

@@ -72,13 +72,11 @@ TEST(IniFile, NamesCompareByTheCaseRule) {
     // In GBK the second byte of a character may look like an ASCII letter (D6 70 vs D6 50);
     // folding it would make two different characters equal. UTF-8 names fold only ASCII.
     const std::string text = "[Setup]\nk=English\n[\xD6\x70]\nk=gbk\n[中A]\nk=utf8\n";
-    const std::array<std::tuple<bool, std::string, std::string>, 5> cases = {{
-        {true, "setup", "English"},
-        {false, "setup", "-"},
-        {true, "\xD6\x50", "-"},
-        {true, "\xD6\x70", "gbk"},
-        {true, "中a", "utf8"},
-    }};
+    // clang-format off
+    const std::array<std::tuple<bool, std::string, std::string>, 5> cases = {
+        {{true, "setup", "English"}, {false, "setup", "-"}, {true, "\xD6\x50", "-"},
+        {true, "\xD6\x70", "gbk"}, {true, "中a", "utf8"}}};
+    // clang-format on
     for (const auto& [caseInsensitive, section, expected] : cases) {
         Loaded loaded(text, caseInsensitive);
         EXPECT_EQ(loaded.ini.get(section, "K", "-"), expected) << section;
@@ -132,14 +130,11 @@ TEST(IniFile, DeletingListingAndNewEntries) {
 
 TEST(IniFile, ListItems) {
     Loaded loaded("[Setup]\nField1= 400-470 | 430-480 |\nNull=(null)\n");
-    const std::array<std::tuple<std::string, int, std::string>, 6> cases = {{
-        {"Field1", 0, "400-470"},
-        {"Field1", 1, "430-480"},
-        {"Field1", 2, ""},
-        {"Field1", -1, ""},
-        {"Null", 0, ""},
-        {"Missing", 0, ""},
-    }};
+    // clang-format off
+    const std::array<std::tuple<std::string, int, std::string>, 6> cases = {
+        {{"Field1", 0, "400-470"}, {"Field1", 1, "430-480"}, {"Field1", 2, ""}, {"Field1", -1, ""},
+        {"Null", 0, ""}, {"Missing", 0, ""}}};
+    // clang-format on
     for (const auto& [key, index, expected] : cases) {
         EXPECT_EQ(loaded.ini.getListItem("Setup", key, index, '|'), expected) << key << index;
     }

@@ -47,27 +47,19 @@ TEST(FrequencyCheck, LimitsAreInclusiveAndTheRasterIs5Or625kHz) {
 }
 
 TEST(DecimalScaling, TextsAreScaledExactlyAsAtofReadsThem) {
-    const std::tuple<std::string, int, std::int32_t> cases[] = {
-        // Exact where double multiplication is not (130.0125 * 1e5 = 13001249.999...).
-        {"130.0125", 100000, 13001250},
-        {"446.0062", 100000, 44600620},
-        {"1.15", 20, 23},
-        {"  446abc", 100000, 44600000},
-        {"无", 10, 0},
-        {"1e2", 100000, 10000000},
-        {"0x10", 10, 160},
-        {"--5", 10, 0},
-        {"+-5", 10, 0},
-        {"-446.00625", 100000, -44600625},
-        // Truncation toward zero, then the int32 range and saturation.
-        {"446.000059", 100000, 44600005},
-        {"-0.000019", 100000, -1},
-        {"21474.83647", 100000, kMax},
-        {"-21474.83648", 100000, kMin},
-        {"21474.83648", 100000, kMax},
-        {"-1e300", 10, kMin},
-        {"inf", 10, kMax},
-        {"nan", 100000, 0}};
+    // Exact where double multiplication is not (130.0125 * 1e5 = 13001249.999...); truncated
+    // toward zero, then saturated at the int32 range.
+    using Case = std::tuple<std::string, int, std::int32_t>;
+    // clang-format off
+    const Case cases[] = {
+        {"130.0125", 100000, 13001250}, {"446.0062", 100000, 44600620}, {"1.15", 20, 23},
+        {"  446abc", 100000, 44600000}, {"无", 10, 0},                  {"1e2", 100000, 10000000},
+        {"0x10", 10, 160},              {"--5", 10, 0},                 {"+-5", 10, 0},
+        {"-446.00625", 100000, -44600625},  {"446.000059", 100000, 44600005},
+        {"-0.000019", 100000, -1},          {"21474.83647", 100000, kMax},
+        {"-21474.83648", 100000, kMin},     {"21474.83648", 100000, kMax},
+        {"-1e300", 10, kMin},               {"inf", 10, kMax},  {"nan", 100000, 0}};
+    // clang-format on
     for (const auto& [text, factor, expected] : cases) {
         EXPECT_EQ(scaleDecimal(text, factor), expected) << text << " x " << factor;
     }
@@ -78,54 +70,35 @@ TEST(DecimalScaling, TextsAreScaledExactlyAsAtofReadsThem) {
 }
 
 TEST(DecimalScaling, Doubles) {
+    // clang-format off
     const std::tuple<double, int, std::int32_t> cases[] = {
-        {130.0125, 100000, 13001250},
-        {2.35, 20, 47},
-        {-2.35, 20, -47},
-        {-0.0, 20, 0},
-        {2.35, 0, 0},
-        {2.35, -20, -47},
-        {std::numeric_limits<double>::max(), kMax, kMax},
-        {std::numeric_limits<double>::denorm_min(), kMax, 0},
-        {1.0, INT_MIN, kMin}};
+        {130.0125, 100000, 13001250}, {2.35, 20, 47}, {-2.35, 20, -47}, {-0.0, 20, 0}, {2.35, 0, 0},
+        {2.35, -20, -47}, {std::numeric_limits<double>::max(), kMax, kMax},
+        {std::numeric_limits<double>::denorm_min(), kMax, 0}, {1.0, INT_MIN, kMin}};
+    // clang-format on
     for (const auto& [value, factor, expected] : cases) {
         EXPECT_EQ(scaleDecimal(value, factor), expected) << value << " x " << factor;
     }
 }
 
+// One sign only: atof finds no number in "--5".
 TEST(NumberText, AWholeBoxIsANumberOrNot) {
+    // clang-format off
     const std::pair<std::string, std::optional<double>> cases[] = {
-        {"0.57", 0.57},
-        {" 5 ", 5.0},
-        {"+1.5", 1.5},
-        {"-2", -2.0},
-        {".5", 0.5},
-        {"1e1", 10.0},
-        {"1e-1", 0.1},
-        {"", std::nullopt},
-        {"abc", std::nullopt},
-        {"1.5s", std::nullopt},
-        {"0x10", std::nullopt},
-        {"nan", std::nullopt},
-        {"inf", std::nullopt},
-        {"1 2", std::nullopt},
-        // One sign only: atof finds no number in these.
-        {"--5", std::nullopt},
-        {"+-5", std::nullopt},
-        {"-+5", std::nullopt}};
+        {"0.57", 0.57}, {" 5 ", 5.0}, {"+1.5", 1.5}, {"-2", -2.0}, {".5", 0.5}, {"1e1", 10.0},
+        {"1e-1", 0.1}, {"", std::nullopt}, {"abc", std::nullopt}, {"1.5s", std::nullopt},
+        {"0x10", std::nullopt}, {"nan", std::nullopt}, {"inf", std::nullopt}, {"1 2", std::nullopt},
+        {"--5", std::nullopt}, {"+-5", std::nullopt}, {"-+5", std::nullopt}};
+    // clang-format on
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(parseNumberText(text), value) << '"' << text << '"';
     }
     EXPECT_GT(parseNumberText("1e999").value_or(0), 1e300);  // infinity, as atof gives it
-    const std::pair<std::string, std::optional<int>> integers[] = {{" 7 ", 7},
-                                                                   {"007", 7},
-                                                                   {"-5", -5},
-                                                                   {"99999999999", INT_MAX},
-                                                                   {"-99999999999", INT_MIN},
-                                                                   {"1.5", std::nullopt},
-                                                                   {"+", std::nullopt},
-                                                                   {"--5", std::nullopt},
-                                                                   {"+-5", std::nullopt}};
+    // clang-format off
+    const std::pair<std::string, std::optional<int>> integers[] = {
+        {" 7 ", 7}, {"007", 7}, {"-5", -5}, {"99999999999", INT_MAX}, {"-99999999999", INT_MIN},
+        {"1.5", std::nullopt}, {"+", std::nullopt}, {"--5", std::nullopt}, {"+-5", std::nullopt}};
+    // clang-format on
     for (const auto& [text, value] : integers) {
         EXPECT_EQ(parseIntegerText(text), value) << '"' << text << '"';
     }

@@ -14,14 +14,12 @@ TEST(PortNaming, ComNamesMapToDevices) {
         auto it = ports.find(key);
         return it == ports.end() ? std::string() : it->second;
     };
-    const std::pair<std::string, std::string> cases[] = {{"com1", "/dev/ttyUSB0"},
-                                                         {"COM4", "/dev/ttyUSB3"},
-                                                         {"Com2", "/dev/ttyACM0"},
-                                                         {"com3", "/dev/ttyUSB2"},
-                                                         {"com0", "com0"},
-                                                         {"com5", "com5"},
-                                                         {"/dev/pts/7", "/dev/pts/7"},
-                                                         {"", ""}};
+    // clang-format off
+    const std::pair<std::string, std::string> cases[] = {
+        {"com1", "/dev/ttyUSB0"}, {"COM4", "/dev/ttyUSB3"}, {"Com2", "/dev/ttyACM0"},
+        {"com3", "/dev/ttyUSB2"}, {"com0", "com0"}, {"com5", "com5"}, {"/dev/pts/7", "/dev/pts/7"},
+        {"", ""}};
+    // clang-format on
     for (const auto& [name, device] : cases) {
         EXPECT_EQ(devicePathForPort(name, lookup), device) << name;
     }

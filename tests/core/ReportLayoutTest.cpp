@@ -147,12 +147,12 @@ TEST(ReportLayout, ChannelBlockShowsTheGridTextsOfTheImage) {
     image.setBits(map::kScanAddLow, 0x10, 0x10);
     const ReportPage page = layoutReport(image, "", Language::English, kGeometry)[1];
     const int top = -4 * L;
+    // clang-format off
     const std::vector<std::vector<std::string>> lines = {
         {"Receive Frequency:", "446.00625", "Transceive Frequency:", "446.50000"},
-        {"QT/DQT Decode:", "67.0", "QT/DQT Encode:", "D023N"},
-        {"Power:", "Low", "Scan:", "Yes"},
-        {"Channel Lock:", "Carrier", "W/N:", "Narrow"},
-    };
+        {"QT/DQT Decode:", "67.0", "QT/DQT Encode:", "D023N"}, {"Power:", "Low", "Scan:", "Yes"},
+        {"Channel Lock:", "Carrier", "W/N:", "Narrow"}};
+    // clang-format on
     const int columns[] = {5 * W, 22 * W, 36 * W, 55 * W};
     EXPECT_EQ(stringAt(page, 4 * W, top), "Channel 5:");
     for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -66,14 +66,11 @@ TEST(ScanInfo, DecodeChannelTextAndRevertPerMode) {
 
 TEST(ScanInfo, LookBackSnapsAndSpinsOnItsSteps) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const std::array<std::pair<double, double>, 8> snaps = {{{0.57, 0.55},
-                                                             {9, 5.0},
-                                                             {0.2, 0.5},
-                                                             {1.15, 1.15},
-                                                             {0.7, 0.7},
-                                                             {4.99, 4.95},
-                                                             {-1, 0.5},
-                                                             {nan, 0.5}}};
+    // clang-format off
+    const std::array<std::pair<double, double>, 8> snaps = {
+        {{0.57, 0.55}, {9, 5.0}, {0.2, 0.5}, {1.15, 1.15}, {0.7, 0.7}, {4.99, 4.95}, {-1, 0.5},
+        {nan, 0.5}}};
+    // clang-format on
     for (const auto& [typed, shown] : snaps) {
         EXPECT_NEAR(snapLookBack(typed), shown, 1e-12) << typed;
     }

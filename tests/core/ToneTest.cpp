@@ -42,11 +42,13 @@ TEST(DcsLookup, LowByteOfTheOctalValueAndBackFromTheHalfChosenByBit8) {
 TEST(ToneCodec, EncodesTheStoredForms) {
     // Codes outside the table keep the polarity and the bit-8 rule but store value 0; numbers
     // are truncated to 0.1 Hz.
+    // clang-format off
     const std::pair<std::string, ToneWord> cases[] = {
         {"无", {0xFF, 0xFF}},    {"", {0xFF, 0xFF}},      {"67.0", {0x9E, 0x02}},
         {"D023N", {0x13, 0x28}}, {"D023I", {0x13, 0xA8}}, {"D754N", {0xEC, 0x29}},
         {"D012I", {0x00, 0xA8}}, {"D372N", {0x00, 0x29}}, {"409.75", {0x01, 0x10}},
         {" 100", {0xE8, 0x03}}};
+    // clang-format on
     for (const auto& [text, word] : cases) {
         EXPECT_EQ(encodeTone(text), word) << text;
     }
