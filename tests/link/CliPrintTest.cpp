@@ -96,7 +96,7 @@ TEST(CliPrint, ReportTextCanBeSearchedInBothLanguages) {
           "W/N:", "Page 2 of 2"}},
         {"zh",
          {"可选功能", "超时定时器预警:", "语音报号:", "英文", "提示音:", "所有者", "Page 1 of 2"},
-         {"信道1:", "信道16:", "接收频率:", "发射频率:", "QT/DQT解码:", "信道锁定:", "文"}},
+         {"信道1:", "信道16:", "接收频率:", "发射频率:", "QT/DQT解码:", "信道锁定:"}},
     };
     PrintFolder folder;
     for (const Case& c : cases) {
