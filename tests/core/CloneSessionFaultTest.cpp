@@ -26,6 +26,15 @@ std::string caseName(const testing::TestParamInfo<Case>& info) {
     return info.param.name;
 }
 
+// Failures name the case rather than dumping its bytes.
+template <typename Case>
+requires requires(const Case& c) {
+    c.name;
+}
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
+
 struct HandshakeCase {
     const char* name;
     sim::Faults radio;

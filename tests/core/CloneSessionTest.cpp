@@ -33,6 +33,10 @@ bool inside(const std::vector<clone::Range>& ranges, std::size_t offset) {
         ranges, [&](const clone::Range& r) { return offset >= r.start && offset < r.end; });
 }
 
+void PrintTo(const Coverage& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class CloneSessionCoverage : public testing::TestWithParam<Coverage> {};
 
 TEST_P(CloneSessionCoverage, MovesExactlyItsRangesInRowBlocks) {
