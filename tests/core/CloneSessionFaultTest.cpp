@@ -90,15 +90,15 @@ INSTANTIATE_TEST_SUITE_P(
                       kInterrupted,
                       0,
                       6},
-        // After Retry the counter is 1 again, so the missing ACK prompts instead of
-        // interrupting although 15 failing reads came before.
+        // After Retry the counter is 1 again: four more failing reads bring it to 5, and the
+        // missing ACK prompts instead of interrupting.
         HandshakeCase{"RetryResetsCounter",
                       {.noFinalAck = true},
-                      {.ioErrorReads = 15},
+                      {.ioErrorReads = 19},
                       {kRetry},
                       kCancelled,
                       2,
-                      16},
+                      20},
         HandshakeCase{"SilentRadioPromptsEveryPass",
                       {.silent = true},
                       {},

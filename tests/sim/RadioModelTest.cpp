@@ -228,19 +228,19 @@ TEST(RadioModel, NoisePrecedesEveryAnswerFollowsTheSeedAndIsNeverAnAck) {
         }
         return all;
     };
-    const std::vector<Bytes> noisy = answers(7);
     const std::vector<Bytes> clean = {kAckOnly, kIdent, kAckOnly, answer(0, 8), kAckOnly};
-    for (std::size_t i = 0; i < clean.size(); ++i) {
-        const std::size_t extra = noisy[i].size() - clean[i].size();
-        EXPECT_GE(extra, 1u) << i;
-        EXPECT_LE(extra, 3u) << i;
-        EXPECT_EQ(
-            Bytes(noisy[i].begin() + std::ssize(noisy[i]) - std::ssize(clean[i]), noisy[i].end()),
-            clean[i])
-            << i;
-        EXPECT_EQ(std::count(noisy[i].begin(), noisy[i].end() - std::ssize(clean[i]), kAck), 0)
-            << i;
+    // Enough seeds that every noise value turns up.
+    for (std::uint32_t seed = 1; seed <= 200; ++seed) {
+        const std::vector<Bytes> noisy = answers(seed);
+        for (std::size_t i = 0; i < clean.size(); ++i) {
+            const auto noiseEnd = noisy[i].end() - std::ssize(clean[i]);
+            ASSERT_TRUE(noisy[i].size() >= clean[i].size() + 1 &&
+                        noisy[i].size() <= clean[i].size() + 3);
+            ASSERT_EQ(Bytes(noiseEnd, noisy[i].end()), clean[i]) << i;
+            ASSERT_EQ(std::count(noisy[i].begin(), noiseEnd, kAck), 0) << seed;
+        }
     }
+    const std::vector<Bytes> noisy = answers(7);
     EXPECT_EQ(answers(7), noisy);
     EXPECT_NE(answers(8), noisy);
 }
