@@ -69,52 +69,24 @@ TEST_P(CloneSessionAttempts, EndAsTheCounterDecides) {
 
 INSTANTIATE_TEST_SUITE_P(
     Clone, CloneSessionAttempts,
-    testing::Values(
-        HandshakeCase{"FirstPassAcked", {}, {}, {}, kDone, 0, 1},
-        HandshakeCase{"QuietWakeUpStillGoesOn", {.quietWakeUp = true}, {}, {}, kDone, 0, 1},
+    testing::ValuesIn(std::vector<HandshakeCase>{
+        {"FirstPassAcked", {}, {}, {}, kDone, 0, 1},
+        {"QuietWakeUpStillGoesOn", {.quietWakeUp = true}, {}, {}, kDone, 0, 1},
         // 14 failing reads raise the counter to 15: still retried without asking.
-        HandshakeCase{"FourteenIoErrorsRetryAlone", {}, {.ioErrorReads = 14}, {}, kDone, 0, 15},
-        HandshakeCase{"FifteenIoErrorsPrompt", {}, {.ioErrorReads = 15}, {}, kCancelled, 1, 15},
-        HandshakeCase{"FifteenIoErrorsThenRetry", {}, {.ioErrorReads = 15}, {kRetry}, kDone, 1, 16},
-        HandshakeCase{
-            "MissingFinalAckPromptsEachPass", {.noFinalAck = true}, {}, {kRetry}, kCancelled, 2, 2},
-        HandshakeCase{
-            "WrongFinalAckPrompts", {.wrongHandshakeAck = true}, {}, {}, kCancelled, 1, 1},
+        {"FourteenIoErrorsRetryAlone", {}, {.ioErrorReads = 14}, {}, kDone, 0, 15},
+        {"FifteenIoErrorsPrompt", {}, {.ioErrorReads = 15}, {}, kCancelled, 1, 15},
+        {"FifteenIoErrorsThenRetry", {}, {.ioErrorReads = 15}, {kRetry}, kDone, 1, 16},
+        {"MissingFinalAckPromptsEachPass", {.noFinalAck = true}, {}, {kRetry}, kCancelled, 2, 2},
+        {"WrongFinalAckPrompts", {.wrongHandshakeAck = true}, {}, {}, kCancelled, 1, 1},
         // Four failing reads leave the counter at 5: the missing ACK still prompts.
-        HandshakeCase{
-            "CounterFivePrompts", {.noFinalAck = true}, {.ioErrorReads = 4}, {}, kCancelled, 1, 5},
-        HandshakeCase{"CounterSixInterrupts",
-                      {.noFinalAck = true},
-                      {.ioErrorReads = 5},
-                      {},
-                      kInterrupted,
-                      0,
-                      6},
+        {"CounterFivePrompts", {.noFinalAck = true}, {.ioErrorReads = 4}, {}, kCancelled, 1, 5},
+        {"CounterSixInterrupts", {.noFinalAck = true}, {.ioErrorReads = 5}, {}, kInterrupted, 0, 6},
         // After Retry the counter is 1 again: four more failing reads bring it to 5, and the
         // missing ACK prompts instead of interrupting.
-        HandshakeCase{"RetryResetsCounter",
-                      {.noFinalAck = true},
-                      {.ioErrorReads = 19},
-                      {kRetry},
-                      kCancelled,
-                      2,
-                      20},
-        HandshakeCase{"SilentRadioPromptsEveryPass",
-                      {.silent = true},
-                      {},
-                      {kRetry, kRetry},
-                      kCancelled,
-                      3,
-                      3},
+        {"RetryResets", {.noFinalAck = true}, {.ioErrorReads = 19}, {kRetry}, kCancelled, 2, 20},
+        {"SilentRadioPromptsEveryPass", {.silent = true}, {}, {kRetry, kRetry}, kCancelled, 3, 3},
         // Cancel pressed while a pass ran is seen at the start of the pass after Retry.
-        HandshakeCase{"CancelDuringPassBeatsRetry",
-                      {.noFinalAck = true},
-                      {},
-                      {kRetry},
-                      kCancelled,
-                      1,
-                      1,
-                      true}),
+        {"CancelBeatsRetry", {.noFinalAck = true}, {}, {kRetry}, kCancelled, 1, 1, true}}),
     caseName<HandshakeCase>);
 
 // Cancel seen at check N: the handshake makes checks 1 to 6, each block one more.
@@ -180,18 +152,18 @@ TEST_P(CloneSessionBlockFault, InterruptsAtThatBlock) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Clone, CloneSessionBlockFault,
-    testing::Values(BlockFault{"ReadShortDataFirstBlock", false, {.shortDataAtBlock = 1}, {}, 0},
-                    BlockFault{"ReadShortDataBlock5", false, {.shortDataAtBlock = 5}, {}, 4},
-                    BlockFault{"ReadShortDataLastBlock", false, {.shortDataAtBlock = 127}, {}, 126},
-                    BlockFault{"ReadWrongAckBlock3", false, {.wrongAckAtBlock = 3}, {}, 2},
-                    BlockFault{"ReadWrongAckLastBlock", false, {.wrongAckAtBlock = 127}, {}, 126},
-                    BlockFault{"ReadStopsAtBlock40", false, {.stopAtBlock = 40}, {}, 39},
-                    BlockFault{"ReadIoErrorBlock8", false, {}, {.ioErrorAtBlock = 8}, 7},
-                    BlockFault{"WriteWrongAckBlock10", true, {.wrongAckAtBlock = 10}, {}, 9},
-                    BlockFault{"WriteStopsAtBlock50", true, {.stopAtBlock = 50}, {}, 49}),
-    caseName<BlockFault>);
+INSTANTIATE_TEST_SUITE_P(Clone, CloneSessionBlockFault,
+                         testing::ValuesIn(std::vector<BlockFault>{
+                             {"ReadShortDataFirstBlock", false, {.shortDataAtBlock = 1}, {}, 0},
+                             {"ReadShortDataBlock5", false, {.shortDataAtBlock = 5}, {}, 4},
+                             {"ReadShortDataLastBlock", false, {.shortDataAtBlock = 127}, {}, 126},
+                             {"ReadWrongAckBlock3", false, {.wrongAckAtBlock = 3}, {}, 2},
+                             {"ReadWrongAckLastBlock", false, {.wrongAckAtBlock = 127}, {}, 126},
+                             {"ReadStopsAtBlock40", false, {.stopAtBlock = 40}, {}, 39},
+                             {"ReadIoErrorBlock8", false, {}, {.ioErrorAtBlock = 8}, 7},
+                             {"WriteWrongAckBlock10", true, {.wrongAckAtBlock = 10}, {}, 9},
+                             {"WriteStopsAtBlock50", true, {.stopAtBlock = 50}, {}, 49}}),
+                         caseName<BlockFault>);
 
 // Hands out fake ports to one simulated radio and notes whether the last one was closed.
 class FakeOpener final : public SerialPortOpener {
@@ -250,13 +222,12 @@ TEST_P(CloneTransfer, OpensThePortByNameAndAlwaysClosesIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Clone, CloneTransfer,
-    testing::Values(
-        TransferCase{"PortNotOpened", false, {"com7"}, {}, TransferOutcome::PortNotOpened, {}},
-        TransferCase{"Read", true, {"COM1", clone::Direction::Read, false}, {}, kDone, {127}},
-        TransferCase{"Write", true, {"com3", clone::Direction::Write, false}, {}, kDone, {122}},
-        TransferCase{
-            "WriteUnlocked", true, {"com3", clone::Direction::Write, true}, {}, kDone, {127}},
-        TransferCase{"Interrupted", true, {"COM1"}, {.stopAtBlock = 3}, kInterrupted, {127}}),
+    testing::ValuesIn(std::vector<TransferCase>{
+        {"PortNotOpened", false, {"com7"}, {}, TransferOutcome::PortNotOpened, {}},
+        {"Read", true, {"COM1", clone::Direction::Read, false}, {}, kDone, {127}},
+        {"Write", true, {"com3", clone::Direction::Write, false}, {}, kDone, {122}},
+        {"WriteUnlocked", true, {"com3", clone::Direction::Write, true}, {}, kDone, {127}},
+        {"Interrupted", true, {"COM1"}, {.stopAtBlock = 3}, kInterrupted, {127}}}),
     caseName<TransferCase>);
 
 }  // namespace

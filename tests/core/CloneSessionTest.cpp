@@ -84,17 +84,19 @@ TEST_P(CloneSessionCoverage, MovesExactlyItsRangesInRowBlocks) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Clone, CloneSessionCoverage,
-    testing::Values(Coverage{"Read", clone::Direction::Read, false, {{0, 1009}}, 127},
-                    Coverage{"ReadUnlocked", clone::Direction::Read, true, {{0, 1009}}, 127},
-                    Coverage{"Write",
-                             clone::Direction::Write,
-                             false,
-                             {{0, 816}, {832, 976}, {987, 992}, {1008, 1009}},
-                             122},
-                    Coverage{"WriteUnlocked", clone::Direction::Write, true, {{0, 1009}}, 127}),
-    [](const testing::TestParamInfo<Coverage>& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Clone, CloneSessionCoverage,
+                         testing::ValuesIn(std::vector<Coverage>{
+                             {"Read", clone::Direction::Read, false, {{0, 1009}}, 127},
+                             {"ReadUnlocked", clone::Direction::Read, true, {{0, 1009}}, 127},
+                             {"Write",
+                              clone::Direction::Write,
+                              false,
+                              {{0, 816}, {832, 976}, {987, 992}, {1008, 1009}},
+                              122},
+                             {"WriteUnlocked", clone::Direction::Write, true, {{0, 1009}}, 127}}),
+                         [](const testing::TestParamInfo<Coverage>& info) {
+                             return info.param.name;
+                         });
 
 TEST(CloneSessionHandshake, OnePassAndFirstBlockInExactOrder) {
     CloneRig rig;
