@@ -9,6 +9,7 @@ namespace radio::sim {
 // 0 means "at no block".
 struct Faults {
     bool silent = false;             // never answers anything
+    bool quietWakeUp = false;        // takes the wake-up string without answering it
     bool noFinalAck = false;         // no answer to the acknowledge that ends the handshake
     bool wrongHandshakeAck = false;  // answers that acknowledge with kWrongAck
     int wrongAckAtBlock = 0;         // answers block N's acknowledge with kWrongAck

@@ -105,6 +105,9 @@ Status<> applyFault(const std::string& fault, Faults& faults) {
     if (spec.name == "silent") {
         return applyFlagFault(spec, &Faults::silent, faults);
     }
+    if (spec.name == "quiet-wake-up") {
+        return applyFlagFault(spec, &Faults::quietWakeUp, faults);
+    }
     if (spec.name == "no-final-ack") {
         return applyFlagFault(spec, &Faults::noFinalAck, faults);
     }
@@ -166,6 +169,7 @@ std::string usageText() {
             "  --fast          answer at once instead of at the pace of the line\n"
             "  --fault F       misbehave; may be given more than once:\n"
             "                    silent         never answer\n"
+            "                    quiet-wake-up  no answer to the wake-up string\n"
             "                    no-final-ack   no answer to the acknowledge ending the handshake\n"
             "                    wrong-ack      answer that acknowledge with 0x15\n"
             "                    wrong-ack=N    answer block N's acknowledge with 0x15\n"

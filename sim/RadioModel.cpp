@@ -81,7 +81,7 @@ RadioModel::Bytes RadioModel::startSession() {
     assembler_.reset();
     blocks_ = 0;
     state_ = State::AwaitIdent;
-    return answer({kAck});
+    return faults_.quietWakeUp ? Bytes{} : answer({kAck});
 }
 
 RadioModel::Bytes RadioModel::identify() {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
+#include <numeric>
 #include <vector>
 
 #include "core/image/ImageMap.h"
@@ -12,187 +12,148 @@
 namespace radio {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using test::Bytes;
+using test::CloneRig;
 using test::PortEvent;
-using test::RadioFaults;
 using Kind = PortEvent::Kind;
 
-constexpr int kReadBlocks = 127;
-constexpr int kNormalWriteBlocks = 122;
-using Rig = test::CloneRig;
-using test::sampleImage;
+constexpr std::size_t kHandshakeWrites = 10;  // 8 wake-up bytes, STX, ACK
 
-Bytes command(std::uint8_t code, std::size_t address, std::size_t length) {
-    return {code, static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address),
-            static_cast<std::uint8_t>(length)};
+// Which bytes each kind of transfer moves, and in how many blocks.
+struct Coverage {
+    const char* name;
+    clone::Direction direction;
+    bool unlocked;
+    std::vector<clone::Range> moved;
+    int blocks;
+};
+
+bool inside(const std::vector<clone::Range>& ranges, std::size_t offset) {
+    return std::ranges::any_of(
+        ranges, [&](const clone::Range& r) { return offset >= r.start && offset < r.end; });
 }
 
-std::vector<Bytes> handshakeWrites() {
-    std::vector<Bytes> writes;
-    for (const std::uint8_t byte : clone::kWakeUp) {
-        writes.push_back({byte});
-    }
-    writes.push_back({clone::kStx});
-    writes.push_back({clone::kAck});
-    return writes;
+void PrintTo(const Coverage& c, std::ostream* out) {
+    *out << c.name;
 }
 
-TEST(CloneSessionRead, SendsHandshakeThenOneCommandAndAckPerRow) {
-    Rig rig;
-    MemoryImage image = sampleImage();
-    ASSERT_EQ(rig.read(image), TransferOutcome::Completed);
+class CloneSessionCoverage : public testing::TestWithParam<Coverage> {};
 
-    std::vector<Bytes> expected = handshakeWrites();
-    for (std::size_t address = 0; address < 1008; address += 8) {
-        expected.push_back(command(clone::kReadCommand, address, 8));
-        expected.push_back({clone::kAck});
-    }
-    expected.push_back({0x52, 0x03, 0xF0, 0x01});
-    expected.push_back({clone::kAck});
-    EXPECT_EQ(rig.port.writes(), expected);
-}
-
-TEST(CloneSessionRead, CompletedReadReplacesTransferAreaAndKeepsTail) {
-    Rig rig;
-    const MemoryImage before = sampleImage();
+TEST_P(CloneSessionCoverage, MovesExactlyItsRangesInRowBlocks) {
+    const Coverage& c = GetParam();
+    const bool reading = c.direction == clone::Direction::Read;
+    CloneRig rig;
+    const MemoryImage radioBefore = rig.radio.memory();
+    const MemoryImage before = test::patternedImage(100);
     MemoryImage image = before;
-    ASSERT_EQ(rig.read(image), TransferOutcome::Completed);
+    ASSERT_EQ(reading ? rig.read(image) : rig.write(image, c.unlocked), TransferOutcome::Completed);
+
+    std::vector<int> counted(static_cast<std::size_t>(c.blocks));
+    std::iota(counted.begin(), counted.end(), 1);
+    EXPECT_EQ(rig.observer.done, counted);
+    EXPECT_EQ(rig.observer.started, std::vector<int>{c.blocks});
+
+    // After the handshake: a command, then the ACK (read) or the data (write), per block.
+    const std::vector<Bytes> writes = rig.port.writes();
+    ASSERT_EQ(writes.size(), kHandshakeWrites + 2 * static_cast<std::size_t>(c.blocks));
+    std::vector<bool> moved(MemoryImage::kSize, false);
+    std::size_t next = 0;
+    for (std::size_t index = kHandshakeWrites; index < writes.size(); index += 2) {
+        const Bytes& command = writes[index];
+        ASSERT_EQ(command.size(), 4u);
+        EXPECT_EQ(command[0], reading ? 'R' : 'W');
+        const std::size_t address = std::size_t{command[1]} << 8 | command[2];
+        const std::size_t length = command[3];
+        EXPECT_GE(address, next) << "blocks in address order";
+        EXPECT_EQ(address / 8, (address + length - 1) / 8) << "block at " << address;
+        const Bytes expected =
+            reading ? Bytes{clone::kAck} : Bytes(&image[address], &image[address] + length);
+        EXPECT_EQ(writes[index + 1], expected) << "block at " << address;
+        std::fill_n(moved.begin() + static_cast<std::ptrdiff_t>(address), length, true);
+        next = address + length;
+    }
     for (std::size_t offset = 0; offset < MemoryImage::kSize; ++offset) {
-        const std::uint8_t expected =
-            offset < map::kTransferEnd ? rig.radio.memory[offset] : before[offset];
-        ASSERT_EQ(image[offset], expected) << "offset " << offset;
-    }
-}
-
-TEST(CloneSessionRead, ReportsStartOnceAndEveryBlock) {
-    Rig rig;
-    MemoryImage image;
-    ASSERT_EQ(rig.read(image), TransferOutcome::Completed);
-    EXPECT_EQ(rig.observer.started, std::vector<int>{kReadBlocks});
-    ASSERT_EQ(rig.observer.done.size(), std::size_t{kReadBlocks});
-    for (int block = 1; block <= kReadBlocks; ++block) {
-        EXPECT_EQ(rig.observer.done[static_cast<std::size_t>(block - 1)], block);
-    }
-    EXPECT_EQ(rig.observer.checks, 6 + kReadBlocks);
-    EXPECT_EQ(rig.observer.prompts, 0);
-}
-
-TEST(CloneSessionHandshake, OnePassInExactOrder) {
-    Rig rig;
-    MemoryImage image;
-    ASSERT_EQ(rig.read(image), TransferOutcome::Completed);
-
-    std::vector<PortEvent> expected(6, {Kind::Sleep, {}, 1});
-    expected.push_back({Kind::Drain});
-    expected.push_back({Kind::ClearAll});
-    for (const std::uint8_t byte : clone::kWakeUp) {
-        const std::vector<PortEvent> step = {
-            {Kind::Sleep, {}, 2}, {Kind::Drain}, {Kind::Clear}, {Kind::Write, {byte}}};
-        expected.insert(expected.end(), step.begin(), step.end());
-    }
-    const std::vector<PortEvent> rest = {{Kind::Read, {}, 1},
-                                         {Kind::Sleep, {}, 1},
-                                         {Kind::Drain},
-                                         {Kind::Clear},
-                                         {Kind::Write, {2}},
-                                         {Kind::Sleep, {}, 1},
-                                         {Kind::Read, {}, 8},
-                                         {Kind::Drain},
-                                         {Kind::Clear},
-                                         {Kind::Write, {6}},
-                                         {Kind::Drain},
-                                         {Kind::Clear},
-                                         {Kind::Sleep, {}, 1},
-                                         {Kind::Read, {}, 1},
-                                         {Kind::Drain},
-                                         {Kind::Clear},
-                                         {Kind::Write, command(clone::kReadCommand, 0, 8)},
-                                         {Kind::Read, {}, 4},
-                                         {Kind::Read, {}, 8},
-                                         {Kind::Drain},
-                                         {Kind::Clear},
-                                         {Kind::Write, {6}},
-                                         {Kind::Read, {}, 1}};
-    expected.insert(expected.end(), rest.begin(), rest.end());
-
-    const std::vector<PortEvent>& events = rig.port.events();
-    ASSERT_GE(events.size(), expected.size());
-    EXPECT_EQ(std::vector<PortEvent>(events.begin(),
-                                     events.begin() + static_cast<std::ptrdiff_t>(expected.size())),
-              expected);
-}
-
-TEST(CloneSessionWrite, NormalWriteSkipsServiceAreas) {
-    Rig rig;
-    const MemoryImage image = sampleImage();
-    const MemoryImage radioBefore = rig.radio.memory;
-    ASSERT_EQ(rig.write(image), TransferOutcome::Completed);
-
-    const std::vector<Bytes> writes = rig.writesAfterHandshake();
-    ASSERT_EQ(writes.size(), std::size_t{2 * kNormalWriteBlocks});
-    EXPECT_EQ(writes[writes.size() - 6], (Bytes{0x57, 0x03, 0xC8, 0x08}));
-    EXPECT_EQ(writes[writes.size() - 4], (Bytes{0x57, 0x03, 0xDB, 0x05}));
-    EXPECT_EQ(writes[writes.size() - 2], (Bytes{0x57, 0x03, 0xF0, 0x01}));
-    EXPECT_EQ(rig.observer.started, std::vector<int>{kNormalWriteBlocks});
-
-    const auto isService = [](std::size_t offset) {
-        return (offset >= 816 && offset < 832) || (offset >= 976 && offset < 987) ||
-               (offset >= 992 && offset < 1008);
-    };
-    for (std::size_t index = 0; index < writes.size(); index += 2) {
-        const Bytes& cmd = writes[index];
-        ASSERT_EQ(cmd.size(), 4u);
-        const std::size_t address = std::size_t{cmd[1]} << 8 | cmd[2];
-        const Bytes& data = writes[index + 1];
-        ASSERT_EQ(data.size(), cmd[3]);
-        for (std::size_t i = 0; i < data.size(); ++i) {
-            EXPECT_FALSE(isService(address + i)) << "block at " << address;
-            EXPECT_EQ(data[i], image[address + i]);
+        ASSERT_EQ(moved[offset], inside(c.moved, offset)) << "offset " << offset;
+        const bool changed = moved[offset];
+        if (reading) {
+            ASSERT_EQ(image[offset], changed ? radioBefore[offset] : before[offset]) << offset;
+        } else {
+            ASSERT_EQ(rig.radio.memory()[offset], changed ? image[offset] : radioBefore[offset])
+                << offset;
         }
     }
-    for (std::size_t offset = 0; offset < MemoryImage::kSize; ++offset) {
-        const bool written = offset < map::kTransferEnd && !isService(offset);
-        ASSERT_EQ(rig.radio.memory[offset], written ? image[offset] : radioBefore[offset])
-            << "offset " << offset;
-    }
 }
 
-TEST(CloneSessionWrite, UnlockedWriteSendsEveryRow) {
-    Rig rig;
-    const MemoryImage image = sampleImage();
-    const MemoryImage radioBefore = rig.radio.memory;
-    ASSERT_EQ(rig.write(image, true), TransferOutcome::Completed);
+INSTANTIATE_TEST_SUITE_P(Clone, CloneSessionCoverage,
+                         testing::ValuesIn(std::vector<Coverage>{
+                             {"Read", clone::Direction::Read, false, {{0, 1009}}, 127},
+                             {"ReadUnlocked", clone::Direction::Read, true, {{0, 1009}}, 127},
+                             {"Write",
+                              clone::Direction::Write,
+                              false,
+                              {{0, 816}, {832, 976}, {987, 992}, {1008, 1009}},
+                              122},
+                             {"WriteUnlocked", clone::Direction::Write, true, {{0, 1009}}, 127}}),
+                         [](const testing::TestParamInfo<Coverage>& info) {
+                             return info.param.name;
+                         });
 
-    const std::vector<Bytes> writes = rig.writesAfterHandshake();
-    ASSERT_EQ(writes.size(), std::size_t{2 * kReadBlocks});
-    for (std::size_t block = 0; block < std::size_t{kReadBlocks}; ++block) {
-        const std::size_t length = block + 1 < std::size_t{kReadBlocks} ? 8 : 1;
-        EXPECT_EQ(writes[2 * block], command(clone::kWriteCommand, block * 8, length));
+TEST(CloneSessionHandshake, OnePassAndFirstBlockInExactOrder) {
+    CloneRig rig;
+    MemoryImage image;
+    ASSERT_EQ(rig.read(image), TransferOutcome::Completed);
+
+    const PortEvent drain{Kind::Drain}, clear{Kind::Clear}, sleep1{Kind::Sleep, {}, 1};
+    std::vector<PortEvent> expected(6, sleep1);
+    expected.insert(expected.end(), {drain, {Kind::ClearAll}});
+    for (const std::uint8_t byte : clone::kWakeUp) {
+        expected.insert(expected.end(),
+                        {{Kind::Sleep, {}, 2}, drain, clear, {Kind::Write, {byte}}});
     }
-    for (std::size_t offset = 0; offset < MemoryImage::kSize; ++offset) {
-        ASSERT_EQ(rig.radio.memory[offset],
-                  offset < map::kTransferEnd ? image[offset] : radioBefore[offset]);
-    }
-    EXPECT_EQ(rig.observer.started, std::vector<int>{kReadBlocks});
+    expected.insert(expected.end(), {{Kind::Read, {}, 1},
+                                     sleep1,
+                                     drain,
+                                     clear,
+                                     {Kind::Write, {2}},
+                                     sleep1,
+                                     {Kind::Read, {}, 8},
+                                     drain,
+                                     clear,
+                                     {Kind::Write, {6}},
+                                     drain,
+                                     clear,
+                                     sleep1,
+                                     {Kind::Read, {}, 1},
+                                     drain,
+                                     clear,
+                                     {Kind::Write, {'R', 0, 0, 8}},
+                                     {Kind::Read, {}, 4},
+                                     {Kind::Read, {}, 8},
+                                     drain,
+                                     clear,
+                                     {Kind::Write, {6}},
+                                     {Kind::Read, {}, 1}});
+    const std::vector<PortEvent>& events = rig.port.events();
+    ASSERT_GE(events.size(), expected.size());
+    EXPECT_EQ(std::vector<PortEvent>(events.begin(), events.begin() + std::ssize(expected)),
+              expected);
 }
 
 // A clear right after a write would otherwise throw away bytes still in the transmit queue.
 TEST(CloneSessionPurge, EveryClearWaitsForTheOutputFirst) {
     for (const bool reading : {true, false}) {
-        Rig rig({.refusedHandshakes = 1});
-        rig.observer.answers = {RetryChoice::Retry};
-        MemoryImage image = sampleImage();
+        CloneRig rig({}, {.ioErrorReads = 1});
+        MemoryImage image;
         ASSERT_EQ(reading ? rig.read(image) : rig.write(image), TransferOutcome::Completed);
         const std::vector<PortEvent>& events = rig.port.events();
         int clears = 0;
-        for (std::size_t i = 0; i < events.size(); ++i) {
+        for (std::size_t i = 1; i < events.size(); ++i) {
             if (events[i].kind == Kind::Clear || events[i].kind == Kind::ClearAll) {
                 ++clears;
-                ASSERT_GT(i, 0u);
                 EXPECT_EQ(events[i - 1].kind, Kind::Drain) << "event " << i;
             }
         }
-        EXPECT_GT(clears, 0);
+        EXPECT_GT(clears, 122);
     }
 }
 

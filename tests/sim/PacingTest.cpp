@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "sim/Pacing.h"
+
+#include <gtest/gtest.h>
 
 namespace radio::sim {
 namespace {
@@ -13,40 +13,27 @@ TEST(Pacing, AByteTakesTenBitTimesAt9600Baud) {
     EXPECT_NEAR(static_cast<double>(kByteTime.count()), 1e10 / 9600, 1.0);
 }
 
-TEST(Pacing, BytesSeenTogetherArriveOneByteTimeApart) {
+TEST(Pacing, BytesSeenTogetherArriveOneByteTimeApartUntilTheLineIsIdle) {
     LineSchedule line(true);
-    EXPECT_EQ(line.arrival(kStart), kStart + kByteTime);
-    EXPECT_EQ(line.arrival(kStart), kStart + 2 * kByteTime);
-    EXPECT_EQ(line.arrival(kStart), kStart + 3 * kByteTime);
-    // After a pause the line is idle again.
+    for (int byte = 1; byte <= 3; ++byte) {
+        EXPECT_EQ(line.arrival(kStart), kStart + byte * kByteTime);
+    }
     const Instant later = kStart + milliseconds(50);
     EXPECT_EQ(line.arrival(later), later + kByteTime);
 }
 
-TEST(Pacing, AnAnswerFollowsTheTurnaroundByteByByte) {
-    LineSchedule line(true);
-    const auto times = line.answerTimes(3, kStart);
-    ASSERT_EQ(times.size(), 3u);
-    EXPECT_EQ(times[0], kStart + kTurnaround + kByteTime);
-    EXPECT_EQ(times[2], kStart + kTurnaround + 3 * kByteTime);
-}
-
-TEST(Pacing, AnAnswerNeverOverlapsThePreviousOne) {
-    LineSchedule line(true);
-    const auto first = line.answerTimes(8, kStart);
-    const auto second = line.answerTimes(1, kStart + kByteTime);
-    EXPECT_EQ(second[0], first.back() + kByteTime);
-}
-
-TEST(Pacing, AReadBlockTakesItsModelTime) {
-    // 4 command bytes in, 4 header and 8 data bytes out, plus the turnaround.
+// 4 command bytes in, then 4 header and 8 data bytes out after the turnaround; the next
+// answer queues behind it.
+TEST(Pacing, AReadBlockTakesItsLineTimeAndAnswersNeverOverlap) {
     LineSchedule line(true);
     Instant complete{};
     for (int i = 0; i < 4; ++i) {
         complete = line.arrival(kStart);
     }
-    const Instant done = line.answerTimes(12, complete).back();
-    EXPECT_EQ(done - kStart, 16 * kByteTime + kTurnaround);
+    const auto times = line.answerTimes(12, complete);
+    EXPECT_EQ(times.front(), complete + kTurnaround + kByteTime);
+    EXPECT_EQ(times.back() - kStart, 16 * kByteTime + kTurnaround);
+    EXPECT_EQ(line.answerTimes(1, complete + kByteTime).front(), times.back() + kByteTime);
 }
 
 TEST(Pacing, UnpacedLineAnswersAtOnce) {

@@ -2,95 +2,49 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "support/Process.h"
 
 namespace radio::sim::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// Waits up to timeoutMs for fd to become readable.
-inline bool readable(int fd, int timeoutMs) {
-    pollfd wanted{fd, POLLIN, 0};
-    return ::poll(&wanted, 1, timeoutMs) == 1;
+inline std::vector<std::string> simCommand(std::vector<std::string> arguments) {
+    arguments.insert(arguments.begin(), RADIOPROG_BIN_DIR "/radioprog-sim");
+    return arguments;
 }
 
-// The real radioprog-sim, started with the given arguments; stopped when this goes away.
+// The real radioprog-sim, started with the given arguments; asked to stop when this goes
+// away, so that it removes its link and saves its memory.
 class SimProcess {
   public:
-    explicit SimProcess(const std::vector<std::string>& arguments) {
-        int pipeFds[2];
-        if (::pipe(pipeFds) != 0) {
-            throw std::runtime_error("pipe");
+    explicit SimProcess(const std::vector<std::string>& arguments)
+        : child_(simCommand(arguments), false) {
+        std::string out;
+        while (out.find('\n') == std::string::npos &&
+               radio::test::ChildProcess::readSome(child_.outFd(), out, 5000)) {
         }
-        stdout_ = pipeFds[0];
-        spawn(arguments, pipeFds[1]);
-        ::close(pipeFds[1]);
-        devicePath_ = readFirstLine();
+        devicePath_ = out.substr(0, out.find('\n'));
     }
-    ~SimProcess() {
-        if (pid_ > 0) {
-            stop();
-        }
-        ::close(stdout_);
-    }
+    ~SimProcess() { child_.terminate(); }
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;
 
+    // The slave device the simulator serves; empty when it did not start.
     const std::string& devicePath() const { return devicePath_; }
 
-    // Sends SIGTERM and returns the exit status, or -1 when it did not exit normally.
-    int stop() {
-        ::kill(pid_, SIGTERM);
-        int status = 0;
-        ::waitpid(pid_, &status, 0);
-        pid_ = -1;
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
+    // Sends SIGTERM and returns the exit status.
+    int stop() { return child_.terminate(); }
 
   private:
-    void spawn(const std::vector<std::string>& arguments, int stdoutFd) {
-        const std::string program = RADIOPROG_BIN_DIR "/radioprog-sim";
-        std::vector<std::string> words = {program};
-        words.insert(words.end(), arguments.begin(), arguments.end());
-        std::vector<char*> argv;
-        for (std::string& word : words) {
-            argv.push_back(word.data());
-        }
-        argv.push_back(nullptr);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, stdoutFd, STDOUT_FILENO);
-        const int failed =
-            posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        if (failed != 0) {
-            throw std::runtime_error("cannot start " + program);
-        }
-    }
-
-    std::string readFirstLine() const {
-        std::string line;
-        char c = 0;
-        while (readable(stdout_, 5000) && ::read(stdout_, &c, 1) == 1 && c != '\n') {
-            line += c;
-        }
-        return line;
-    }
-
-    pid_t pid_ = -1;
-    int stdout_ = -1;
+    radio::test::ChildProcess child_;
     std::string devicePath_;
 };
 
@@ -121,16 +75,10 @@ class SlaveLine {
         if (::write(fd_, out.data(), out.size()) != static_cast<ssize_t>(out.size())) {
             return {};
         }
-        Bytes in;
-        std::uint8_t buffer[64];
-        while (in.size() < expected && readable(fd_, 1000)) {
-            const ssize_t count = ::read(fd_, buffer, sizeof buffer);
-            if (count <= 0) {
-                break;
-            }
-            in.insert(in.end(), buffer, buffer + count);
+        std::string in;
+        while (in.size() < expected && radio::test::ChildProcess::readSome(fd_, in, 1000)) {
         }
-        return in;
+        return Bytes(in.begin(), in.end());
     }
 
   private:
