@@ -4,8 +4,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
-#include "GuiFixture.h"
-#include "gui/app/CommandIds.h"
+#include "UserInput.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/print/ReportPrinting.h"
@@ -23,7 +22,8 @@ std::string pdfText(const QString& path) {
 struct PrintBench {
     PrintBench() {
         clearUserSettings();
-        view().grid().setTextMatrix(3, 1, "440.00000");  // in the grid only, not in the image
+        activate(program.frame());
+        typeIntoCell(view(), 3, 1, "440.00000");  // in the grid, not yet in the image
     }
     ~PrintBench() { clearUserSettings(); }
     CProgramView& view() { return *program.frame().activeView(); }
@@ -34,7 +34,7 @@ TEST(Printing, ExportPdfWritesTheReportOfWhatTheGridShows) {
     PrintBench bench;
     const QString path = bench.program.folder.path("report");
     bench.program.prompts.files.push_back(path);
-    bench.program.frame().onCommand(cmd::ExportPdf);
+    chooseMenu(bench.program.frame(), "Export PDF");
     EXPECT_EQ(bench.program.prompts.proposedNames, std::vector<QString>{"RadioProgTest.pdf"});
     const std::string text = pdfText(path + ".pdf");
     EXPECT_NE(text.find("Option"), std::string::npos) << text;
@@ -47,7 +47,7 @@ TEST(Printing, ExportPdfWritesTheReportOfWhatTheGridShows) {
 TEST(Printing, AnExportThatCannotBeWrittenSaysSo) {
     PrintBench bench;
     bench.program.prompts.files.push_back(bench.program.folder.path("no-such-folder/report.pdf"));
-    bench.program.frame().onCommand(cmd::ExportPdf);
+    chooseMenu(bench.program.frame(), "Export PDF");
     ASSERT_EQ(bench.program.prompts.shown.size(), 1u);
     EXPECT_FALSE(QFile::exists(bench.program.folder.path("no-such-folder/report.pdf")));
 }
@@ -64,17 +64,15 @@ TEST(Printing, PrintGoesToThePrinterChosenInTheDialog) {
         print->printer()->setOutputFileName(path);
         return int(QDialog::Accepted);
     };
-    bench.program.frame().onCommand(cmd::FilePrint);
+    press(bench.program.frame(), Qt::Key_P);
     EXPECT_EQ(maxPage, 2);
     EXPECT_NE(pdfText(path).find("Page 1 of 2"), std::string::npos);
 
-    // Cancel prints nothing; printing without the dialog uses the same printer.
+    // Cancel prints nothing.
     QFile::remove(path);
-    bench.program.prompts.onDialog = [](QDialog&) { return int(QDialog::Rejected); };
-    bench.program.frame().onCommand(cmd::FilePrint);
+    bench.program.prompts.onDialog = user([](QDialog& dialog) { click(button(dialog, "Cancel")); });
+    chooseMenu(bench.program.frame(), "Print...");
     EXPECT_FALSE(QFile::exists(path));
-    bench.program.frame().onCommand(cmd::FilePrintDirect);
-    EXPECT_TRUE(QFile::exists(path));
 }
 
 TEST(Printing, OnlyThePagesChosenInTheDialogArePrinted) {
@@ -88,7 +86,7 @@ TEST(Printing, OnlyThePagesChosenInTheDialogArePrinted) {
         printer->setFromTo(2, 2);
         return int(QDialog::Accepted);
     };
-    bench.program.frame().onCommand(cmd::FilePrint);
+    press(bench.program.frame(), Qt::Key_P);
     const std::string text = pdfText(path);
     EXPECT_NE(text.find("Page 2 of 2"), std::string::npos) << text;
     EXPECT_EQ(text.find("Page 1 of 2"), std::string::npos) << text;
@@ -109,7 +107,7 @@ TEST(Printing, PreviewShowsEveryPage) {
         preview->hide();
         return int(QDialog::Rejected);
     };
-    bench.program.frame().onCommand(cmd::FilePrintPreview);
+    chooseMenu(bench.program.frame(), "Print Preview");
     EXPECT_EQ(pages, 2);
 }
 
