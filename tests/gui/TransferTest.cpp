@@ -237,7 +237,7 @@ TEST(Transfer, FailuresShowTheirMessagesAndTheirAnswersEndThem) {
     }
 }
 
-TEST(Transfer, CtrlNDuringATransferAsksStopsAndWaits) {
+TEST(Transfer, NewDuringATransferAsksStopsAndWaits) {
     Bench bench(std::vector<std::string>{});
     QPointer<CChildFrame> first = bench.frame().activeChildFrame();
     bench.command(kRead);
@@ -246,11 +246,11 @@ TEST(Transfer, CtrlNDuringATransferAsksStopsAndWaits) {
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     ASSERT_TRUE(started.wait(10000));
     bench.prompts().answers = {QMessageBox::Ok, QMessageBox::No};
-    press(bench.frame(), Qt::Key_N);
+    chooseMenu(bench.frame(), "New");
     EXPECT_EQ(bench.frame().activeChildFrame(), first.data());
     EXPECT_TRUE(bench.link().running());
     bench.prompts().answers = {QMessageBox::Ok, QMessageBox::Yes};
-    press(bench.frame(), Qt::Key_N);
+    chooseMenu(bench.frame(), "New");
     ASSERT_GE(bench.prompts().shown.size(), 4u);
     EXPECT_TRUE(bench.prompts().shown[3].text.contains("running"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -13,6 +13,8 @@
 #include "gui/channels/ChannelGrid.h"
 #include "gui/settings/CPasswordDlg.h"
 
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace radio::test {
 
 // Shows a window and makes it the active one, so that focus moves and shortcuts work.
@@ -44,9 +46,10 @@ inline void press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = Qt
     QTest::keyClick(&window, Qt::Key(key), modifiers);
 }
 
+// Clicks near the left edge, where a stretched check or radio button has its label.
 inline void click(QWidget* widget) {
     ASSERT_NE(widget, nullptr);
-    QTest::mouseClick(widget, Qt::LeftButton);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(qMin(8, widget->width() / 2), widget->height() / 2));
 }
 
 // The button of a dialog by its text, '&' left out.
