@@ -17,12 +17,18 @@ struct Case {
     int context;
 };
 
-QWidget* page(QDialog& dialog) { return &dialog; }
+QWidget* page(QDialog& dialog) {
+    return &dialog;
+}
 QWidget* timer(QDialog& d) {
     return static_cast<COptionalFeaturesDlg&>(d).list(OptionalField::TimeOutTimer);
 }
-QWidget* beep(QDialog& d) { return static_cast<COptionalFeaturesDlg&>(d).beepBox(); }
-QWidget* band(QDialog& d) { return static_cast<CProductInfoDlg&>(d).bandList(); }
+QWidget* beep(QDialog& d) {
+    return static_cast<COptionalFeaturesDlg&>(d).beepBox();
+}
+QWidget* band(QDialog& d) {
+    return static_cast<CProductInfoDlg&>(d).bandList();
+}
 
 TEST(Help, F1OpensTheSectionOfTheFocusedControlOrPage) {
     FreshProgram program;
@@ -37,12 +43,9 @@ TEST(Help, F1OpensTheSectionOfTheFocusedControlOrPage) {
 
     unlockAdjustment(started);
     const Case cases[] = {
-        {"Com Setup", page, 32777},
-        {"Optional Features", timer, 1118},
-        {"Optional Features", beep, 1016},
-        {"Product Information", band, 1014},
-        {"Power Adjust", page, 32783},
-        {"Language", page, 32799},
+        {"Com Setup", page, 32777},        {"Optional Features", timer, 1118},
+        {"Optional Features", beep, 1016}, {"Product Information", band, 1014},
+        {"Power Adjust", page, 32783},     {"Language", page, 32799},
     };
     for (const Case& c : cases) {
         openPage<QDialog>(started, c.menu, [&](QDialog& dialog) {

@@ -52,44 +52,33 @@ TEST(Printing, AnExportThatCannotBeWrittenSaysSo) {
     EXPECT_FALSE(QFile::exists(bench.program.folder.path("no-such-folder/report.pdf")));
 }
 
-TEST(Printing, PrintGoesToThePrinterChosenInTheDialog) {
-    PrintBench bench;
-    const QString path = bench.program.folder.path("printed.pdf");
-    int maxPage = 0;
-    bench.program.prompts.onDialog = [&](QDialog& dialog) {
-        auto* print = qobject_cast<QPrintDialog*>(&dialog);
-        EXPECT_NE(print, nullptr);
-        maxPage = print->maxPage();
-        print->printer()->setOutputFormat(QPrinter::PdfFormat);
-        print->printer()->setOutputFileName(path);
-        return int(QDialog::Accepted);
+TEST(Printing, CtrlPPrintsThePagesChosenInTheDialogAndCancelPrintsNothing) {
+    struct Case {
+        int from, to;  // 0, 0: all pages
+        bool page1, page2;
     };
-    press(bench.program.frame(), Qt::Key_P);
-    EXPECT_EQ(maxPage, 2);
-    EXPECT_NE(pdfText(path).find("Page 1 of 2"), std::string::npos);
+    for (const Case c : {Case{0, 0, true, true}, Case{2, 2, false, true}}) {
+        PrintBench bench;
+        const QString path = bench.program.folder.path("printed.pdf");
+        bench.program.prompts.onDialog = [&](QDialog& dialog) {
+            auto& print = static_cast<QPrintDialog&>(dialog);
+            EXPECT_EQ(print.maxPage(), 2);
+            print.printer()->setOutputFormat(QPrinter::PdfFormat);  // the printer the user chose
+            print.printer()->setOutputFileName(path);
+            print.printer()->setPrintRange(c.from ? QPrinter::PageRange : QPrinter::AllPages);
+            print.printer()->setFromTo(c.from, c.to);
+            return int(QDialog::Accepted);
+        };
+        press(bench.program.frame(), Qt::Key_P);
+        const std::string text = pdfText(path);
+        EXPECT_EQ(text.find("Page 1 of 2") != std::string::npos, c.page1) << text;
+        EXPECT_EQ(text.find("Page 2 of 2") != std::string::npos, c.page2) << text;
 
-    // Cancel prints nothing.
-    QFile::remove(path);
-    bench.program.prompts.onDialog = user([](QDialog& dialog) { click(button(dialog, "Cancel")); });
-    chooseMenu(bench.program.frame(), "Print...");
-    EXPECT_FALSE(QFile::exists(path));
-}
-
-TEST(Printing, OnlyThePagesChosenInTheDialogArePrinted) {
-    PrintBench bench;
-    const QString path = bench.program.folder.path("page2.pdf");
-    bench.program.prompts.onDialog = [&](QDialog& dialog) {
-        QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(path);
-        printer->setPrintRange(QPrinter::PageRange);
-        printer->setFromTo(2, 2);
-        return int(QDialog::Accepted);
-    };
-    press(bench.program.frame(), Qt::Key_P);
-    const std::string text = pdfText(path);
-    EXPECT_NE(text.find("Page 2 of 2"), std::string::npos) << text;
-    EXPECT_EQ(text.find("Page 1 of 2"), std::string::npos) << text;
+        QFile::remove(path);
+        bench.program.prompts.onDialog = user([](QDialog& d) { click(button(d, "Cancel")); });
+        chooseMenu(bench.program.frame(), "Print...");
+        EXPECT_FALSE(QFile::exists(path));
+    }
 }
 
 TEST(Printing, PreviewShowsEveryPage) {

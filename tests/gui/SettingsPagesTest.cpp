@@ -1,5 +1,5 @@
-#include <QDialogButtonBox>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QTreeWidget>
 
 #include "UserInput.h"
@@ -39,12 +39,11 @@ TEST(OptionalFeaturesDialog, OnlyDigitsAndArrowsWithoutShiftReachTheLists) {
         QString squelch;  // from "3"
     };
     const Case cases[] = {
-        {Qt::Key_5, Qt::NoModifier, "5"},
-        {Qt::Key_Down, Qt::NoModifier, "4"},      {Qt::Key_Down, Qt::ShiftModifier, "3"},
-        {Qt::Key_5, Qt::ShiftModifier, "3"},      {Qt::Key_Percent, Qt::ShiftModifier, "3"},
-        {Qt::Key_Return, Qt::NoModifier, "3"},    {Qt::Key_Enter, Qt::KeypadModifier, "3"},
-        {Qt::Key_Escape, Qt::NoModifier, "3"},    {Qt::Key_Tab, Qt::NoModifier, "3"},
-        {Qt::Key_Space, Qt::NoModifier, "3"},
+        {Qt::Key_5, Qt::NoModifier, "5"},          {Qt::Key_Down, Qt::NoModifier, "4"},
+        {Qt::Key_Down, Qt::ShiftModifier, "3"},    {Qt::Key_5, Qt::ShiftModifier, "3"},
+        {Qt::Key_Percent, Qt::ShiftModifier, "3"}, {Qt::Key_Return, Qt::NoModifier, "3"},
+        {Qt::Key_Enter, Qt::KeypadModifier, "3"},  {Qt::Key_Escape, Qt::NoModifier, "3"},
+        {Qt::Key_Tab, Qt::NoModifier, "3"},        {Qt::Key_Space, Qt::NoModifier, "3"},
     };
     Pages program;
     program.image().set(map::kSquelchLevel, 3);
@@ -140,7 +139,8 @@ TEST(SettingsPages, ClosingStoresOnlyThePagesOwnFieldsIntoTheImageAsItIsThen) {
         program.open<QDialog>(item, [&](QDialog& page) {
             program.image().set(820, 0xA5);
             program.image().set(map::channelOffset(4) + 2, 0x42);
-            QAbstractButton* ok = page.findChild<QDialogButtonBox*>() ? button(page, "OK") : nullptr;
+            QAbstractButton* ok =
+                page.findChild<QDialogButtonBox*>() ? button(page, "OK") : nullptr;
             ok ? click(ok) : (void)page.close();  // the service pages have only the close box
         });
         EXPECT_EQ(program.started.prompts.dialogs.size(), shownBefore + 1) << item.toStdString();
@@ -176,7 +176,9 @@ struct ScanPage : Pages {
             image().set(map::kPriorityMode + i, scanBytes[i]);
         }
     }
-    void open(std::function<void(CScanInfoDlg&)> work) { Pages::open<CScanInfoDlg>("Scan Info", work); }
+    void open(std::function<void(CScanInfoDlg&)> work) {
+        Pages::open<CScanInfoDlg>("Scan Info", work);
+    }
 };
 
 TEST(ScanInfoDialog, ShowsTheStoredBytesAndThePriorityModeDecidesTheControls) {

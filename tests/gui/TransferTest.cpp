@@ -206,14 +206,26 @@ TEST(Transfer, FailuresShowTheirMessagesAndTheirAnswersEndThem) {
         int handshakes;
     };
     const Case cases[] = {
-        {{"--fast", "--fault", "short-data=4"}, "COM1", {}, TransferOutcome::Interrupted,
-         {kInterrupt}, -1},
+        {{"--fast", "--fault", "short-data=4"},
+         "COM1",
+         {},
+         TransferOutcome::Interrupted,
+         {kInterrupt},
+         -1},
         // A port that vanished after it was chosen.
         {{"--fast"}, "com3", {}, TransferOutcome::PortNotOpened, {kPortNotOpened}, 0},
-        {{"--fast", "--fault", "no-final-ack"}, "COM1", {QMessageBox::Retry, QMessageBox::Cancel},
-         TransferOutcome::Cancelled, {kCommunicationError, kCommunicationError}, 2},
-        {{"--fault", "silent"}, "COM1", {QMessageBox::Cancel}, TransferOutcome::Cancelled,
-         {kCommunicationError}, -1},
+        {{"--fast", "--fault", "no-final-ack"},
+         "COM1",
+         {QMessageBox::Retry, QMessageBox::Cancel},
+         TransferOutcome::Cancelled,
+         {kCommunicationError, kCommunicationError},
+         2},
+        {{"--fault", "silent"},
+         "COM1",
+         {QMessageBox::Cancel},
+         TransferOutcome::Cancelled,
+         {kCommunicationError},
+         -1},
     };
     for (const Case& c : cases) {
         Bench bench(c.options);

@@ -8,12 +8,13 @@
 #include <QTest>
 
 #include "GuiFixture.h"
-#include "core/image/DatFile.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/settings/CPasswordDlg.h"
 
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace radio::test {
 
@@ -30,7 +31,8 @@ inline bool chooseMenu(QMainWindow& window, const QString& item) {
     for (QAction* menu : window.menuBar()->actions()) {
         for (QAction* action : menu->menu() ? menu->menu()->actions() : QList<QAction*>{}) {
             const QString text = QString(action->text()).remove('&');
-            if (text.startsWith(item) && (text.size() == item.size() || !text[item.size()].isLetter())) {
+            if (text.startsWith(item) &&
+                (text.size() == item.size() || !text[item.size()].isLetter())) {
                 action->trigger();
                 return true;
             }
@@ -49,7 +51,8 @@ inline void press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = Qt
 // Clicks near the left edge, where a stretched check or radio button has its label.
 inline void click(QWidget* widget) {
     ASSERT_NE(widget, nullptr);
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(qMin(8, widget->width() / 2), widget->height() / 2));
+    QTest::mouseClick(widget, Qt::LeftButton, {},
+                      QPoint(qMin(8, widget->width() / 2), widget->height() / 2));
 }
 
 // The button of a dialog by its text, '&' left out.
@@ -83,7 +86,9 @@ inline void pick(QComboBox* list, int index) {
         }
     }
 }
-inline void pick(QComboBox* list, const QString& text) { pick(list, list->findText(text)); }
+inline void pick(QComboBox* list, const QString& text) {
+    pick(list, list->findText(text));
+}
 
 // Answers the next dialog as exec() would run it: shown and active while the user works it;
 // a dialog the user left open is closed and counts as cancelled.
@@ -114,14 +119,6 @@ inline void typeIntoCell(gui::CProgramView& view, int row, int col, const QStrin
     ASSERT_NE(editor, nullptr);
     typeInto(editor, text);
     QTest::keyClick(editor, Qt::Key_Return);
-}
-
-// Opens an image as a file through Ctrl+O.
-inline void openImage(StartedProgram& program, const MemoryImage& image) {
-    const QString path = program.folder.path("opened.dat");
-    ASSERT_TRUE(saveDatFile(path.toStdString(), image));
-    program.prompts.files.push_back(path);
-    press(program.frame(), Qt::Key_O);
 }
 
 // Passes the access-code gate with Ctrl+F11 in the channel window.
