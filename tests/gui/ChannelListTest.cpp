@@ -1,8 +1,6 @@
 #include <QFile>
 
-#include "GuiFixture.h"
-#include "core/channels/ChannelFields.h"
-#include "gui/app/CommandIds.h"
+#include "UserInput.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
@@ -17,7 +15,10 @@ const QByteArray kHeader =
     "Scrambler\r\n";
 
 struct ListBench {
-    ListBench() { clearUserSettings(); }
+    ListBench() {
+        clearUserSettings();
+        activate(program.frame());
+    }
     ~ListBench() { clearUserSettings(); }
     CProgramView& view() { return *program.frame().activeView(); }
     ChannelGrid& grid() { return view().grid(); }
@@ -29,42 +30,39 @@ struct ListBench {
 };
 
 TEST(ChannelLists, ExportWritesTheGridInEnglishAndImportFillsItBack) {
-    clearUserSettings();
+    FreshProgram::SettingsCleared cleared;
     StartedProgram program(ProgramFolder::defaultIni("Chinese"));
     CProgramView& view = *program.frame().activeView();
-    const ChannelRow row = newChannelDefaults("401.00000", Language::Chinese);
-    for (int col = 1; col <= 10; ++col) {
-        view.grid().setTextMatrix(2, col, QString::fromStdString(row[std::size_t(col - 1)]));
-    }
-    view.grid().setTextMatrix(2, 8, QString::fromUtf8("窄"));
+    activate(program.frame());
+    typeIntoCell(view, 2, 1, "401.00000");
     const QString path = program.folder.path("list");
     program.prompts.files.push_back(path);
-    program.frame().onCommand(cmd::ExportChannels);
+    chooseMenu(program.frame(), "导出信道");
     QFile file(path + ".csv");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray csv = file.readAll();
     EXPECT_TRUE(csv.startsWith(kHeader));
-    EXPECT_TRUE(csv.contains("\r\n2,401.00000,401.00000,None,None,No,Off,Narrow,Off,Off\r\n"))
+    EXPECT_TRUE(csv.contains("\r\n2,401.00000,401.00000,None,None,No,Off,Wide,Off,Off\r\n"))
         << csv.toStdString();
 
-    view.grid().setTextMatrix(2, 1, "");
+    typeIntoCell(view, 2, 1, "");
     program.frame().activeDocument()->setModified(false);
     program.prompts.files.push_back(path + ".csv");
-    program.frame().onCommand(cmd::ImportChannels);
+    chooseMenu(program.frame(), "导入信道");
     EXPECT_EQ(view.grid().textMatrix(2, 1), "401.00000");
-    EXPECT_EQ(view.grid().textMatrix(2, 8), QString::fromUtf8("窄"));
+    EXPECT_EQ(view.grid().textMatrix(2, 8), QString::fromUtf8("宽"));
     EXPECT_TRUE(program.frame().activeDocument()->isModified());
-    clearUserSettings();
 }
 
 TEST(ChannelLists, ABadFileChangesNothingAndNamesEveryBadLine) {
     ListBench bench;
-    bench.grid().setTextMatrix(1, 1, "430.00000");
+    typeIntoCell(bench.view(), 1, 1, "430.00000");
+    bench.program.frame().activeDocument()->setModified(false);
     const QString path = bench.write("bad.csv", kHeader +
                                                     "1,401.00000,,,,,,,,\r\n2,999.00000,,,,,,,,\r\n"
                                                     "3,401.00000,,,,Maybe,,,,\r\n");
     bench.program.prompts.files.push_back(path);
-    bench.program.frame().onCommand(cmd::ImportChannels);
+    chooseMenu(bench.program.frame(), "Import Channels");
     ASSERT_EQ(bench.program.prompts.shown.size(), 1u);
     const QString message = bench.program.prompts.shown[0].text;
     EXPECT_TRUE(message.startsWith("bad.csv was not imported:")) << message.toStdString();
@@ -75,18 +73,17 @@ TEST(ChannelLists, ABadFileChangesNothingAndNamesEveryBadLine) {
 }
 
 TEST(ChannelLists, TheProblemsAreNamedInTheInterfaceLanguage) {
-    clearUserSettings();
+    FreshProgram::SettingsCleared cleared;
     StartedProgram program(ProgramFolder::defaultIni("Chinese"));
     program.folder.writeFile("bad.csv", kHeader + "1,390.00000,,,,,,,,\r\n1,,,,,,,,,\r\n");
     program.prompts.files.push_back(program.folder.path("bad.csv"));
-    program.frame().onCommand(cmd::ImportChannels);
+    chooseMenu(program.frame(), "导入信道");
     ASSERT_EQ(program.prompts.shown.size(), 1u);
     const QString message = program.prompts.shown[0].text;
     EXPECT_TRUE(message.contains(QString::fromUtf8("第 2 行，第 2 列：\"390.00000\" 超出频段 ")))
         << message.toStdString();
     EXPECT_TRUE(message.contains(QString::fromUtf8("第 3 行，第 1 列：信道 1 重复出现")))
         << message.toStdString();
-    clearUserSettings();
 }
 
 TEST(ChannelLists, AGbkFileFromAChineseSpreadsheetImports) {
@@ -94,7 +91,7 @@ TEST(ChannelLists, AGbkFileFromAChineseSpreadsheetImports) {
     // "窄" (narrow) and "有" (scan add yes) in GBK.
     const QByteArray line = "4,401.00000,,,,\xD3\xD0,,\xD5\xAD,,\r\n";
     bench.program.prompts.files.push_back(bench.write("gbk.csv", kHeader + line));
-    bench.program.frame().onCommand(cmd::ImportChannels);
+    chooseMenu(bench.program.frame(), "Import Channels");
     EXPECT_TRUE(bench.program.prompts.shown.empty());
     EXPECT_EQ(bench.grid().textMatrix(4, 8), "Narrow");
     EXPECT_EQ(bench.grid().textMatrix(4, 6), "Yes");
@@ -107,7 +104,7 @@ TEST(ChannelLists, AFileWithThousandsOfBadLinesGivesAShortMessage) {
         csv += "x\n";
     }
     bench.program.prompts.files.push_back(bench.write("many.csv", csv));
-    bench.program.frame().onCommand(cmd::ImportChannels);
+    chooseMenu(bench.program.frame(), "Import Channels");
     ASSERT_EQ(bench.program.prompts.shown.size(), 1u);
     const QString message = bench.program.prompts.shown[0].text;
     EXPECT_EQ(message.count('\n'), 2 + 20);

@@ -1,18 +1,8 @@
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
 
-#include "GuiFixture.h"
+#include "UserInput.h"
 #include "gui/app/HelpWindow.h"
-#include "gui/channels/CProgramView.h"
-#include "gui/channels/CellEditors.h"
-#include "gui/channels/ChannelGrid.h"
-#include "gui/image/CProgramDoc.h"
-#include "gui/link/CComSetupDlg.h"
-#include "gui/settings/CLanguageDlg.h"
 #include "gui/settings/COptionalFeaturesDlg.h"
-#include "gui/settings/CPowerAdjustDlg.h"
 #include "gui/settings/CProductInfoDlg.h"
 
 namespace radio::test {
@@ -20,66 +10,71 @@ namespace {
 
 using namespace gui;
 
-TEST(Help, F1OpensTheSectionOfTheFocusedControlOrDialog) {
-    StartedProgram program;
-    program.frame().show();
-    CProgramView* view = program.frame().activeView();
-    view->grid().setCell(2, 1);
-    QLineEdit* edit = view->editors().lineEdit(1);
-    edit->setFocus();
-    QTest::keyClick(edit, Qt::Key_F1);
-    ASSERT_NE(program.app.helpWindow(), nullptr);
-    EXPECT_EQ(program.app.helpWindow()->shownContext(), 2127);
-    EXPECT_TRUE(program.app.helpWindow()->source().toString().endsWith("enHelp.html#2127"));
+// F1 on the focused control of a page chosen from the menu; nullptr focus: the page itself.
+struct Case {
+    QString menu;
+    QWidget* (*focus)(QDialog&);
+    int context;
+};
 
-    CComSetupDlg setup(program.app, nullptr, [](const std::string&) { return false; });
-    QTest::keyClick(&setup, Qt::Key_F1);
-    EXPECT_EQ(program.app.helpWindow()->shownContext(), 32777);
+QWidget* page(QDialog& dialog) {
+    return &dialog;
+}
+QWidget* timer(QDialog& d) {
+    return static_cast<COptionalFeaturesDlg&>(d).list(OptionalField::TimeOutTimer);
+}
+QWidget* beep(QDialog& d) {
+    return static_cast<COptionalFeaturesDlg&>(d).beepBox();
+}
+QWidget* band(QDialog& d) {
+    return static_cast<CProductInfoDlg&>(d).bandList();
 }
 
-TEST(Help, F1InTheSettingsPagesOpensTheirSections) {
-    StartedProgram program;
-    const MemoryImage& image = program.frame().activeDocument()->image();
-    COptionalFeaturesDlg optional(program.app);
-    optional.load(image);
-    CProductInfoDlg product(program.app);
-    product.load(image);
-    CPowerAdjustDlg power(program.app);
-    CLanguageDlg language(program.app);
-    struct Case {
-        QDialog* dialog;
-        QWidget* focus;  // nullptr: the dialog itself
-        int context;
-    };
+TEST(Help, F1OpensTheSectionOfTheFocusedControlOrPage) {
+    FreshProgram program;
+    StartedProgram& started = program.started;
+    activate(program.frame());
+    QTest::mouseClick(program.frame().activeView()->grid().viewport(), Qt::LeftButton, {},
+                      program.frame().activeView()->grid().cellRect(2, 1).center());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+    ASSERT_NE(started.app.helpWindow(), nullptr);
+    EXPECT_EQ(started.app.helpWindow()->shownContext(), 2127);
+    EXPECT_TRUE(started.app.helpWindow()->source().toString().endsWith("enHelp.html#2127"));
+
+    unlockAdjustment(started);
     const Case cases[] = {
-        {&optional, optional.list(OptionalField::TimeOutTimer), 1118},
-        {&optional, optional.beepBox(), 1016},
-        {&product, product.bandList(), 1014},
-        {&power, nullptr, 32783},
-        {&language, nullptr, 32799},
+        {"Com Setup", page, 32777},        {"Optional Features", timer, 1118},
+        {"Optional Features", beep, 1016}, {"Product Information", band, 1014},
+        {"Power Adjust", page, 32783},     {"Language", page, 32799},
     };
     for (const Case& c : cases) {
-        c.dialog->show();
-        QWidget* target = c.focus ? c.focus : c.dialog;
-        target->setFocus();
-        QTest::keyClick(target, Qt::Key_F1);
-        ASSERT_NE(program.app.helpWindow(), nullptr);
-        EXPECT_EQ(program.app.helpWindow()->shownContext(), c.context);
-        c.dialog->hide();
+        openPage<QDialog>(started, c.menu, [&](QDialog& dialog) {
+            QWidget* target = c.focus(dialog);
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key_F1);
+            ASSERT_NE(started.app.helpWindow(), nullptr);
+            EXPECT_EQ(started.app.helpWindow()->shownContext(), c.context) << c.menu.toStdString();
+        });
     }
 }
 
 TEST(Help, ChineseHelpAndAMissingFile) {
-    StartedProgram chinese(ProgramFolder::defaultIni("Chinese"));
-    chinese.app.showHelp(32773);
-    ASSERT_NE(chinese.app.helpWindow(), nullptr);
-    EXPECT_TRUE(chinese.app.helpWindow()->source().toString().contains("chHelp.html"));
-    EXPECT_TRUE(chinese.app.helpWindow()->toPlainText().contains(QString::fromUtf8("读频")));
-
-    StartedProgram missing;
-    QFile::remove(missing.folder.path("enHelp.html"));
-    missing.app.showHelp(32773);
-    EXPECT_EQ(missing.app.helpWindow(), nullptr);
+    FreshProgram::SettingsCleared cleared;
+    for (const bool missing : {false, true}) {
+        StartedProgram program(ProgramFolder::defaultIni("Chinese"));
+        if (missing) {
+            QFile::remove(program.folder.path("chHelp.html"));
+        }
+        activate(program.frame());
+        press(program.frame(), Qt::Key_F1, Qt::NoModifier);
+        if (missing) {
+            EXPECT_EQ(program.app.helpWindow(), nullptr);
+            continue;
+        }
+        ASSERT_NE(program.app.helpWindow(), nullptr);
+        EXPECT_TRUE(program.app.helpWindow()->source().toString().contains("chHelp.html"));
+        EXPECT_TRUE(program.app.helpWindow()->toPlainText().contains(QString::fromUtf8("读频")));
+    }
 }
 
 }  // namespace

@@ -4,8 +4,7 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 
-#include "GuiFixture.h"
-#include "gui/app/CommandIds.h"
+#include "UserInput.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/print/ReportPrinting.h"
@@ -23,7 +22,8 @@ std::string pdfText(const QString& path) {
 struct PrintBench {
     PrintBench() {
         clearUserSettings();
-        view().grid().setTextMatrix(3, 1, "440.00000");  // in the grid only, not in the image
+        activate(program.frame());
+        typeIntoCell(view(), 3, 1, "440.00000");  // in the grid, not yet in the image
     }
     ~PrintBench() { clearUserSettings(); }
     CProgramView& view() { return *program.frame().activeView(); }
@@ -34,7 +34,7 @@ TEST(Printing, ExportPdfWritesTheReportOfWhatTheGridShows) {
     PrintBench bench;
     const QString path = bench.program.folder.path("report");
     bench.program.prompts.files.push_back(path);
-    bench.program.frame().onCommand(cmd::ExportPdf);
+    chooseMenu(bench.program.frame(), "Export PDF");
     EXPECT_EQ(bench.program.prompts.proposedNames, std::vector<QString>{"RadioProgTest.pdf"});
     const std::string text = pdfText(path + ".pdf");
     EXPECT_NE(text.find("Option"), std::string::npos) << text;
@@ -47,51 +47,38 @@ TEST(Printing, ExportPdfWritesTheReportOfWhatTheGridShows) {
 TEST(Printing, AnExportThatCannotBeWrittenSaysSo) {
     PrintBench bench;
     bench.program.prompts.files.push_back(bench.program.folder.path("no-such-folder/report.pdf"));
-    bench.program.frame().onCommand(cmd::ExportPdf);
+    chooseMenu(bench.program.frame(), "Export PDF");
     ASSERT_EQ(bench.program.prompts.shown.size(), 1u);
     EXPECT_FALSE(QFile::exists(bench.program.folder.path("no-such-folder/report.pdf")));
 }
 
-TEST(Printing, PrintGoesToThePrinterChosenInTheDialog) {
-    PrintBench bench;
-    const QString path = bench.program.folder.path("printed.pdf");
-    int maxPage = 0;
-    bench.program.prompts.onDialog = [&](QDialog& dialog) {
-        auto* print = qobject_cast<QPrintDialog*>(&dialog);
-        EXPECT_NE(print, nullptr);
-        maxPage = print->maxPage();
-        print->printer()->setOutputFormat(QPrinter::PdfFormat);
-        print->printer()->setOutputFileName(path);
-        return int(QDialog::Accepted);
+TEST(Printing, CtrlPPrintsThePagesChosenInTheDialogAndCancelPrintsNothing) {
+    struct Case {
+        int from, to;  // 0, 0: all pages
+        bool page1, page2;
     };
-    bench.program.frame().onCommand(cmd::FilePrint);
-    EXPECT_EQ(maxPage, 2);
-    EXPECT_NE(pdfText(path).find("Page 1 of 2"), std::string::npos);
+    for (const Case c : {Case{0, 0, true, true}, Case{2, 2, false, true}}) {
+        PrintBench bench;
+        const QString path = bench.program.folder.path("printed.pdf");
+        bench.program.prompts.onDialog = [&](QDialog& dialog) {
+            auto& print = static_cast<QPrintDialog&>(dialog);
+            EXPECT_EQ(print.maxPage(), 2);
+            print.printer()->setOutputFormat(QPrinter::PdfFormat);  // the printer the user chose
+            print.printer()->setOutputFileName(path);
+            print.printer()->setPrintRange(c.from ? QPrinter::PageRange : QPrinter::AllPages);
+            print.printer()->setFromTo(c.from, c.to);
+            return int(QDialog::Accepted);
+        };
+        press(bench.program.frame(), Qt::Key_P);
+        const std::string text = pdfText(path);
+        EXPECT_EQ(text.find("Page 1 of 2") != std::string::npos, c.page1) << text;
+        EXPECT_EQ(text.find("Page 2 of 2") != std::string::npos, c.page2) << text;
 
-    // Cancel prints nothing; printing without the dialog uses the same printer.
-    QFile::remove(path);
-    bench.program.prompts.onDialog = [](QDialog&) { return int(QDialog::Rejected); };
-    bench.program.frame().onCommand(cmd::FilePrint);
-    EXPECT_FALSE(QFile::exists(path));
-    bench.program.frame().onCommand(cmd::FilePrintDirect);
-    EXPECT_TRUE(QFile::exists(path));
-}
-
-TEST(Printing, OnlyThePagesChosenInTheDialogArePrinted) {
-    PrintBench bench;
-    const QString path = bench.program.folder.path("page2.pdf");
-    bench.program.prompts.onDialog = [&](QDialog& dialog) {
-        QPrinter* printer = static_cast<QPrintDialog&>(dialog).printer();
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(path);
-        printer->setPrintRange(QPrinter::PageRange);
-        printer->setFromTo(2, 2);
-        return int(QDialog::Accepted);
-    };
-    bench.program.frame().onCommand(cmd::FilePrint);
-    const std::string text = pdfText(path);
-    EXPECT_NE(text.find("Page 2 of 2"), std::string::npos) << text;
-    EXPECT_EQ(text.find("Page 1 of 2"), std::string::npos) << text;
+        QFile::remove(path);
+        bench.program.prompts.onDialog = user([](QDialog& d) { click(button(d, "Cancel")); });
+        chooseMenu(bench.program.frame(), "Print...");
+        EXPECT_FALSE(QFile::exists(path));
+    }
 }
 
 TEST(Printing, PreviewShowsEveryPage) {
@@ -109,7 +96,7 @@ TEST(Printing, PreviewShowsEveryPage) {
         preview->hide();
         return int(QDialog::Rejected);
     };
-    bench.program.frame().onCommand(cmd::FilePrintPreview);
+    chooseMenu(bench.program.frame(), "Print Preview");
     EXPECT_EQ(pages, 2);
 }
 

@@ -1,19 +1,13 @@
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
+#include <QDialogButtonBox>
+#include <QTreeWidget>
 
-#include "GuiFixture.h"
+#include "UserInput.h"
 #include "core/image/ImageMap.h"
-#include "gui/app/CChildFrame.h"
-#include "gui/app/CommandIds.h"
-#include "gui/channels/CProgramView.h"
-#include "gui/channels/ChannelGrid.h"
-#include "gui/image/CProgramDoc.h"
+#include "gui/app/CNavTreeBar.h"
 #include "gui/settings/COptionalFeaturesDlg.h"
 #include "gui/settings/CProductInfoDlg.h"
 #include "gui/settings/CScanInfoDlg.h"
-#include "gui/settings/KeyFilter.h"
 #include "gui/settings/SpinEdit.h"
 
 namespace radio::test {
@@ -21,391 +15,339 @@ namespace {
 
 using namespace gui;
 
-using Program = FreshProgram;
+// A program whose next page, chosen from the menu, is worked by the given user.
+struct Pages : FreshProgram {
+    template <typename Page>
+    void open(const QString& item, std::function<void(Page&)> work) {
+        openPage(started, item, work);
+    }
+    std::vector<QString> messages() const {
+        std::vector<QString> texts;
+        for (const auto& shown : started.prompts.shown) {
+            texts.push_back(shown.text);
+        }
+        return texts;
+    }
+};
 
 // --- Optional Features ----------------------------------------------------------------------
 
-TEST(OptionalFeaturesKeys, OnlyDigitsEditingKeysArrowsAndHelpPass) {
+TEST(OptionalFeaturesDialog, OnlyDigitsAndArrowsWithoutShiftReachTheLists) {
     struct Case {
         int key;
         Qt::KeyboardModifiers modifiers;
-        bool passes;
+        QString squelch;  // from "3"
     };
     const Case cases[] = {
-        {Qt::Key_1, Qt::NoModifier, true},
-        {Qt::Key_7, Qt::KeypadModifier, true},
-        {Qt::Key_Backspace, Qt::NoModifier, true},
-        {Qt::Key_Delete, Qt::NoModifier, true},
-        {Qt::Key_Left, Qt::NoModifier, true},
-        {Qt::Key_Down, Qt::NoModifier, true},
-        {Qt::Key_F1, Qt::NoModifier, true},
-        {Qt::Key_Left, Qt::ShiftModifier, false},
-        {Qt::Key_1, Qt::ShiftModifier, false},
-        {Qt::Key_Exclam, Qt::ShiftModifier, false},  // what Shift+1 usually arrives as
-        {Qt::Key_Tab, Qt::NoModifier, false},
-        {Qt::Key_Return, Qt::NoModifier, false},
-        {Qt::Key_Enter, Qt::KeypadModifier, false},
-        {Qt::Key_Escape, Qt::NoModifier, false},
-        {Qt::Key_A, Qt::NoModifier, false},
-        {Qt::Key_Space, Qt::NoModifier, false},
-        {Qt::Key_F2, Qt::NoModifier, false},
+        {Qt::Key_5, Qt::NoModifier, "5"},          {Qt::Key_Down, Qt::NoModifier, "4"},
+        {Qt::Key_Down, Qt::ShiftModifier, "3"},    {Qt::Key_5, Qt::ShiftModifier, "3"},
+        {Qt::Key_Percent, Qt::ShiftModifier, "3"}, {Qt::Key_Return, Qt::NoModifier, "3"},
+        {Qt::Key_Enter, Qt::KeypadModifier, "3"},  {Qt::Key_Escape, Qt::NoModifier, "3"},
+        {Qt::Key_Tab, Qt::NoModifier, "3"},        {Qt::Key_Space, Qt::NoModifier, "3"},
     };
+    Pages program;
+    program.image().set(map::kSquelchLevel, 3);
     for (const Case& c : cases) {
-        EXPECT_EQ(optionalFeaturesKeyPasses(c.key, c.modifiers), c.passes) << c.key;
+        program.open<COptionalFeaturesDlg>("Optional Features", [&](COptionalFeaturesDlg& page) {
+            QComboBox* squelch = page.list(OptionalField::SquelchLevel);
+            squelch->setFocus();
+            QTest::keyClick(squelch, Qt::Key(c.key), c.modifiers);
+            EXPECT_EQ(squelch->currentText(), c.squelch) << c.key;
+            EXPECT_TRUE(page.isVisible() && squelch->hasFocus()) << c.key;
+            click(button(page, "Cancel"));
+        });
     }
+    EXPECT_EQ(program.started.prompts.dialogs.size(), std::size(cases));
 }
 
-TEST(OptionalFeaturesDialog, SwallowsEnterEscapeAndTabButLetsArrowsWork) {
-    Program program;
-    COptionalFeaturesDlg dialog(program.started.app);
-    dialog.load(program.image());
-    dialog.show();
-    QComboBox* squelch = dialog.list(OptionalField::SquelchLevel);
-    squelch->setFocus();
-    const int before = squelch->currentIndex();
-    QTest::keyClick(squelch, Qt::Key_Escape);
-    QTest::keyClick(squelch, Qt::Key_Return);
-    QTest::keyClick(squelch, Qt::Key_Tab);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), 0);
-    QTest::keyClick(squelch, Qt::Key_Down);
-    EXPECT_EQ(squelch->currentIndex(), before + 1);
-    QTest::keyClick(squelch, Qt::Key_Down, Qt::ShiftModifier);
-    EXPECT_EQ(squelch->currentIndex(), before + 1);
-}
-
-TEST(OptionalFeaturesDialog, ShowsTheImageAndStoresOnlyItsOwnBits) {
-    Program program;
-    MemoryImage image = program.image();
+TEST(OptionalFeaturesDialog, ShowsTheImageAndOkStoresOnlyItsOwnBits) {
+    Pages program;
+    MemoryImage& image = program.image();
     image.set(map::kTimeOutTimer, 0x84);  // bit 7 belongs to someone else; 4 is 60 s
     image.set(map::kTotPreAlert, 0xA9);   // "8"
     image.set(map::kSquelchLevel, 0x5C);  // 12: no entry
     image.set(map::kVoiceAnnunciation, 7);
     image.set(map::kCallKeyDefine, 0);
-    COptionalFeaturesDlg dialog(program.started.app);
-    dialog.load(image);
-    EXPECT_EQ(dialog.list(OptionalField::TimeOutTimer)->currentText(), "60s");
-    EXPECT_EQ(dialog.list(OptionalField::TotPreAlert)->currentText(), "8");
-    EXPECT_EQ(dialog.list(OptionalField::SquelchLevel)->currentIndex(), -1);
-    EXPECT_EQ(dialog.list(OptionalField::VoiceAnnunciation)->currentText(), "Off");
-    EXPECT_EQ(dialog.list(OptionalField::CallKeyDefine)->currentText(), "Call");
+    program.open<COptionalFeaturesDlg>("Optional Features", [](COptionalFeaturesDlg& page) {
+        EXPECT_EQ(page.list(OptionalField::TimeOutTimer)->currentText(), "60s");
+        EXPECT_EQ(page.list(OptionalField::TotPreAlert)->currentText(), "8");
+        EXPECT_EQ(page.list(OptionalField::SquelchLevel)->currentIndex(), -1);
+        EXPECT_EQ(page.list(OptionalField::VoiceAnnunciation)->currentText(), "Off");
+        EXPECT_EQ(page.list(OptionalField::CallKeyDefine)->currentText(), "Call");
+        pick(page.list(OptionalField::TimeOutTimer), "600s");
+        pick(page.list(OptionalField::TotPreAlert), "10");
+        click(button(page, "OK"));
+    });
+    EXPECT_EQ(image[map::kTimeOutTimer], 0x80 | 40);
+    EXPECT_EQ(image[map::kTotPreAlert], 0xA0 | 11);
+    EXPECT_EQ(image[map::kSquelchLevel], 0x50);
+    EXPECT_EQ(image[map::kVoiceAnnunciation], 0);
+    EXPECT_EQ(image[map::kCallKeyDefine], 0);
+    EXPECT_TRUE(program.document().isModified());
 
-    QComboBox* timer = dialog.list(OptionalField::TimeOutTimer);
-    timer->setCurrentIndex(timer->count() - 1);
-    dialog.list(OptionalField::TotPreAlert)->setCurrentText("10");
-    dialog.accept();
-    const MemoryImage& stored = dialog.image();
-    EXPECT_EQ(stored[map::kTimeOutTimer], 0x80 | 40);
-    EXPECT_EQ(stored[map::kTotPreAlert], 0xA0 | 11);
-    EXPECT_EQ(stored[map::kSquelchLevel], 0x50);
-    EXPECT_EQ(stored[map::kVoiceAnnunciation], 0);
-    EXPECT_EQ(stored[map::kCallKeyDefine], 0);
+    // OK on what is already stored changes no byte, so nothing is there to save.
+    program.document().setModified(false);
+    program.open<COptionalFeaturesDlg>("Optional Features",
+                                       [](QDialog& page) { click(button(page, "OK")); });
+    EXPECT_FALSE(program.document().isModified());
 }
 
 TEST(OptionalFeaturesDialog, ChineseListsUseChineseTexts) {
-    clearUserSettings();
+    FreshProgram::SettingsCleared cleared;
     StartedProgram program(ProgramFolder::defaultIni("Chinese"));
-    COptionalFeaturesDlg dialog(program.app);
-    EXPECT_EQ(dialog.list(OptionalField::CallKeyDefine)->itemText(2), "紧急报警");
-    EXPECT_EQ(dialog.list(OptionalField::CallTone)->itemText(0), "关");
-    EXPECT_EQ(dialog.windowTitle(), "可选功能");
-}
-
-// --- The pages through their commands ---------------------------------------------------------
-
-TEST(SettingsPages, CancelLeavesEveryByteAndTheModifiedStateAlone) {
-    for (const int command :
-         {int(cmd::OptionalFeatures), int(cmd::ProductInformation), int(cmd::ScanInfo)}) {
-        Program program;
-        program.started.frame().activeView()->StoreChannels();  // Scan Info stores the grid first
-        const MemoryImage before = program.image();
-        program.started.prompts.onDialog = [](QDialog& dialog) {
-            for (QComboBox* list : dialog.findChildren<QComboBox*>()) {
-                list->setCurrentIndex(list->count() - 1);
-            }
-            for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
-                box->toggle();
-            }
-            return int(QDialog::Rejected);
-        };
-        const QString title = program.started.frame().windowTitle();
-        program.started.frame().onCommand(command);
-        ASSERT_EQ(program.started.prompts.dialogs.size(), 1u) << command;
-        EXPECT_TRUE(program.image() == before) << command;
-        EXPECT_FALSE(program.document().isModified()) << command;
-        EXPECT_EQ(program.started.frame().windowTitle(), title) << command;
-    }
-}
-
-TEST(SettingsPages, OkStoresOnlyThePagesOwnFieldsIntoTheImageAsItIsThen) {
-    // A radio read may finish while a page is open; its bytes must survive the page's OK.
-    for (const int command : {int(cmd::OptionalFeatures), int(cmd::ProductInformation),
-                              int(cmd::ScanInfo), int(cmd::PowerAdjust), int(cmd::ParamAdjust)}) {
-        Program program;
-        CProgramDoc& document = program.document();
-        program.started.prompts.onDialog = [&](QDialog& dialog) {
-            document.image().set(820, 0xA5);
-            document.image().set(map::channelOffset(4) + 2, 0x42);
-            dialog.accept();
-            return dialog.result();
-        };
-        program.started.frame().onCommand(command);
-        EXPECT_EQ(document.image()[820], 0xA5) << command;
-        EXPECT_EQ(document.image()[map::channelOffset(4) + 2], 0x42) << command;
-    }
-}
-
-TEST(SettingsPages, OkMarksTheDocumentModifiedOnlyWhenAByteChanged) {
-    Program program;
-    program.image().set(map::kCallKeyDefine, 2);  // a new image's 0xFF would be stored as 2
-    program.started.prompts.onDialog = [](QDialog& dialog) {
-        dialog.accept();
-        return dialog.result();
-    };
-    program.started.frame().onCommand(cmd::OptionalFeatures);
-    EXPECT_FALSE(program.document().isModified());
-
-    program.started.prompts.onDialog = [](QDialog& dialog) {
+    program.prompts.onDialog = user([](QDialog& dialog) {
         auto& page = static_cast<COptionalFeaturesDlg&>(dialog);
-        page.beepBox()->toggle();
-        page.accept();
-        return page.result();
-    };
-    program.started.frame().onCommand(cmd::OptionalFeatures);
-    EXPECT_TRUE(program.document().isModified());
+        EXPECT_EQ(page.list(OptionalField::CallKeyDefine)->itemText(2), "紧急报警");
+        EXPECT_EQ(page.list(OptionalField::CallTone)->itemText(0), "关");
+        EXPECT_EQ(page.windowTitle(), "可选功能");
+    });
+    chooseMenu(program.frame(), "可选功能");
+    EXPECT_EQ(program.prompts.dialogs.size(), 1u);
 }
 
-TEST(SettingsPages, WithoutADocumentThePageSaysSoAndShowsNothing) {
-    Program program;
-    CMainFrame& frame = program.started.frame();
-    ASSERT_TRUE(frame.destroyChildFrame(frame.activeChildFrame()));
-    for (const int command : {int(cmd::OptionalFeatures), int(cmd::ProductInformation)}) {
+// --- Every page ------------------------------------------------------------------------------
+
+TEST(SettingsPages, CancelAfterChangingEveryControlLeavesTheDocumentAlone) {
+    for (const QString item : {"Optional Features", "Product Information", "Scan Info"}) {
+        Pages program;
+        MemoryImage before;
+        const QString title = program.frame().windowTitle();
+        program.open<QDialog>(item, [&](QDialog& page) {
+            before = program.image();  // Scan Info has stored the grid by now
+            for (QComboBox* list : page.findChildren<QComboBox*>()) {
+                pick(list, list->count() - 1);
+            }
+            for (QCheckBox* box : page.findChildren<QCheckBox*>()) {
+                click(box);
+            }
+            click(button(page, "Cancel"));
+        });
+        ASSERT_EQ(program.started.prompts.dialogs.size(), 1u) << item.toStdString();
+        EXPECT_TRUE(program.image() == before) << item.toStdString();
+        EXPECT_FALSE(program.document().isModified()) << item.toStdString();
+        EXPECT_EQ(program.frame().windowTitle(), title) << item.toStdString();
+    }
+}
+
+TEST(SettingsPages, ClosingStoresOnlyThePagesOwnFieldsIntoTheImageAsItIsThen) {
+    // A radio read may finish while a page is open; its bytes must survive the page.
+    for (const QString item : {"Optional Features", "Product Information", "Scan Info",
+                               "Power Adjust", "Param Adjust"}) {
+        Pages program;
+        unlockAdjustment(program.started);
+        const std::size_t shownBefore = program.started.prompts.dialogs.size();
+        program.open<QDialog>(item, [&](QDialog& page) {
+            program.image().set(820, 0xA5);
+            program.image().set(map::channelOffset(4) + 2, 0x42);
+            QAbstractButton* ok =
+                page.findChild<QDialogButtonBox*>() ? button(page, "OK") : nullptr;
+            ok ? click(ok) : (void)page.close();  // the service pages have only the close box
+        });
+        EXPECT_EQ(program.started.prompts.dialogs.size(), shownBefore + 1) << item.toStdString();
+        EXPECT_EQ(program.image()[820], 0xA5) << item.toStdString();
+        EXPECT_EQ(program.image()[map::channelOffset(4) + 2], 0x42) << item.toStdString();
+    }
+}
+
+TEST(SettingsPages, WithoutADocumentTheNavigationBarSaysSoAndShowsNothing) {
+    Pages program;
+    activate(program.frame());
+    ASSERT_TRUE(program.frame().destroyChildFrame(program.frame().activeChildFrame()));
+    QTreeWidget* tree = program.frame().navigationBar()->tree();
+    tree->expandAll();
+    for (const QString item : {"Optional Features", "Product Information"}) {
         program.started.prompts.shown.clear();
-        frame.onCommand(command);
-        ASSERT_EQ(program.started.prompts.shown.size(), 1u);
-        EXPECT_EQ(program.started.prompts.shown[0].text, "No document is open.");
+        const auto found = tree->findItems(item, Qt::MatchRecursive | Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1);
+        const QPoint at = tree->visualItemRect(found[0]).center();
+        QCursor::setPos(tree->viewport()->mapToGlobal(at));  // the bar asks where the pointer is
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(program.messages(), std::vector<QString>{"No document is open."});
     }
     EXPECT_TRUE(program.started.prompts.dialogs.empty());
 }
 
-TEST(SettingsPages, ScanInfoSeesTheChannelsAsTheGridShowsThem) {
-    Program program;
-    CProgramView& view = *program.started.frame().activeView();
-    // Channel 5 gets a receive frequency in the grid only; the image still has it empty.
-    view.grid().setTextMatrix(5, 1, "401.00000");
-    QString shownMode;
-    program.started.prompts.onDialog = [&](QDialog& dialog) {
-        auto& page = static_cast<CScanInfoDlg&>(dialog);
-        page.priorityList()->setCurrentIndex(kPriorityFixed);
-        page.priorityChannelBox()->setText("5");
-        page.accept();
-        return page.result();
-    };
-    program.started.frame().onCommand(cmd::ScanInfo);
-    EXPECT_EQ(program.started.prompts.dialogs.size(), 1u);
-    EXPECT_EQ(program.image()[map::kPriorityMode], kPriorityFixed);
-    EXPECT_EQ(program.image()[map::kPriorityChannel], 5);
-}
-
 // --- Scan Information -------------------------------------------------------------------------
 
-struct ScanDialog {
-    explicit ScanDialog(std::vector<std::uint8_t> bytes352, std::vector<int> programmed = {5}) {
-        image = program.image();
-        for (std::size_t i = 0; i < bytes352.size(); ++i) {
-            image.set(map::kPriorityMode + i, bytes352[i]);
+// A program whose image holds the given scan bytes.
+struct ScanPage : Pages {
+    explicit ScanPage(std::vector<std::uint8_t> scanBytes) {
+        for (std::size_t i = 0; i < scanBytes.size(); ++i) {
+            image().set(map::kPriorityMode + i, scanBytes[i]);
         }
-        for (int channel = 1; channel <= 16; ++channel) {
-            image.set(map::channelOffset(channel) + 3, 0xFF);
-        }
-        for (const int channel : programmed) {
-            image.set(map::channelOffset(channel) + 3, 0x44);
-        }
-        dialog.load(image);
-        dialog.show();
     }
-    std::vector<QString> messages() const {
-        std::vector<QString> texts;
-        for (const auto& shown : program.started.prompts.shown) {
-            texts.push_back(shown.text);
-        }
-        return texts;
+    void open(std::function<void(CScanInfoDlg&)> work) {
+        Pages::open<CScanInfoDlg>("Scan Info", work);
     }
-    static void leave(QWidget* box) {
-        QFocusEvent out(QEvent::FocusOut);
-        QApplication::sendEvent(box, &out);
-    }
-    static QString text(SpinEdit* box) { return box->text(); }
-
-    Program program;
-    MemoryImage image;
-    CScanInfoDlg dialog{program.started.app};
 };
 
-TEST(ScanInfoDialog, ShowsTheStoredBytes) {
-    ScanDialog scan({1, 5, 1, 91, 3, 44, 1, 0, 0});
-    EXPECT_EQ(scan.dialog.priorityList()->currentText(), "Fixed");
-    EXPECT_EQ(scan.dialog.priorityChannelBox()->text(), " 5");
-    EXPECT_EQ(scan.text(scan.dialog.lookBackABox()), "0.5");
-    EXPECT_EQ(scan.text(scan.dialog.lookBackBBox()), "5");
-    EXPECT_EQ(scan.dialog.revertList()->currentText(), "Priority+Talk back");
-    EXPECT_EQ(scan.text(scan.dialog.dropoutDelayBox()), "300");
-    EXPECT_EQ(scan.text(scan.dialog.txDwellBox()), "0");
+TEST(ScanInfoDialog, ShowsTheStoredBytesAndThePriorityModeDecidesTheControls) {
+    ScanPage fixed({1, 5, 1, 91, 3, 44, 1, 0, 0});
+    fixed.open([](CScanInfoDlg& page) {
+        EXPECT_EQ(page.priorityList()->currentText(), "Fixed");
+        EXPECT_EQ(page.priorityChannelBox()->text(), " 5");
+        EXPECT_EQ(page.lookBackABox()->text(), "0.5");
+        EXPECT_EQ(page.lookBackBBox()->text(), "5");
+        EXPECT_EQ(page.revertList()->currentText(), "Priority+Talk back");
+        EXPECT_EQ(page.dropoutDelayBox()->text(), "300");
+        EXPECT_EQ(page.txDwellBox()->text(), "0");
+        pick(page.priorityList(), "None");
+        EXPECT_TRUE(page.priorityChannelBox()->text().isEmpty());
+        EXPECT_FALSE(page.priorityChannelBox()->isEnabled());
+        EXPECT_EQ(page.revertList()->count(), 2);
+        pick(page.priorityList(), "Fixed");
+        EXPECT_TRUE(page.priorityChannelBox()->isEnabled());
+        EXPECT_EQ(page.revertList()->count(), 4);
+    });
+    ScanPage selected({2, 5, 1, 1, 3, 0, 0, 0, 0});
+    selected.open([](CScanInfoDlg& page) {
+        EXPECT_EQ(page.revertList()->count(), 2);
+        EXPECT_EQ(page.revertList()->currentText(), "Priority+Talk back");
+        EXPECT_TRUE(page.priorityChannelBox()->text().isEmpty());
+        EXPECT_FALSE(page.priorityChannelBox()->isEnabled() || page.lookBackABox()->isEnabled());
+    });
 }
 
-TEST(ScanInfoDialog, SelectedModeShowsTwoRevertEntries) {
-    ScanDialog scan({2, 5, 1, 1, 3, 0, 0, 0, 0});
-    EXPECT_EQ(scan.dialog.revertList()->count(), 2);
-    EXPECT_EQ(scan.dialog.revertList()->currentText(), "Priority+Talk back");
-    EXPECT_FALSE(scan.dialog.priorityChannelBox()->isEnabled());
-    EXPECT_TRUE(scan.dialog.priorityChannelBox()->text().isEmpty());
-    EXPECT_FALSE(scan.dialog.lookBackABox()->isEnabled());
-}
-
-TEST(ScanInfoDialog, SwitchingFromFixedToNoneEmptiesTheChannelBox) {
-    ScanDialog scan({1, 5, 1, 1, 3, 0, 0, 0, 0});
-    scan.dialog.priorityList()->setCurrentIndex(kPriorityNone);
-    EXPECT_TRUE(scan.dialog.priorityChannelBox()->text().isEmpty());
-    EXPECT_FALSE(scan.dialog.priorityChannelBox()->isEnabled());
-    EXPECT_EQ(scan.dialog.revertList()->count(), 2);
-    scan.dialog.priorityList()->setCurrentIndex(kPriorityFixed);
-    EXPECT_TRUE(scan.dialog.priorityChannelBox()->isEnabled());
-    EXPECT_EQ(scan.dialog.revertList()->count(), 4);
-}
-
-TEST(ScanInfoDialog, SpinArrowsRunTheRadiosWayRoundAndWrap) {
-    ScanDialog scan({1, 5, 91, 1, 0, 0x2C, 0x01, 0, 0});
-    SpinEdit* a = scan.dialog.lookBackABox();
-    a->stepDown();  // the down arrow raises: 5 wraps to 0.5
-    EXPECT_EQ(scan.text(a), "0.5");
-    a->stepUp();  // and the up arrow lowers: 0.5 wraps to 5
-    EXPECT_EQ(scan.text(a), "5");
-    QTest::keyClick(a, Qt::Key_Up);
-    EXPECT_EQ(scan.text(a), "4.95");
-
-    SpinEdit* dropout = scan.dialog.dropoutDelayBox();
-    dropout->stepDown();
-    EXPECT_EQ(scan.text(dropout), "0");
-    dropout->stepUp();
-    EXPECT_EQ(scan.text(dropout), "300");
-}
-
-TEST(ScanInfoDialog, LeavingABoxTakesItsValueIntoRange) {
+TEST(ScanInfoDialog, KeysAndLeavingABoxKeepEveryValueInRange) {
     struct Case {
-        QString typed;
+        SpinEdit* (CScanInfoDlg::*box)() const;
+        QString typed;  // empty: only the key
+        int key;        // Up and Down step, Tab leaves
         QString shown;
     };
-    for (const Case& c : {Case{"0.57", "0.55"}, Case{"9", "5"}, Case{"0.2", "0.5"}}) {
-        ScanDialog scan({1, 5, 1, 1, 0, 0, 0, 0, 0});
-        scan.dialog.lookBackBBox()->setText(c.typed);
-        ScanDialog::leave(scan.dialog.lookBackBBox());
-        EXPECT_EQ(scan.text(scan.dialog.lookBackBBox()), c.shown) << c.typed.toStdString();
-    }
-    ScanDialog scan({1, 5, 1, 1, 0, 0, 0, 0, 0});
-    scan.dialog.txDwellBox()->setText("999");
-    ScanDialog::leave(scan.dialog.txDwellBox());
-    EXPECT_EQ(scan.text(scan.dialog.txDwellBox()), "300");
-}
-
-TEST(ScanInfoDialog, NoNumberInABoxIsReportedAndItsLastValueComesBack) {
-    ScanDialog scan({1, 5, 1, 1, 0, 0, 0, 0, 0});
-    scan.dialog.lookBackABox()->setText("abc");
-    ScanDialog::leave(scan.dialog.lookBackABox());
+    const Case cases[] = {
+        // The down arrow raises and wraps at the top, the up arrow lowers.
+        {&CScanInfoDlg::lookBackABox, "", Qt::Key_Down, "0.5"},
+        {&CScanInfoDlg::lookBackABox, "", Qt::Key_Up, "5"},
+        {&CScanInfoDlg::lookBackABox, "", Qt::Key_Up, "4.95"},
+        {&CScanInfoDlg::dropoutDelayBox, "", Qt::Key_Down, "0"},
+        {&CScanInfoDlg::dropoutDelayBox, "", Qt::Key_Up, "300"},
+        {&CScanInfoDlg::lookBackBBox, "0.57", Qt::Key_Tab, "0.55"},
+        {&CScanInfoDlg::lookBackBBox, "9", Qt::Key_Tab, "5"},
+        {&CScanInfoDlg::lookBackBBox, "0.2", Qt::Key_Tab, "0.5"},
+        {&CScanInfoDlg::txDwellBox, "999", Qt::Key_Tab, "300"},
+        {&CScanInfoDlg::lookBackABox, "abc", Qt::Key_Tab, "4.95"},  // the last value comes back
+    };
+    ScanPage scan({1, 5, 91, 1, 0, 0x2C, 0x01, 0, 0});
+    scan.open([&](CScanInfoDlg& page) {
+        for (const Case& c : cases) {
+            SpinEdit* box = (page.*c.box)();
+            box->setFocus();
+            if (!c.typed.isEmpty()) {
+                typeInto(box, c.typed);
+            }
+            QTest::keyClick(box, Qt::Key(c.key));
+            EXPECT_EQ(box->text(), c.shown) << c.typed.toStdString() << " " << c.key;
+        }
+    });
     EXPECT_EQ(scan.messages(), std::vector<QString>{"Please enter a number."});
-    EXPECT_EQ(scan.text(scan.dialog.lookBackABox()), "0.5");
-
-    scan.dialog.dropoutDelayBox()->setText("");
-    scan.dialog.accept();
-    EXPECT_EQ(scan.messages().back(), "Please enter an integer.");
-    EXPECT_NE(scan.dialog.result(), QDialog::Accepted);
 }
 
-TEST(ScanInfoDialog, AFixedPriorityNeedsAProgrammedChannel) {
-    for (const QString channel : {"17", "0", "3", ""}) {
-        ScanDialog scan({1, 5, 1, 1, 0, 0, 0, 0, 0});
-        scan.dialog.priorityChannelBox()->setText(channel);
-        scan.dialog.accept();
-        EXPECT_EQ(scan.messages(), std::vector<QString>{"Please select channel inputed"})
-            << channel.toStdString();
-        EXPECT_NE(scan.dialog.result(), QDialog::Accepted);
-        EXPECT_TRUE(scan.dialog.image() == scan.image);
+TEST(ScanInfoDialog, OkRefusesWhatItCannotStoreAndTheDialogStaysOpen) {
+    struct Case {
+        QWidget* (*box)(CScanInfoDlg&);
+        QString typed;
+        QString message;
+    };
+    const auto channel = [](CScanInfoDlg& page) -> QWidget* { return page.priorityChannelBox(); };
+    const auto dropout = [](CScanInfoDlg& page) -> QWidget* { return page.dropoutDelayBox(); };
+    const Case cases[] = {
+        {channel, "17", "Please select channel inputed"},
+        {channel, "0", "Please select channel inputed"},
+        {channel, "3", "Please select channel inputed"},  // not programmed
+        {channel, "", "Please select channel inputed"},
+        {dropout, "", "Please enter an integer."},
+    };
+    for (const Case& c : cases) {
+        ScanPage scan({1, 5, 1, 1, 0, 0, 0, 0, 0});
+        MemoryImage before;
+        scan.open([&](CScanInfoDlg& page) {
+            before = scan.image();
+            typeInto(c.box(page), c.typed);
+            click(button(page, "OK"));
+            EXPECT_TRUE(page.isVisible()) << c.typed.toStdString();
+        });
+        ASSERT_FALSE(scan.messages().empty());
+        EXPECT_EQ(scan.messages().front(), c.message) << c.typed.toStdString();
+        EXPECT_TRUE(scan.image() == before) << c.typed.toStdString();
     }
 }
 
-TEST(ScanInfoDialog, OkTakesValuesConfirmedWithoutLeavingTheirBoxIntoRange) {
-    ScanDialog scan({1, 5, 1, 1, 0, 0, 0, 0, 0});
-    scan.dialog.lookBackABox()->setText("99");
-    scan.dialog.lookBackBBox()->setText("0.7");
-    scan.dialog.dropoutDelayBox()->setText("70000");
-    scan.dialog.txDwellBox()->setText("12");
-    scan.dialog.revertList()->setCurrentIndex(2);
-    scan.dialog.accept();
-    ASSERT_EQ(scan.dialog.result(), QDialog::Accepted);
-    const MemoryImage& stored = scan.dialog.image();
+TEST(ScanInfoDialog, SeesTheGridsChannelsAndEnterInABoxStoresEveryValueInRange) {
+    ScanPage scan({1, 5, 1, 1, 0, 0, 0, 0, 0});
+    activate(scan.frame());
+    typeIntoCell(*scan.frame().activeView(), 5, 1, "401.00000");  // not in the image yet
+    scan.open([](CScanInfoDlg& page) {
+        typeInto(page.priorityChannelBox(), "5");
+        typeInto(page.lookBackABox(), "99");
+        typeInto(page.lookBackBBox(), "0.7");
+        typeInto(page.dropoutDelayBox(), "70000");
+        pick(page.revertList(), 2);
+        typeInto(page.txDwellBox(), "12");
+        QTest::keyClick(page.txDwellBox(), Qt::Key_Return);
+    });
+    EXPECT_TRUE(scan.messages().empty());
+    const MemoryImage& stored = scan.image();
+    EXPECT_EQ(stored[map::kPriorityChannel], 5);
     EXPECT_EQ(stored[map::kLookBackA], 91);
     EXPECT_EQ(stored[map::kLookBackB], 5);
     EXPECT_EQ(stored[map::kRevertChannel], 2);
-    EXPECT_EQ(stored[map::kDropoutDelay], 300 & 0xFF);
-    EXPECT_EQ(stored[map::kDropoutDelay + 1], 300 >> 8);
+    EXPECT_EQ(stored[map::kDropoutDelay] + 256 * stored[map::kDropoutDelay + 1], 300);
     EXPECT_EQ(stored[map::kTxDwellTime], 12);
 }
 
 // --- Product Information ----------------------------------------------------------------------
 
 TEST(ProductInfoDialog, OpensOnTheRememberedChoiceAndOkSetsTitleLimitsAndRegistry) {
-    Program program;
+    Pages program;
     Registry registry = program.started.app.registry();
     registry.writeInt("Type", 1);
     registry.writeInt("Field", 2);
-    program.started.prompts.onDialog = [](QDialog& dialog) {
-        auto& page = static_cast<CProductInfoDlg&>(dialog);
+    program.open<CProductInfoDlg>("Product Information", [](CProductInfoDlg& page) {
         EXPECT_EQ(page.typeList()->currentText(), "Beta");
         EXPECT_EQ(page.bandList()->currentText(), "400-400");
-        page.bandList()->setCurrentIndex(0);
-        page.accept();
-        return page.result();
-    };
-    program.started.frame().onCommand(cmd::ProductInformation);
-    EXPECT_EQ(program.started.frame().windowTitle(), "Test Radio  [ Type:Beta  Fre:136-174 ]");
-    EXPECT_EQ(program.started.frame().activeView()->bandLimits(), (BandLimits{13600000, 17400000}));
+        pick(page.bandList(), 0);
+        click(button(page, "OK"));
+    });
+    EXPECT_EQ(program.frame().windowTitle(), "Test Radio  [ Type:Beta  Fre:136-174 ]");
+    EXPECT_EQ(program.frame().activeView()->bandLimits(), (BandLimits{13600000, 17400000}));
     EXPECT_EQ(program.image()[map::kRadioType], 1);
     EXPECT_EQ(program.image()[map::kBand], 0);
     EXPECT_EQ(registry.readInt("Type"), 1);
     EXPECT_EQ(registry.readInt("Field"), 0);
+
+    // A remembered type beyond the list leaves no choice, and OK stores that.
+    registry.writeInt("Type", 7);
+    program.open<CProductInfoDlg>("Product Information", [](CProductInfoDlg& page) {
+        EXPECT_EQ(page.typeList()->currentIndex(), -1);
+        EXPECT_EQ(page.bandList()->count(), 1);
+        EXPECT_EQ(page.bandList()->itemText(0), "");
+        click(button(page, "OK"));
+    });
+    EXPECT_EQ(program.image()[map::kRadioType], 0xFF);
+    EXPECT_EQ(registry.readInt("Type"), -1);
+    EXPECT_EQ(program.frame().activeView()->bandLimits(), (BandLimits{0, 0}));
 }
 
 TEST(ProductInfoDialog, ListsComeFromProgramIni) {
-    clearUserSettings();
+    FreshProgram::SettingsCleared cleared;
     QString ini = ProgramFolder::defaultIni();
     ini.replace("Field1=400-470|430-480", "Field1=400-420|420-440|");
     ini.replace("Type2=Beta", "Type2=Beta\nType4=Delta");
     StartedProgram program(ini);
-    CProductInfoDlg dialog(program.app);
-    dialog.load(program.frame().activeDocument()->image());
-    ASSERT_EQ(dialog.typeList()->count(), 2);
-    ASSERT_EQ(dialog.bandList()->count(), 3);
-    EXPECT_EQ(dialog.bandList()->itemText(2), "");
-    dialog.bandList()->setCurrentIndex(1);
-    dialog.typeList()->setCurrentIndex(1);  // another type starts at its first band
-    EXPECT_EQ(dialog.bandList()->currentText(), "136-174");
-    dialog.typeList()->setCurrentIndex(0);
-    dialog.accept();
-    EXPECT_EQ(dialog.bandLimits(), (BandLimits{40000000, 42000000}));
-    clearUserSettings();
-}
-
-TEST(ProductInfoDialog, ARememberedTypeBeyondTheListLeavesNoSelection) {
-    Program program;
-    program.started.app.registry().writeInt("Type", 7);
-    CProductInfoDlg dialog(program.started.app);
-    dialog.load(program.image());
-    EXPECT_EQ(dialog.typeList()->currentIndex(), -1);
-    ASSERT_EQ(dialog.bandList()->count(), 1);
-    EXPECT_EQ(dialog.bandList()->itemText(0), "");
-    dialog.accept();
-    EXPECT_EQ(dialog.image()[map::kRadioType], 0xFF);
-    EXPECT_EQ(program.started.app.registry().readInt("Type"), -1);
-    EXPECT_EQ(dialog.bandLimits(), (BandLimits{0, 0}));
+    program.prompts.onDialog = user([](QDialog& dialog) {
+        auto& page = static_cast<CProductInfoDlg&>(dialog);
+        ASSERT_EQ(page.typeList()->count(), 2);
+        ASSERT_EQ(page.bandList()->count(), 3);
+        EXPECT_EQ(page.bandList()->itemText(2), "");
+        pick(page.bandList(), 1);
+        pick(page.typeList(), 1);  // another type starts at its first band
+        EXPECT_EQ(page.bandList()->currentText(), "136-174");
+        pick(page.typeList(), 0);
+        click(button(page, "OK"));
+    });
+    chooseMenu(program.frame(), "Product Information");
+    EXPECT_EQ(program.frame().activeView()->bandLimits(), (BandLimits{40000000, 42000000}));
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "GuiFixture.h"
+#include "UserInput.h"
 #include "core/image/DatFile.h"
 #include "core/image/ImageMap.h"
 #include "core/image/NewImage.h"
@@ -68,16 +68,23 @@ struct Bench {
                             "\ncom3=/dev/radioprog-no-such-port\n";
         program = std::make_unique<StartedProgram>(ini);
         EXPECT_TRUE(program->started);
-        program->frame().show();
+        activate(frame());
     }
     ~Bench() { clearUserSettings(); }
 
-    CProgramView& view() { return *program->frame().activeView(); }
+    CMainFrame& frame() { return program->frame(); }
+    CProgramView& view() { return *frame().activeView(); }
     RadioLink& link() { return view().link(); }
     ScriptedPrompts& prompts() { return program->prompts; }
+    // Ctrl+R, or Write from the menu. TODO: press Ctrl+W once it no longer clashes with the
+    // document window's Close.
+    void command(clone::Direction direction) {
+        direction == clone::Direction::Read ? press(frame(), Qt::Key_R)
+                                            : (void)chooseMenu(frame(), "Write");
+    }
     // Opens the dialog of a command and presses OK; returns when the transfer ended.
-    TransferOutcome run(int command, int timeoutMs = 30000) {
-        program->frame().onCommand(command);
+    TransferOutcome run(clone::Direction direction, int timeoutMs = 30000) {
+        command(direction);
         EXPECT_TRUE(link().dialogOpen());
         QSignalSpy finished(&link(), &RadioLink::transferFinished);
         QTest::mouseClick(link().dialog()->okButton(), Qt::LeftButton);
@@ -93,14 +100,24 @@ struct Bench {
         auto bytes = radio::test::readBytes(dir.file("log.txt"));
         return std::string(bytes.begin(), bytes.end());
     }
+    // How often a text starts a line of the radio's log.
+    int lines(const std::string& start) {
+        const std::string text = "\n" + log();
+        int found = 0;
+        for (std::size_t at = text.find("\n" + start); at != std::string::npos;
+             at = text.find("\n" + start, at + 1)) {
+            ++found;
+        }
+        return found;
+    }
 };
 
-TEST(Transfer, ReadFillsTheGridAndCountsAllBlocks) {
+constexpr auto kRead = clone::Direction::Read;
+constexpr auto kWrite = clone::Direction::Write;
+
+TEST(Transfer, CtrlRReadsFillsTheGridAndCountsAllBlocks) {
     Bench bench;
-    CProcessDlg* dialog = nullptr;
-    QObject::connect(&bench.link(), &RadioLink::transferFinished,
-                     [&] { dialog = bench.link().dialog(); });
-    bench.program->frame().onCommand(cmd::Read);
+    bench.command(kRead);
     CProcessDlg* open = bench.link().dialog();
     ASSERT_NE(open, nullptr);
     EXPECT_EQ(open->windowTitle(), "Read Data");
@@ -125,88 +142,48 @@ TEST(Transfer, ReadFillsTheGridAndCountsAllBlocks) {
     EXPECT_FALSE(bench.link().dialogOpen());
 }
 
-TEST(Transfer, WriteChangesTheRadioOutsideTheServiceAreas) {
+TEST(Transfer, WriteSendsWhatIsTypedAndTheAccessCodeWidensLaterWrites) {
     Bench bench;
-    CProgramView& view = bench.view();
-    view.grid().setTextMatrix(1, 1, "");  // a new document: every channel empty
-    ASSERT_EQ(bench.run(cmd::Write), TransferOutcome::Completed);
-    EXPECT_EQ(bench.link().direction(), clone::Direction::Write);
+    // Typed and not yet confirmed: Write takes it along.
+    QTest::mouseClick(bench.view().grid().viewport(), Qt::LeftButton, {},
+                      bench.view().grid().cellRect(2, 1).center());
+    QTest::keyClicks(QApplication::focusWidget(), "440.00000");
+    ASSERT_EQ(bench.run(kWrite), TransferOutcome::Completed);
+    EXPECT_EQ(bench.link().direction(), kWrite);
+    unlockAdjustment(*bench.program);
+    ASSERT_EQ(bench.run(kWrite), TransferOutcome::Completed);
     const MemoryImage after = bench.radioAfter();
-    const MemoryImage sent = view.document().image();
-    const MemoryImage before = radioMemory();
-    for (std::size_t i = 0; i < MemoryImage::kSize; ++i) {
-        const bool written = i < 816 || (i >= 832 && i < 976) || (i >= 987 && i < 992) || i == 1008;
-        ASSERT_EQ(after[i], written ? sent[i] : before[i]) << i;
-    }
-    EXPECT_EQ(after[map::channelOffset(1) + 3], 0xFF);  // the empty grid reached the radio
-}
-
-TEST(Transfer, UnlockedWriteCoversAllBlocks) {
-    Bench bench;
-    bench.program->app.setAdjustmentUnlocked();
-    ASSERT_EQ(bench.run(cmd::Write), TransferOutcome::Completed);
-    const MemoryImage after = bench.radioAfter();
+    EXPECT_EQ(bench.lines("W "), 122 + 127);
+    EXPECT_EQ(after[map::channelOffset(1) + 3], 0xFF);  // the new document's empty channel 1
+    EXPECT_EQ(after[map::channelOffset(2) + 3], 0x44);
     EXPECT_EQ(after[820], bench.view().document().image()[820]);
     EXPECT_NE(after[820], 0xA5);
 }
 
-int writtenBlocks(const std::string& log) {
-    int blocks = 0;
-    for (std::size_t at = 0; at < log.size(); at = log.find('\n', at) + 1) {
-        blocks += log.compare(at, 2, "W ") == 0;
-        if (log.find('\n', at) == std::string::npos) {
-            break;
-        }
-    }
-    return blocks;
-}
-
-TEST(Transfer, TheAccessCodeWidensLaterWritesFrom122To127Blocks) {
+TEST(Transfer, CancelBeforeOkNeverOpensThePortAndCommandsWaitForTheOpenDialog) {
     Bench bench;
-    ASSERT_EQ(bench.run(cmd::Write), TransferOutcome::Completed);
-    bench.prompts().onDialog = [](QDialog& dialog) {
-        auto& password = static_cast<CPasswordDlg&>(dialog);
-        password.entryBox()->setText("472816");
-        password.accept();
-        return password.result();
-    };
-    QTest::keyClick(&bench.view().grid(), Qt::Key_F11, Qt::ControlModifier);
-    ASSERT_TRUE(bench.program->app.adjustmentUnlocked());
-    ASSERT_EQ(bench.run(cmd::Write), TransferOutcome::Completed);
-    bench.radioAfter();  // stops the radio, so its log is complete
-    EXPECT_EQ(writtenBlocks(bench.log()), 122 + 127);
-}
-
-TEST(Transfer, CancelBeforeOkNeverOpensThePort) {
-    Bench bench;
-    bench.program->frame().onCommand(cmd::Read);
-    ASSERT_TRUE(bench.link().dialogOpen());
-    QTest::mouseClick(bench.link().dialog()->cancelButton(), Qt::LeftButton);
+    bench.command(kRead);
+    CProcessDlg* dialog = bench.link().dialog();
+    ASSERT_NE(dialog, nullptr);
+    bench.command(kWrite);
+    EXPECT_EQ(bench.link().dialog(), dialog);
+    EXPECT_EQ(dialog->windowTitle(), "Read Data");
+    EXPECT_EQ(bench.link().direction(), kRead);
+    QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
     QApplication::processEvents();
     EXPECT_FALSE(bench.link().dialogOpen());
     bench.radioAfter();
     EXPECT_EQ(bench.log(), "");
 }
 
-TEST(Transfer, CommandsAreIgnoredWhileTheDialogIsOpen) {
-    Bench bench;
-    bench.program->frame().onCommand(cmd::Read);
-    CProcessDlg* dialog = bench.link().dialog();
-    bench.program->frame().onCommand(cmd::Write);
-    EXPECT_EQ(bench.link().dialog(), dialog);
-    EXPECT_EQ(dialog->windowTitle(), "Read Data");
-    EXPECT_EQ(bench.link().direction(), clone::Direction::Read);
-    dialog->reject();
-}
-
 TEST(Transfer, CancelDuringTheBlocksLeavesTheDocumentUntouched) {
     Bench bench(std::vector<std::string>{});  // paced: the read takes a few seconds
     const MemoryImage before = bench.view().document().image();
-    bench.program->frame().onCommand(cmd::Read);
+    bench.command(kRead);
     CProcessDlg* dialog = bench.link().dialog();
     QObject::connect(dialog->progress(), &QProgressBar::valueChanged, [dialog](int value) {
         if (value == 5) {
-            dialog->reject();
+            QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
         }
     });
     QSignalSpy finished(&bench.link(), &RadioLink::transferFinished);
@@ -219,101 +196,103 @@ TEST(Transfer, CancelDuringTheBlocksLeavesTheDocumentUntouched) {
     EXPECT_TRUE(bench.prompts().shown.empty());
 }
 
-TEST(Transfer, FailuresShowTheirMessages) {
+TEST(Transfer, FailuresShowTheirMessagesAndTheirAnswersEndThem) {
     struct Case {
         std::vector<std::string> options;
         QString port;
+        std::deque<QMessageBox::StandardButton> answers;
         TransferOutcome outcome;
-        QString message;
+        std::vector<QString> messages;
+        int handshakes;
     };
     const Case cases[] = {
-        {{"--fast", "--fault", "short-data=4"}, "COM1", TransferOutcome::Interrupted, kInterrupt},
-        {{"--fast"}, "com3", TransferOutcome::PortNotOpened, kPortNotOpened},
+        {{"--fast", "--fault", "short-data=4"},
+         "COM1",
+         {},
+         TransferOutcome::Interrupted,
+         {kInterrupt},
+         -1},
+        // A port that vanished after it was chosen.
+        {{"--fast"}, "com3", {}, TransferOutcome::PortNotOpened, {kPortNotOpened}, 0},
+        {{"--fast", "--fault", "no-final-ack"},
+         "COM1",
+         {QMessageBox::Retry, QMessageBox::Cancel},
+         TransferOutcome::Cancelled,
+         {kCommunicationError, kCommunicationError},
+         2},
+        {{"--fault", "silent"},
+         "COM1",
+         {QMessageBox::Cancel},
+         TransferOutcome::Cancelled,
+         {kCommunicationError},
+         -1},
     };
     for (const Case& c : cases) {
         Bench bench(c.options);
         const MemoryImage before = bench.view().document().image();
         bench.link().setPortName(c.port);
-        EXPECT_EQ(bench.run(cmd::Read), c.outcome);
-        ASSERT_EQ(bench.prompts().shown.size(), 1u);
-        EXPECT_EQ(bench.prompts().shown[0].text, c.message);
+        bench.prompts().answers = c.answers;
+        EXPECT_EQ(bench.run(kRead), c.outcome);
+        std::vector<QString> messages;
+        for (const auto& shown : bench.prompts().shown) {
+            messages.push_back(shown.text);
+            if (shown.text == kCommunicationError) {
+                EXPECT_EQ(shown.buttons, QMessageBox::Retry | QMessageBox::Cancel);
+            }
+        }
+        EXPECT_EQ(messages, c.messages);
         EXPECT_EQ(bench.view().document().image(), before);
+        bench.radioAfter();
+        if (c.handshakes >= 0) {
+            EXPECT_EQ(bench.lines("wake-up"), c.handshakes) << bench.log();
+        }
     }
-}
-
-TEST(Transfer, RetryAndCancelAtTheCommunicationPrompt) {
-    Bench bench({"--fast", "--fault", "no-final-ack"});
-    bench.prompts().answers = {QMessageBox::Retry, QMessageBox::Cancel};
-    EXPECT_EQ(bench.run(cmd::Read), TransferOutcome::Cancelled);
-    ASSERT_EQ(bench.prompts().shown.size(), 2u);
-    EXPECT_EQ(bench.prompts().shown[0].text, kCommunicationError);
-    EXPECT_EQ(bench.prompts().shown[0].buttons, QMessageBox::Retry | QMessageBox::Cancel);
-    bench.radioAfter();
-    const std::string log = bench.log();
-    int handshakes = 0;
-    for (std::size_t at = log.find("wake-up"); at != std::string::npos;
-         at = log.find("wake-up", at + 1)) {
-        ++handshakes;
-    }
-    EXPECT_EQ(handshakes, 2) << log;
-}
-
-TEST(Transfer, SilentRadioAsksAndTheAnswerEndsIt) {
-    Bench bench({"--fault", "silent"});
-    bench.prompts().answers = {QMessageBox::Cancel};
-    EXPECT_EQ(bench.run(cmd::Read, 20000), TransferOutcome::Cancelled);
-    ASSERT_EQ(bench.prompts().shown.size(), 1u);
-    EXPECT_EQ(bench.prompts().shown[0].text, kCommunicationError);
 }
 
 TEST(Transfer, NewDuringATransferAsksStopsAndWaits) {
     Bench bench(std::vector<std::string>{});
-    QPointer<CChildFrame> first = bench.program->frame().activeChildFrame();
-    bench.program->frame().onCommand(cmd::Read);
+    QPointer<CChildFrame> first = bench.frame().activeChildFrame();
+    bench.command(kRead);
     CProcessDlg* dialog = bench.link().dialog();
     QSignalSpy started(dialog->progress(), &QProgressBar::valueChanged);
     QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
     ASSERT_TRUE(started.wait(10000));
     bench.prompts().answers = {QMessageBox::Ok, QMessageBox::No};
-    bench.program->frame().onCommand(cmd::FileNew);
-    EXPECT_EQ(bench.program->frame().activeChildFrame(), first.data());
+    chooseMenu(bench.frame(), "New");
+    EXPECT_EQ(bench.frame().activeChildFrame(), first.data());
     EXPECT_TRUE(bench.link().running());
     bench.prompts().answers = {QMessageBox::Ok, QMessageBox::Yes};
-    bench.program->frame().onCommand(cmd::FileNew);
+    chooseMenu(bench.frame(), "New");
     ASSERT_GE(bench.prompts().shown.size(), 4u);
     EXPECT_TRUE(bench.prompts().shown[3].text.contains("running"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
-    ASSERT_EQ(bench.program->frame().childFrames().size(), 1);
+    ASSERT_EQ(bench.frame().childFrames().size(), 1);
 }
 
-TEST(ComSetup, PreselectsTheStoredPortAndStoresTheChoice) {
-    clearUserSettings();
-    StartedProgram program;
-    auto probe = [](const std::string& device) { return device != "/dev/ttyUSB2"; };
-    {
-        CComSetupDlg dialog(program.app, nullptr, probe);
-        EXPECT_EQ(dialog.portIndex(), 0);  // nothing stored: COM1
-        EXPECT_TRUE(dialog.portButton(0)->text().startsWith("COM1"));
-        EXPECT_TRUE(dialog.portButton(0)->text().contains("/dev/ttyUSB0"));
-        EXPECT_FALSE(dialog.portButton(2)->isEnabled());
-        EXPECT_EQ(dialog.acceptChoice(), "com1");
-        EXPECT_EQ(program.app.registry().readInt("com"), 1);
+TEST(ComSetup, PreselectsTheStoredPortAndOkStoresTheChoice) {
+    struct Case {
+        int stored;  // 0: nothing stored
+        int shown;
+        int storedAfterOk;
+    };
+    // A stored port that cannot be opened now shows chosen; one beyond the list shows none.
+    const Case cases[] = {{0, 0, 1}, {3, 2, 3}, {7, -1, 0}};
+    Bench bench;
+    for (const Case& c : cases) {
+        if (c.stored != 0) {
+            bench.program->app.registry().writeInt("com", c.stored);
+        }
+        openPage<CComSetupDlg>(*bench.program, "Com Setup", [&](CComSetupDlg& dialog) {
+            EXPECT_EQ(dialog.portIndex(), c.shown);
+            EXPECT_TRUE(dialog.portButton(0)->text().startsWith("COM1"));
+            EXPECT_TRUE(dialog.portButton(0)->text().contains(bench.sim->devicePath().c_str()));
+            EXPECT_TRUE(dialog.portButton(0)->isEnabled());
+            EXPECT_FALSE(dialog.portButton(2)->isEnabled());
+            click(button(dialog, "OK"));
+        });
+        EXPECT_EQ(bench.program->app.registry().readInt("com"), c.storedAfterOk);
     }
-    program.app.registry().writeInt("com", 3);
-    {
-        CComSetupDlg dialog(program.app, nullptr, probe);
-        EXPECT_EQ(dialog.portIndex(), 2);  // shown chosen although it cannot be opened
-        EXPECT_FALSE(dialog.portButton(2)->isEnabled());
-    }
-    program.app.registry().writeInt("com", 7);
-    {
-        CComSetupDlg dialog(program.app, nullptr, probe);
-        EXPECT_EQ(dialog.portIndex(), -1);
-        EXPECT_EQ(dialog.acceptChoice(), "com0");
-        EXPECT_EQ(program.app.registry().readInt("com"), 0);
-    }
-    clearUserSettings();
 }
 
 }  // namespace

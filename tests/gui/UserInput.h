@@ -1,0 +1,136 @@
+#pragma once
+
+// What a user does with keys and mouse, for the GUI tests.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTest>
+
+#include "GuiFixture.h"
+#include "gui/channels/CProgramView.h"
+#include "gui/channels/ChannelGrid.h"
+#include "gui/settings/CPasswordDlg.h"
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace radio::test {
+
+// Shows a window and makes it the active one, so that focus moves and shortcuts work.
+inline void activate(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+// Clicks the action of a menu-bar menu whose text (without '&', tab and shortcut) starts with
+// the given words, as a user picking it from the menu would.
+inline bool chooseMenu(QMainWindow& window, const QString& item) {
+    for (QAction* menu : window.menuBar()->actions()) {
+        for (QAction* action : menu->menu() ? menu->menu()->actions() : QList<QAction*>{}) {
+            const QString text = QString(action->text()).remove('&');
+            if (text.startsWith(item) &&
+                (text.size() == item.size() || !text[item.size()].isLetter())) {
+                action->trigger();
+                return true;
+            }
+        }
+    }
+    ADD_FAILURE() << "no menu item " << item.toStdString();
+    return false;
+}
+
+// Presses a shortcut on the active main window.
+inline void press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+    activate(window);
+    QTest::keyClick(&window, Qt::Key(key), modifiers);
+}
+
+// Clicks near the left edge, where a stretched check or radio button has its label.
+inline void click(QWidget* widget) {
+    ASSERT_NE(widget, nullptr);
+    QTest::mouseClick(widget, Qt::LeftButton, {},
+                      QPoint(qMin(8, widget->width() / 2), widget->height() / 2));
+}
+
+// The button of a dialog by its text, '&' left out.
+inline QAbstractButton* button(QWidget& dialog, const QString& text) {
+    for (QAbstractButton* candidate : dialog.findChildren<QAbstractButton*>()) {
+        if (QString(candidate->text()).remove('&') == text) {
+            return candidate;
+        }
+    }
+    ADD_FAILURE() << "no button " << text.toStdString();
+    return nullptr;
+}
+
+// Replaces the text of a box by typing.
+inline void typeInto(QWidget* box, const QString& text) {
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+// Picks a list entry with the arrow keys.
+inline void pick(QComboBox* list, int index) {
+    list->setFocus();
+    while (list->currentIndex() != index) {
+        const int before = list->currentIndex();
+        QTest::keyClick(list, before < index ? Qt::Key_Down : Qt::Key_Up);
+        if (list->currentIndex() == before) {
+            ADD_FAILURE() << "list stuck at " << before;
+            return;
+        }
+    }
+}
+inline void pick(QComboBox* list, const QString& text) {
+    pick(list, list->findText(text));
+}
+
+// Answers the next dialog as exec() would run it: shown and active while the user works it;
+// a dialog the user left open is closed and counts as cancelled.
+inline std::function<int(QDialog&)> user(std::function<void(QDialog&)> work) {
+    return [work](QDialog& dialog) {
+        dialog.setResult(QDialog::Rejected);
+        activate(dialog);
+        work(dialog);
+        if (dialog.isVisible()) {
+            dialog.reject();
+        }
+        return dialog.result();
+    };
+}
+
+// Chooses a page from the menu; the given user works it.
+template <typename Page>
+void openPage(StartedProgram& program, const QString& item, std::function<void(Page&)> work) {
+    program.prompts.onDialog = user([work](QDialog& dialog) { work(static_cast<Page&>(dialog)); });
+    chooseMenu(program.frame(), item);
+}
+
+// Clicks a data cell of the channel grid, types and presses Enter.
+inline void typeIntoCell(gui::CProgramView& view, int row, int col, const QString& text) {
+    QWidget* viewport = view.grid().viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, view.grid().cellRect(row, col).center());
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, nullptr);
+    typeInto(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+}
+
+// Passes the access-code gate with Ctrl+F11 in the channel window.
+inline void unlockAdjustment(StartedProgram& program) {
+    auto answer = program.prompts.onDialog;
+    program.prompts.onDialog = user([](QDialog& dialog) {
+        QTest::keyClicks(static_cast<gui::CPasswordDlg&>(dialog).entryBox(), "472816");
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    activate(program.frame());
+    QTest::keyClick(&program.frame().activeView()->grid(), Qt::Key_F11, Qt::ControlModifier);
+    program.prompts.onDialog = answer;
+}
+
+}  // namespace radio::test
