@@ -4,12 +4,12 @@ set(CPACK_PACKAGE_NAME radioprog)
 set(CPACK_PACKAGE_VENDOR "The RadioProg developers")
 set(CPACK_PACKAGE_CONTACT "The RadioProg developers <radioprog@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programming software for a 16-channel two-way radio")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Reads the memory of a 16-channel two-way radio over its programming cable, edits the\n"
-    "channels (frequencies, CTCSS/DCS tones, scan and busy-lock flags) and the radio's options,\n"
-    "saves .dat files, prints or exports a PDF report and writes the memory back. English and\n"
-    "Chinese interface. Includes radioprog-cli and the simulated radio radioprog-sim.")
-string(REPLACE ";" "" CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+# The summary is the package's first description line; this text follows it.
+set(CPACK_PACKAGE_DESCRIPTION "Reads the memory of a 16-channel two-way radio over its \
+programming cable, edits the channels (frequencies, CTCSS/DCS tones, scan and busy-lock flags) \
+and the radio's options, saves .dat files, prints or exports a PDF report and writes the memory \
+back. English and Chinese interface. Includes radioprog-cli and the simulated radio \
+radioprog-sim.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
