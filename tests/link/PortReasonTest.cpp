@@ -1,12 +1,13 @@
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "core/link/SerialDevice.h"
@@ -70,11 +71,14 @@ const Case kCases[] = {
      [](const std::string& device) { return std::shared_ptr<void>(SerialLine::open(device)); },
      false, Reason::Busy,
      [](const std::string& device) { return device + " is in use by another program."; }},
-    {"Missing", [](const std::string&) { return std::shared_ptr<void>(); }, true,
-     Reason::Missing,
+    {"Missing", [](const std::string&) { return std::shared_ptr<void>(); }, true, Reason::Missing,
      // then the devices found, or that there are none
      [](const std::string& device) { return device + " does not exist"; }},
 };
+
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class PortReason : public ::testing::TestWithParam<Case> {};
 
