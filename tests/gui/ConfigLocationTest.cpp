@@ -30,16 +30,6 @@ class UserConfigHome {
     QByteArray old_;
 };
 
-struct Started {
-    explicit Started(const QString& programDir) : app(programDir + "/radioprog", prompts) {
-        app.setRestartLauncher([](const QString&) {});
-        started = app.initInstance({});
-    }
-    ScriptedPrompts prompts;
-    gui::CProgramApp app;
-    bool started = false;
-};
-
 TEST(ConfigLocation, TheLanguageChoiceIsSavedWhereTheProgramLives) {
     struct Case {
         const char* name;
@@ -60,8 +50,8 @@ TEST(ConfigLocation, TheLanguageChoiceIsSavedWhereTheProgramLives) {
         QDir().mkpath(programDir);
         QDir().mkpath(runtimeDir);
         QFile shippedFile(runtimeDir + "/Program.ini");
-        ASSERT_TRUE(shippedFile.open(QIODevice::WriteOnly));
-        shippedFile.write(ProgramFolder::defaultIni().toUtf8());
+        ASSERT_TRUE(shippedFile.open(QIODevice::WriteOnly) &&
+                    shippedFile.write(ProgramFolder::defaultIni().toUtf8()) > 0);
         shippedFile.close();
         for (const char* pack : {"English.qm", "Chinese.qm"}) {
             QFile::copy(QStringLiteral(RADIOPROG_BIN_DIR "/") + pack, runtimeDir + '/' + pack);
@@ -70,11 +60,13 @@ TEST(ConfigLocation, TheLanguageChoiceIsSavedWhereTheProgramLives) {
         const QString shipped = readAll(runtimeDir + "/Program.ini");
         const QString userIni = root.filePath("config/radioprog/Program.ini");
         {
-            Started first(programDir);
-            ASSERT_TRUE(first.started);  // the language pack came from the runtime folder
-            EXPECT_EQ(first.app.settings().programDir, runtimeDir + '/');
-            first.app.config().set("Setup", "Language", "Chinese");
-            ASSERT_TRUE(first.app.restartProgram());
+            ScriptedPrompts prompts;
+            gui::CProgramApp first(programDir + "/radioprog", prompts);
+            first.setRestartLauncher([](const QString&) {});
+            ASSERT_TRUE(first.initInstance({}));  // the language pack came from the runtime folder
+            EXPECT_EQ(first.settings().programDir, runtimeDir + '/');
+            first.config().set("Setup", "Language", "Chinese");
+            ASSERT_TRUE(first.restartProgram());
         }
         const QString saved = readAll(c.portable ? runtimeDir + "/Program.ini" : userIni);
         EXPECT_TRUE(saved.contains("Language=Chinese"));
@@ -85,9 +77,10 @@ TEST(ConfigLocation, TheLanguageChoiceIsSavedWhereTheProgramLives) {
         } else {
             EXPECT_FALSE(QFileInfo::exists(userIni));
         }
-        Started second(programDir);
-        ASSERT_TRUE(second.started);
-        EXPECT_TRUE(second.app.settings().chinese);
+        ScriptedPrompts prompts;
+        gui::CProgramApp second(programDir + "/radioprog", prompts);
+        ASSERT_TRUE(second.initInstance({}));
+        EXPECT_TRUE(second.settings().chinese);
     }
 }
 

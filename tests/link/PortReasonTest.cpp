@@ -10,7 +10,6 @@
 #include <ostream>
 #include <string>
 
-#include "core/link/SerialDevice.h"
 #include "serial/SerialLine.h"
 #include "serial/SerialLineOpener.h"
 
@@ -18,26 +17,6 @@ namespace radio::test {
 namespace {
 
 using Reason = PortOpenFailure::Reason;
-
-// A pseudo-terminal: its slave is a serial device as far as the opener can tell.
-class PseudoTerminal {
-  public:
-    PseudoTerminal() : master_(::posix_openpt(O_RDWR | O_NOCTTY)) {
-        if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0) {
-            slave_ = ::ptsname(master_);
-        }
-    }
-    ~PseudoTerminal() {
-        if (master_ >= 0) {
-            ::close(master_);
-        }
-    }
-    const std::string& slave() const { return slave_; }
-
-  private:
-    int master_;
-    std::string slave_;
-};
 
 std::string groupOf(const std::string& path) {
     struct stat status {};
@@ -48,37 +27,40 @@ std::string groupOf(const std::string& path) {
 
 struct Case {
     const char* name;
-    // Spoils the device; what it returns stays alive while the device is opened.
-    std::function<std::shared_ptr<void>(const std::string& device)> spoil;
-    bool missingPath;
+    // Spoils the device (a pseudo-terminal's slave); what it returns stays alive meanwhile.
+    std::function<std::shared_ptr<void>(std::string& device)> spoil;
     Reason reason;
     std::function<std::string(const std::string& device)> expected;  // the line's beginning
 };
 
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
+
 const Case kCases[] = {
     {"ModeChangedTo000",
-     [](const std::string& device) {
+     [](std::string& device) {
          ::chmod(device.c_str(), 0);
          return std::shared_ptr<void>();
      },
-     false, Reason::PermissionDenied,
+     Reason::PermissionDenied,
      [](const std::string& device) {
          const std::string group = groupOf(device);
          return "You may not open " + device + ": it belongs to the group " + group +
                 ". Join it with \"sudo usermod -aG " + group + " $USER\", then log in again.";
      }},
     {"HeldOpenByAnotherProgram",
-     [](const std::string& device) { return std::shared_ptr<void>(SerialLine::open(device)); },
-     false, Reason::Busy,
+     [](std::string& device) { return std::shared_ptr<void>(SerialLine::open(device)); },
+     Reason::Busy,
      [](const std::string& device) { return device + " is in use by another program."; }},
-    {"Missing", [](const std::string&) { return std::shared_ptr<void>(); }, true, Reason::Missing,
-     // then the devices found, or that there are none
+    {"Missing",
+     [](std::string& device) {
+         device += "-gone";
+         return std::shared_ptr<void>();
+     },
+     Reason::Missing,  // then the devices found, or that there are none
      [](const std::string& device) { return device + " does not exist"; }},
 };
-
-void PrintTo(const Case& c, std::ostream* out) {
-    *out << c.name;
-}
 
 class PortReason : public ::testing::TestWithParam<Case> {};
 
@@ -87,17 +69,17 @@ TEST_P(PortReason, AFailedOpenSaysWhyInBothLanguages) {
     if (c.reason == Reason::PermissionDenied && ::geteuid() == 0) {
         GTEST_SKIP() << "root opens a device whatever its mode";
     }
-    const PseudoTerminal terminal;
-    ASSERT_FALSE(terminal.slave().empty());
-    const std::string device = c.missingPath ? terminal.slave() + "-gone" : terminal.slave();
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_TRUE(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+    const std::shared_ptr<void> closer(nullptr, [master](void*) { ::close(master); });
+    std::string device = ::ptsname(master);
     const std::shared_ptr<void> holder = c.spoil(device);
     SerialLineOpener opener;
     EXPECT_EQ(opener.open(device), nullptr);
     ASSERT_TRUE(opener.lastFailure().has_value());
     EXPECT_EQ(opener.lastFailure()->reason, c.reason);
     const std::string message = opener.lastFailure()->message(Language::English);
-    const std::string expected = c.expected(device);
-    EXPECT_EQ(message.substr(0, expected.size()), expected);
+    EXPECT_EQ(message.substr(0, c.expected(device).size()), c.expected(device));
     EXPECT_NE(opener.lastFailure()->message(Language::Chinese), message);
 }
 
