@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -52,7 +53,6 @@ void CProgramApp::readStartupSettings() {
     config_.load(localPath(files.iniToRead), true, true, false);
     if (files.iniToWrite != files.iniToRead && config_.path() == localPath(files.iniToRead)) {
         // Installed: the first change saved makes the user's copy from the defaults.
-        QDir().mkpath(QFileInfo(files.iniToWrite).absolutePath());
         config_.setPath(localPath(files.iniToWrite));
     }
     settings_.languageName = setupText("Language");
@@ -184,6 +184,8 @@ QIcon CProgramApp::titleIcon() {
 }
 
 bool CProgramApp::restartProgram() {
+    // The user's configuration folder may not exist yet when the program runs installed.
+    QDir().mkpath(QFileInfo(QFile::decodeName(config_.path().c_str())).absolutePath());
     if (auto saved = config_.save(false); !saved) {
         message(QString::fromStdString(saved.error().message(language())));
         return false;
