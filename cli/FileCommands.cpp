@@ -53,7 +53,10 @@ int runShow(const QStringList& arguments) {
 
     std::string out;
     for (std::size_t i = 0; i < std::size(kHeaders); ++i) {
-        out += (i ? "\t" : "") + std::string(text(kHeaders[i], language));
+        if (i > 0) {
+            out += '\t';
+        }
+        out += text(kHeaders[i], language);
     }
     out += '\n';
     const ChannelTable channels = decodeChannels(image, language);

@@ -1,17 +1,21 @@
 #include "cli/ProgramConfig.h"
 
 #include <QCoreApplication>
-#include <filesystem>
+#include <QFileInfo>
+
+#include "gui/config/ProgramFiles.h"
+#include "gui/config/TextFiles.h"
 
 namespace radio::cli {
 
 const IniFile& programConfig() {
     static const IniFile* config = [] {
         static IniFile ini(4);
-        const std::string folder = QCoreApplication::applicationDirPath().toStdString() + "/";
+        const QString path =
+            gui::locateProgramFiles(QCoreApplication::applicationDirPath()).iniToRead;
         // Read-only use: never create or rewrite the file from the command line.
-        if (std::filesystem::exists(folder + "Program.ini")) {
-            ini.load(folder + "Program.ini", false, true, false);
+        if (QFileInfo(path).isFile()) {
+            ini.load(gui::localPath(path), false, true, false);
         }
         return &ini;
     }();

@@ -5,7 +5,7 @@
 
 namespace radio::cli {
 
-// Program.ini next to the program, read once.
+// Program.ini (the user's copy, else the defaults next to or shared with the program), read once.
 const IniFile& programConfig();
 
 // [Ports] of Program.ini, for naming com1..com4.

@@ -50,8 +50,14 @@ void transfer(const TransferRequest& request, MemoryImage& image, std::optional<
     switch (runTransfer(opener, request, image, observer)) {
         case TransferOutcome::Completed:
             return;
-        case TransferOutcome::PortNotOpened:
-            throw CommandFailure(english(TextId::PortNotOpened));
+        case TransferOutcome::PortNotOpened: {
+            std::string message = english(TextId::PortNotOpened);
+            if (opener.lastFailure()) {
+                const std::string reason = opener.lastFailure()->message(Language::English);
+                message += reason.empty() ? "" : "\n" + reason;
+            }
+            throw CommandFailure(message);
+        }
         case TransferOutcome::Interrupted:
             throw CommandFailure(english(TextId::ProgramInterrupt));
         case TransferOutcome::Cancelled:
@@ -96,8 +102,10 @@ int runWrite(const QStringList& arguments) {
 int runPorts(const QStringList& arguments) {
     QCommandLineParser parser;
     parseCommand(parser, arguments, 0);
-    for (const std::string& device : availableSerialDevices()) {
-        std::printf("%s\n", device.c_str());
+    const PortsLookup ports = portsLookup();
+    for (const SerialDeviceInfo& device : availableSerialDevices()) {
+        std::printf("%s\n",
+                    describeSerialDevice(device, comNumberForDevice(device.path, ports)).c_str());
     }
     return 0;
 }

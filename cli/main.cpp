@@ -34,6 +34,10 @@ int main(int argc, char* argv[]) {
         {"export", runExport}, {"import", runImport}, {"diff", runDiff},
     };
     QStringList arguments = QCoreApplication::arguments().mid(1);
+    if (!arguments.isEmpty() && arguments.first() == "--version") {
+        std::fputs("radioprog-cli " RADIOPROG_VERSION "\n", stdout);
+        return 0;
+    }
     if (arguments.isEmpty() || arguments.first() == "--help" || arguments.first() == "-h") {
         std::fputs(usageText().c_str(), arguments.isEmpty() ? stderr : stdout);
         return arguments.isEmpty() ? 2 : 0;

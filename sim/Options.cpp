@@ -135,6 +135,10 @@ Result<Options> parseOptions(const std::vector<std::string>& arguments) {
             options.help = true;
             continue;
         }
+        if (!value && name == "--version") {
+            options.version = true;
+            continue;
+        }
         if (!value && name == "--fast") {
             options.fast = true;
             continue;
@@ -179,6 +183,7 @@ std::string usageText() {
             "                  blocks are the R/W commands after a wake-up, counted from 1\n"
             "  --seed N        seed of the noise bytes (default 1)\n"
             "  --help          show this text\n"
+            "  --version       show the name and version\n"
             "\n"
             "Pacing (without --fast): 10 bits per byte at 9600 baud, "
          << std::fixed << std::setprecision(4)

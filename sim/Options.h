@@ -17,6 +17,7 @@ struct Options {
     std::string logPath;    // a line per command received; "-" is standard error
     bool fast = false;      // answer at once instead of at 9600 baud
     bool help = false;
+    bool version = false;
     std::uint32_t noiseSeed = 1;
     Faults faults;
 };

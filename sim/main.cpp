@@ -85,6 +85,10 @@ int main(int argc, char** argv) {
         std::cerr << "radioprog-sim: " << options.error() << '\n';
         return kUsageError;
     }
+    if (options.value().version) {
+        std::cout << "radioprog-sim " RADIOPROG_VERSION "\n";
+        return 0;
+    }
     if (options.value().help) {
         std::cout << usageText();
         return 0;

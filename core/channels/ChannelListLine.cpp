@@ -29,7 +29,12 @@ class LineCheck {
 };
 
 std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string result;
+    result.reserve(text.size() + 2);
+    result += '"';
+    result += text;
+    result += '"';
+    return result;
 }
 
 // The text as the grid keeps it ("%3.5f" of its number), once it passed the grid's rules.

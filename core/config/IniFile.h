@@ -60,6 +60,9 @@ class IniFile {
     void clear();
     bool dirty() const { return dirty_; }
     const std::string& path() const { return path_; }
+    // Later saves go to this file; what is loaded stays. Shipped defaults are read from one
+    // place and the user's changes written to another.
+    void setPath(std::string path) { path_ = std::move(path); }
 
     // The name of the next numbered backup of a file: path.001, path.002, ...
     static std::string nextBackupName(const std::string& path);

@@ -26,7 +26,10 @@ std::string rangeName(std::size_t first, std::size_t end) {
 std::string rangeBytes(const MemoryImage& image, std::size_t first, std::size_t end) {
     std::string text;
     for (std::size_t i = first; i < end; ++i) {
-        text += (i > first ? " " : "") + hex(image[i], 2);
+        if (i > first) {
+            text += ' ';
+        }
+        text += hex(image[i], 2);
     }
     return text;
 }

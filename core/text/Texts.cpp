@@ -128,6 +128,15 @@ constexpr Entry kTexts[] = {
     {TextId::ProgramInterrupt, "Program Interrupt, Please reset the radio and try again",
      "写频中断，请重启对讲机后再试"},
     {TextId::TransferCancelled, "The transfer was cancelled.", "传输已取消。"},
+    {TextId::PortPermissionDenied,
+     "You may not open %1: it belongs to the group %2. Join it with "
+     "\"sudo usermod -aG %2 $USER\", then log in again.",
+     "无权打开 %1：它属于用户组 %2。请执行“sudo usermod -aG %2 $USER”加入该组，然后重新登录。"},
+    {TextId::PortBusy, "%1 is in use by another program.", "%1 正被其他程序占用。"},
+    {TextId::PortMissing, "%1 does not exist. Serial devices found: %2.",
+     "%1 不存在。找到的串口设备：%2。"},
+    {TextId::PortMissingNoneFound, "%1 does not exist, and no serial device was found.",
+     "%1 不存在，也没有找到任何串口设备。"},
 };
 // clang-format on
 

@@ -116,6 +116,11 @@ enum class TextId {
     CommunicationError,
     ProgramInterrupt,
     TransferCancelled,
+    // Why a port could not be opened; %1 is the device, %2 its group or the devices found
+    PortPermissionDenied,
+    PortBusy,
+    PortMissing,
+    PortMissingNoneFound,
     Count_
 };
 

@@ -59,7 +59,10 @@ FileHandle createTemporary(const fs::path& target, fs::path& tempPath, int& erro
         char suffix[32];
         std::snprintf(suffix, sizeof suffix, ".tmp%012llx",
                       static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
-        tempPath = folder / ("." + target.filename().string() + suffix);
+        std::string name = ".";
+        name += target.filename().string();
+        name += suffix;
+        tempPath = folder / name;
         errno = 0;
         FileHandle file(std::fopen(tempPath.string().c_str(), "wbx"));
         if (file) {

@@ -1,6 +1,8 @@
 #include "gui/app/CProgramApp.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -19,6 +21,8 @@
 #include "gui/app/StringTable.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/config/ConfigText.h"
+#include "gui/config/ProgramFiles.h"
+#include "gui/config/TextFiles.h"
 #include "gui/image/CProgramDoc.h"
 #include "gui/print/ReportPrinting.h"
 
@@ -44,13 +48,18 @@ QString CProgramApp::configText(const QString& section, const QString& key) cons
 }
 
 void CProgramApp::readStartupSettings() {
-    // A failed open leaves an empty store, so every read gives its default.
-    config_.open("Program.ini", programPath_.toStdString(), true, true, false);
+    const ProgramFiles files = locateProgramFiles(QFileInfo(programPath_).absolutePath());
+    // A failed load leaves an empty store, so every read gives its default.
+    config_.load(localPath(files.iniToRead), true, true, false);
+    if (files.iniToWrite != files.iniToRead && config_.path() == localPath(files.iniToRead)) {
+        // Installed: the first change saved makes the user's copy from the defaults.
+        config_.setPath(localPath(files.iniToWrite));
+    }
     settings_.languageName = setupText("Language");
     settings_.chinese = settings_.languageName == QLatin1String("Chinese");
     settings_.helpFile =
         settings_.chinese ? QStringLiteral("chHelp.html") : QStringLiteral("enHelp.html");
-    settings_.programDir = QFileInfo(programPath_).absolutePath() + '/';
+    settings_.programDir = files.dataDir;
 }
 
 bool CProgramApp::loadLanguagePack() {
@@ -175,6 +184,8 @@ QIcon CProgramApp::titleIcon() {
 }
 
 bool CProgramApp::restartProgram() {
+    // The user's configuration folder may not exist yet when the program runs installed.
+    QDir().mkpath(QFileInfo(QFile::decodeName(config_.path().c_str())).absolutePath());
     if (auto saved = config_.save(false); !saved) {
         message(QString::fromStdString(saved.error().message(language())));
         return false;

@@ -27,7 +27,7 @@ struct StartupSettings {
     QString languageName;  // [Setup] Language; also the language section and the pack's name
     bool chinese = false;  // exactly "Chinese"
     QString helpFile;      // chHelp.html or enHelp.html
-    QString programDir;    // the executable's folder, with a trailing separator
+    QString programDir;    // folder of the runtime files (the executable's, or share/radioprog)
     QString displayName;   // caption of every message box: the language section's Company
 
     Language language() const { return chinese ? Language::Chinese : Language::English; }

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -12,6 +13,7 @@
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
 #include "serial/SerialLine.h"
+#include "serial/SerialLineOpener.h"
 
 namespace radio {
 namespace gui {
@@ -47,7 +49,29 @@ CComSetupDlg::CComSetupDlg(CProgramApp& app, QWidget* parent, Probe probe)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box);
+    layout->addWidget(devicesLabel());
     layout->addWidget(buttons);
+}
+
+QLabel* CComSetupDlg::devicesLabel() {
+    // What the system has, so a user can tell which cable is which and what to put in
+    // [Ports] when com1..com4 stand for the wrong device.
+    const PortsLookup ports = [this](std::string_view key) {
+        return app_.config().get("Ports", std::string(key), "");
+    };
+    QString text = tr("Serial devices found:");
+    const std::vector<SerialDeviceInfo> devices = availableSerialDevices();
+    for (const SerialDeviceInfo& device : devices) {
+        text += '\n' + QString::fromStdString(
+                           describeSerialDevice(device, comNumberForDevice(device.path, ports)));
+    }
+    if (devices.empty()) {
+        text = tr("No serial device was found.");
+    }
+    auto* label = new QLabel(text, this);
+    label->setObjectName("devices");
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
 }
 
 std::string CComSetupDlg::deviceFor(int number) const {

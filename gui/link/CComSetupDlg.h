@@ -5,6 +5,7 @@
 #include <string>
 
 class QButtonGroup;
+class QLabel;
 class QRadioButton;
 
 namespace radio {
@@ -14,6 +15,7 @@ class CProgramApp;
 
 // COM Setup: chooses which of COM1..COM4 the transfers use. Each choice shows the device it
 // stands for; a port that cannot be opened right now is greyed out. The choice is remembered.
+// Below, every serial device the system reports, with its maker and the port standing for it.
 class CComSetupDlg : public QDialog {
     Q_OBJECT
   public:
@@ -36,6 +38,8 @@ class CComSetupDlg : public QDialog {
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    QLabel* devicesLabel();
+
     CProgramApp& app_;
     QButtonGroup* group_;
 };

@@ -107,6 +107,7 @@ RetryChoice RadioLink::askRetry() {
 
 void RadioLink::finish() {
     const TransferOutcome outcome = thread_->outcome();
+    const std::optional<PortOpenFailure> portFailure = thread_->portFailure();
     if (outcome == TransferOutcome::Completed && direction_ == clone::Direction::Read) {
         view_.document().image().copyFrom(thread_->image(), 0, map::kTransferEnd);
         app_.setNewImageFlag(false);
@@ -115,12 +116,18 @@ void RadioLink::finish() {
     }
     thread_->deleteLater();
     thread_ = nullptr;
-    if (outcome == TransferOutcome::PortNotOpened || outcome == TransferOutcome::Interrupted) {
+    if (outcome == TransferOutcome::PortNotOpened) {
+        // The message of old first; under it why, so a user can mend it.
+        QString text = StringTable::text(StringTable::PortNotOpened);
+        const std::string reason = portFailure ? portFailure->message(app_.language()) : "";
+        if (!reason.empty()) {
+            text += '\n' + QString::fromStdString(reason);
+        }
         app_.prompts().message(dialog_.get(), QMessageBox::Warning, app_.settings().displayName,
-                               StringTable::text(outcome == TransferOutcome::PortNotOpened
-                                                     ? StringTable::PortNotOpened
-                                                     : StringTable::ProgramInterrupt),
-                               QMessageBox::Ok);
+                               text, QMessageBox::Ok);
+    } else if (outcome == TransferOutcome::Interrupted) {
+        app_.prompts().message(dialog_.get(), QMessageBox::Warning, app_.settings().displayName,
+                               StringTable::text(StringTable::ProgramInterrupt), QMessageBox::Ok);
     }
     closeDialog();
     emit transferFinished(outcome);

@@ -66,6 +66,7 @@ void TransferThread::run() {
     SerialLineOpener opener(ports_);
     ThreadObserver observer(*this, cancel_);
     outcome_ = runTransfer(opener, request_, image_, observer);
+    portFailure_ = opener.lastFailure();
 }
 
 }  // namespace gui

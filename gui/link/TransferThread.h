@@ -3,9 +3,11 @@
 #include <QThread>
 #include <atomic>
 #include <functional>
+#include <optional>
 
 #include "core/image/MemoryImage.h"
 #include "core/link/PortNaming.h"
+#include "core/link/SerialDevice.h"
 #include "core/link/Transfer.h"
 
 namespace radio {
@@ -24,6 +26,8 @@ class TransferThread : public QThread {
     // Valid after finished(): the outcome and, after a completed read, the radio's image.
     TransferOutcome outcome() const { return outcome_; }
     const MemoryImage& image() const { return image_; }
+    // Why the port did not open, when that was the outcome.
+    const std::optional<PortOpenFailure>& portFailure() const { return portFailure_; }
 
     // Answers the communication-error question; runs on the interface thread, in the event
     // loop of promptContext, while the transfer waits for the answer.
@@ -47,6 +51,7 @@ class TransferThread : public QThread {
     PortsLookup ports_;
     const std::atomic<bool>& cancel_;
     TransferOutcome outcome_ = TransferOutcome::Cancelled;
+    std::optional<PortOpenFailure> portFailure_;
     std::atomic<bool> abandoned_{false};
 };
 

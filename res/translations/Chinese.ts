@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
     <name>ChannelListFiles</name>
@@ -63,6 +64,14 @@
     <message>
         <source>COM</source>
         <translation>串口</translation>
+    </message>
+    <message>
+        <source>Serial devices found:</source>
+        <translation>找到的串口设备：</translation>
+    </message>
+    <message>
+        <source>No serial device was found.</source>
+        <translation>没有找到串口设备。</translation>
     </message>
 </context>
 <context>

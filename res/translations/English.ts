@@ -64,6 +64,14 @@
         <source>COM</source>
         <translation>COM</translation>
     </message>
+    <message>
+        <source>Serial devices found:</source>
+        <translation>Serial devices found:</translation>
+    </message>
+    <message>
+        <source>No serial device was found.</source>
+        <translation>No serial device was found.</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CLanguageDlg</name>
