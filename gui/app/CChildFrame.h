@@ -25,6 +25,7 @@ class CChildFrame : public QMdiSubWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    void keepCloseOffCtrlW();
     void updateTitle();
 
     std::unique_ptr<CProgramDoc> document_;

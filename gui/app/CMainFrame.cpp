@@ -311,6 +311,23 @@ CProgramView* CMainFrame::activeView() const {
     return frame ? &frame->view() : nullptr;
 }
 
+CChildFrame* CMainFrame::frameHolding(const QString& path) const {
+    const QString wanted = QFileInfo(path).canonicalFilePath();
+    for (CChildFrame* frame : childFrames()) {
+        if (!wanted.isEmpty() && frame->document().hasFile() &&
+            QFileInfo(frame->document().path()).canonicalFilePath() == wanted) {
+            return frame;
+        }
+    }
+    return nullptr;
+}
+
+void CMainFrame::bringBack(CChildFrame& frame) {
+    frame.showNormal();
+    workspace_->setActiveSubWindow(&frame);
+    lastActive_ = &frame;
+}
+
 CProgramDoc* CMainFrame::activeDocument() const {
     CChildFrame* frame = activeChildFrame();
     return frame ? &frame->document() : nullptr;
@@ -348,9 +365,9 @@ bool CMainFrame::saveDocument(CChildFrame& frame, bool askForName) {
     CProgramDoc& document = frame.document();
     QString path = document.path();
     if (askForName || !document.hasFile()) {
-        path = app_.prompts().saveFileNameWithSuffix(this, tr("Save As"),
-                                                     document.proposedFileName(),
-                                                     tr("Program Document (*.dat)"), "dat");
+        path =
+            app_.prompts().saveFileNameWithSuffix(this, tr("Save As"), document.proposedFileName(),
+                                                  tr("Program Document (*.dat)"), "dat");
         if (path.isEmpty()) {
             return false;
         }
@@ -385,8 +402,7 @@ bool CMainFrame::routeToDocument(int id) {
 
 void CMainFrame::showChannelInformation() {
     if (CChildFrame* frame = activeChildFrame()) {
-        frame->showNormal();
-        workspace_->setActiveSubWindow(frame);
+        bringBack(*frame);
     } else {
         showNormal();
     }
@@ -495,19 +511,25 @@ void CMainFrame::onCommand(int id) {
     updateViewChecks();
 }
 
+bool CMainFrame::querySave(CChildFrame& frame) {
+    if (!frame.document().isModified()) {
+        return true;
+    }
+    const auto answer = app_.message(tr("Save changes to %1?").arg(frame.document().title()),
+                                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                     QMessageBox::Question);
+    return answer == QMessageBox::Discard ||
+           (answer == QMessageBox::Save && saveDocument(frame, false));
+}
+
 bool CMainFrame::queryCloseAll() {
-    for (CChildFrame* frame : childFrames()) {
-        if (!frame->view().prepareToClose()) {
-            return false;
-        }
-        if (!frame->document().isModified()) {
-            continue;
-        }
-        const auto answer = app_.message(
-            tr("Save changes to %1?").arg(frame->document().title()),
-            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
-        if (answer == QMessageBox::Cancel ||
-            (answer == QMessageBox::Save && !saveDocument(*frame, false))) {
+    const QList<CChildFrame*> frames = childFrames();
+    // A typed text counts as a change only once it is in its cell.
+    for (CChildFrame* frame : frames) {
+        frame->view().CommitCellEdit();
+    }
+    for (CChildFrame* frame : frames) {
+        if (!frame->view().prepareToClose() || !querySave(*frame)) {
             return false;
         }
     }

@@ -49,6 +49,12 @@ class CMainFrame : public QMainWindow {
     CProgramDoc* activeDocument() const;
     QList<CChildFrame*> childFrames() const;
     void addDocumentWindow(std::unique_ptr<CProgramDoc> document);
+    // The document window whose file is the one at path, hidden or not; nullptr when none.
+    CChildFrame* frameHolding(const QString& path) const;
+    // Shows a document window again and makes it the active one.
+    void bringBack(CChildFrame& frame);
+    // Asks to save a modified document; false when the user cancelled or saving failed.
+    bool querySave(CChildFrame& frame);
     // Destroys a document window without asking to save; false if it must stay.
     bool destroyChildFrame(CChildFrame* frame);
 

@@ -20,6 +20,7 @@
 #include "gui/app/RunTimeText.h"
 #include "gui/app/StringTable.h"
 #include "gui/app/UserPrompts.h"
+#include "gui/channels/CProgramView.h"
 #include "gui/config/ConfigText.h"
 #include "gui/config/ProgramFiles.h"
 #include "gui/config/TextFiles.h"
@@ -67,7 +68,10 @@ bool CProgramApp::loadLanguagePack() {
     const QString pack = settings_.programDir + settings_.languageName + ".qm";
     if (!QFileInfo(pack).isFile() || !translator_->load(pack)) {
         translator_.reset();
-        prompts_.message(nullptr, QMessageBox::Warning, QCoreApplication::applicationName(),
+        // No language section can be trusted yet: the caption is the configured program name.
+        const QString appName = setupText("AppName");
+        prompts_.message(nullptr, QMessageBox::Warning,
+                         appName.isEmpty() ? QCoreApplication::applicationName() : appName,
                          uiText(TextId::LoadLanguageFailed, language()), QMessageBox::Ok);
         return false;
     }
@@ -90,6 +94,8 @@ bool CProgramApp::initInstance(const QStringList& arguments) {
     if (!loadLanguagePack()) {
         return false;
     }
+    // Before anything else can fail, so that every message carries it.
+    settings_.displayName = languageText("Company");
     mainFrame_ = std::make_unique<CMainFrame>(*this);
     if (arguments.isEmpty()) {
         onFileNew();
@@ -98,7 +104,6 @@ bool CProgramApp::initInstance(const QStringList& arguments) {
     }
     mainFrame_->showMaximized();
     mainFrame_->setWindowIcon(titleIcon());
-    settings_.displayName = languageText("Company");
     editDocumentMenu();
     return true;
 }
@@ -125,11 +130,12 @@ QMessageBox::StandardButton CProgramApp::message(const QString& text,
 void CProgramApp::onFileNew() {
     CChildFrame* active = mainFrame_->activeChildFrame();
     if (active) {
+        active->view().CommitCellEdit();  // a typed text is part of what would be cleared
         if (message(StringTable::text(StringTable::AllDataCleared),
                     QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
             return;
         }
-        if (!mainFrame_->destroyChildFrame(active)) {
+        if (!mainFrame_->querySave(*active) || !mainFrame_->destroyChildFrame(active)) {
             return;
         }
     }
@@ -148,12 +154,22 @@ void CProgramApp::onFileOpen() {
 }
 
 bool CProgramApp::openFile(const QString& path) {
+    CChildFrame* previous = mainFrame_->activeChildFrame();
+    if (CChildFrame* open = mainFrame_->frameHolding(path)) {
+        // The document that holds the file already, with its edits: a second copy could be
+        // saved over them.
+        if (previous && previous != open) {
+            previous->close();
+        }
+        mainFrame_->bringBack(*open);
+        return true;
+    }
     auto document = std::make_unique<CProgramDoc>();
     if (auto loaded = document->load(path); !loaded) {
         message(QString::fromStdString(loaded.error().message(language())));
         return false;
     }
-    if (CChildFrame* previous = mainFrame_->activeChildFrame()) {
+    if (previous) {
         previous->close();  // hides it; its document stays open
     }
     newImage_ = false;
@@ -183,14 +199,21 @@ QIcon CProgramApp::titleIcon() {
     return titleIcon_;
 }
 
-bool CProgramApp::restartProgram() {
-    // The user's configuration folder may not exist yet when the program runs installed.
-    QDir().mkpath(QFileInfo(QFile::decodeName(config_.path().c_str())).absolutePath());
-    if (auto saved = config_.save(false); !saved) {
+bool CProgramApp::restartProgram(const QString& languageName) {
+    const std::string before = config_.get("Setup", "Language", "");
+    const auto storeLanguage = [this](const std::string& name) {
+        config_.set("Setup", "Language", name);
+        // The user's configuration folder may not exist yet when the program runs installed.
+        QDir().mkpath(QFileInfo(QFile::decodeName(config_.path().c_str())).absolutePath());
+        return config_.save(false);
+    };
+    if (auto saved = storeLanguage(languageName.toStdString()); !saved) {
+        storeLanguage(before);
         message(QString::fromStdString(saved.error().message(language())));
         return false;
     }
     if (!mainFrame_->close()) {
+        storeLanguage(before);  // the run goes on, and so does its language at the next start
         return false;
     }
     if (restartLauncher_) {

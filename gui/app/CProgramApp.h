@@ -76,10 +76,11 @@ class CProgramApp : public QObject {
                                         QMessageBox::Icon icon = QMessageBox::Warning,
                                         const QString& caption = QString());
 
-    // Ends the run and starts the program again, so a new language takes effect: Program.ini
-    // is written first (the new run reads it), then the main window closes, which asks about
-    // unsaved documents; false when saving or closing did not happen.
-    bool restartProgram();
+    // Ends the run and starts the program again in another language: [Setup] Language is
+    // written to Program.ini first (the new run reads it), then the main window closes, which
+    // asks about unsaved documents. False when saving or closing did not happen; Program.ini
+    // then holds the running language again.
+    bool restartProgram(const QString& languageName);
     // Starts the program anew; tests replace it.
     void setRestartLauncher(std::function<void(const QString& program)> launcher) {
         restartLauncher_ = std::move(launcher);

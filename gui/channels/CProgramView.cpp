@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 #include "core/channels/BandText.h"
 #include "core/channels/ChannelCodec.h"
@@ -89,7 +91,7 @@ void CProgramView::setupGrid() {
         grid_->setTextMatrix(row, 0, QString::fromStdString(formatInt(row, 2)));
     }
     grid_->applyColumnWidths();
-    connect(grid_, &ChannelGrid::leaveCell, this, [this] { CommitCellEdit(); });
+    grid_->setLeaveHandler([this] { return CommitCellEdit(); });
     connect(grid_, &ChannelGrid::enterCell, this, &CProgramView::ShowCellEditor);
     connect(grid_, &ChannelGrid::cellPressed, this, &CProgramView::ShowCellEditor);
     connect(grid_, &ChannelGrid::scrolled, this, &CProgramView::HideCellEditors);
@@ -189,7 +191,11 @@ void CProgramView::ShowCellEditor() {
     }
     const int row = grid_->row();
     const int col = grid_->col();
-    editors_->show(col, grid_->cellRect(row, col), grid_->textMatrix(row, col));
+    if (editors_->visibleColumn() != 0 &&
+        (editors_->openRow() != row || editors_->visibleColumn() != col)) {
+        commitOpenEditor();  // a move the grid made on its own: settle the cell it left
+    }
+    editors_->show(row, col, grid_->cellRect(row, col), grid_->textMatrix(row, col));
     grid_->viewport()->update();
 }
 
@@ -246,17 +252,20 @@ bool CProgramView::commitFrequency(int row, int col, const QString& typed, const
     return true;
 }
 
-bool CProgramView::CommitCellEdit() {
-    if (!editors_ || grid_->currentRow() < 0 || grid_->currentColumn() < 0) {
+bool CProgramView::commitOpenEditor() {
+    const int col = editors_ ? editors_->visibleColumn() : 0;
+    if (col == 0) {
         return true;
     }
-    const int row = grid_->row();
-    const int col = grid_->col();
+    const int row = editors_->openRow();
+    if (!editors_->changedByUser()) {
+        // What the cell showed goes back unchecked: a channel read from a radio of another
+        // band keeps its bytes until the user types over it.
+        editors_->hideAll();
+        return true;
+    }
     const QString rx = grid_->textMatrix(row, 1);
     const QString tx = grid_->textMatrix(row, 2);
-    if (!editors_->visible(col)) {
-        return true;
-    }
     const QString typed = editors_->text(col);
     bool accepted = true;
     if (col <= 2 && !typed.isEmpty()) {
@@ -270,6 +279,21 @@ bool CProgramView::CommitCellEdit() {
     }
     editors_->hideAll();
     return accepted;
+}
+
+bool CProgramView::CommitCellEdit() {
+    const int row = editors_ ? editors_->openRow() : 0;
+    const int col = editors_ ? editors_->visibleColumn() : 0;
+    if (commitOpenEditor()) {
+        return true;
+    }
+    // The user corrects at once: the cell stays current and its editor takes the keys again.
+    if (grid_->row() != row || grid_->col() != col) {
+        grid_->setCell(row, col);
+    } else {
+        ShowCellEditor();
+    }
+    return false;
 }
 
 void CProgramView::moveAfterEnter() {
@@ -289,18 +313,84 @@ void CProgramView::showHelpForFocus(QObject* focused) {
     app_.showHelp(helpContextOf(focused, kGridHelpId));
 }
 
+namespace {
+
+// The cell Tab (step 1) or Shift+Tab (step -1) moves to: the visible cells row by row, wrapping
+// at the ends. The hidden power column has nothing to show, so it is skipped.
+std::pair<int, int> tabNeighbour(int row, int col, int step) {
+    const int lastRow = ChannelGrid::kRows - 1;
+    const int lastCol = ChannelGrid::kCols - 1;
+    do {
+        col += step;
+        if (col > lastCol) {
+            col = 1;
+            row = row == lastRow ? 1 : row + 1;
+        } else if (col < 1) {
+            col = lastCol;
+            row = row == 1 ? lastRow : row - 1;
+        }
+    } while (col == ChannelGrid::kPowerColumn);
+    return {row, col};
+}
+
+}  // namespace
+
+bool CProgramView::leaveByKey(QObject* watched, const QKeyEvent& key) {
+    const auto* combo = qobject_cast<QComboBox*>(watched);
+    const bool edit = qobject_cast<QLineEdit*>(watched) != nullptr;
+    if (combo && combo->view()->isVisible()) {
+        return false;  // an open list takes its keys first
+    }
+    const int row = grid_->row();
+    const int col = grid_->col();
+    std::pair<int, int> next{row, col};
+    switch (key.key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (CommitCellEdit()) {
+                moveAfterEnter();
+            }
+            return true;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            next = tabNeighbour(row, col, key.key() == Qt::Key_Tab ? 1 : -1);
+            break;
+        // In an edit box Left and Right move the caret, in a list Up and Down change the item.
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            if (!edit) {
+                return false;
+            }
+            next.first =
+                std::clamp(row + (key.key() == Qt::Key_Up ? -1 : 1), 1, ChannelGrid::kRows - 1);
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+            if (!combo) {
+                return false;
+            }
+            do {
+                next.second += key.key() == Qt::Key_Left ? -1 : 1;
+            } while (next.second == ChannelGrid::kPowerColumn);
+            if (next.second < 1 || next.second >= ChannelGrid::kCols) {
+                return true;  // the grid's edge: stay
+            }
+            break;
+        default:
+            return false;
+    }
+    if (next != std::pair{row, col} && CommitCellEdit()) {
+        grid_->setCell(next.first, next.second);
+    }
+    return true;
+}
+
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }
     auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-        if (auto* combo = qobject_cast<QComboBox*>(watched); combo && combo->view()->isVisible()) {
-            return false;  // Enter picks the item in an open list first
-        }
-        if (CommitCellEdit()) {
-            moveAfterEnter();
-        }
+    if (leaveByKey(watched, *key)) {
         return true;
     }
     if (key->key() == Qt::Key_F1) {
@@ -340,7 +430,7 @@ void CProgramView::onLanguage() {
     }
     languageDlg_->load();
     if (app_.prompts().runDialog(*languageDlg_) == QDialog::Accepted && languageDlg_->changed()) {
-        app_.restartProgram();
+        app_.restartProgram(languageDlg_->chosenLanguageName());
     }
 }
 

@@ -46,8 +46,9 @@ class CProgramView : public QWidget {
     const std::array<int, 3>& printPageTable() const { return printPages_; }
 
     void ShowCellEditor();
-    // Moves the visible editor's text into the current cell, with the frequency checks.
-    // False when a check failed and its message was shown.
+    // Moves the visible editor's text into the cell it was opened on, with the frequency
+    // checks; an editor the user did not change commits nothing. False when a check failed and
+    // its message was shown: that cell is then current again with its editor open.
     bool CommitCellEdit();
     void HideCellEditors();
 
@@ -72,8 +73,12 @@ class CProgramView : public QWidget {
     void setCellText(int row, int col, const QString& text);
     void clearRow(int row);
     bool commitFrequency(int row, int col, const QString& typed, const QString& rx);
+    bool commitOpenEditor();
     void reportInput(int messageId);
     void moveAfterEnter();
+    // Commits and moves on for the keys that leave a cell (Enter, Tab, arrows); false when the
+    // key is not one of them.
+    bool leaveByKey(QObject* watched, const QKeyEvent& key);
     void showHelpForFocus(QObject* focused);
     void onComSetup();
     void onScanInfo();

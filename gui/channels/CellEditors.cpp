@@ -94,16 +94,19 @@ QComboBox* CellEditors::comboBox(int col) const {
     return qobject_cast<QComboBox*>(editor(col));
 }
 
-void CellEditors::show(int col, const QRect& cell, const QString& text) {
+void CellEditors::show(int row, int col, const QRect& cell, const QString& text) {
+    hideAll();  // one editor at a time
     QWidget* widget = editor(col);
     if (QComboBox* combo = comboBox(col)) {
         const int found = combo->findText(text, Qt::MatchStartsWith);
         combo->setCurrentIndex(found >= 0 ? found : 0);
+        openIndex_ = combo->currentIndex();
     } else {
         QLineEdit* edit = lineEdit(col);
-        edit->setText(text);
+        edit->setText(text);  // also clears the edit box's modified flag
         edit->selectAll();
     }
+    openRow_ = row;
     widget->setGeometry(cell);
     widget->show();
     widget->raise();
@@ -115,6 +118,17 @@ QString CellEditors::text(int col) const {
         return combo->currentText();
     }
     return lineEdit(col)->text();
+}
+
+bool CellEditors::changedByUser() const {
+    const int col = visibleColumn();
+    if (col == 0) {
+        return false;
+    }
+    if (QComboBox* combo = comboBox(col)) {
+        return combo->currentIndex() != openIndex_;
+    }
+    return lineEdit(col)->isModified();
 }
 
 bool CellEditors::visible(int col) const {

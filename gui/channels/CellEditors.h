@@ -29,12 +29,17 @@ class CellEditors {
     QComboBox* comboBox(int col) const;
     static int helpId(int col);
 
-    // Shows the editor of a column over a cell with the cell's text, and gives it the focus.
-    void show(int col, const QRect& cell, const QString& text);
+    // Shows the editor of a cell over it with the cell's text, and gives it the focus.
+    void show(int row, int col, const QRect& cell, const QString& text);
     // The text the editor holds: the edit box's text, the list's chosen item.
     QString text(int col) const;
     bool visible(int col) const;
     int visibleColumn() const;  // 0 when none
+    // The cell the visible editor was opened on; {0, 0} when none is visible.
+    int openRow() const { return visibleColumn() ? openRow_ : 0; }
+    // Whether the user changed what the visible editor showed when it opened: typing into an
+    // edit box, another item in a list.
+    bool changedByUser() const;
     void hideAll();
 
   private:
@@ -44,6 +49,8 @@ class CellEditors {
     Language language_;
     std::function<void(QWidget&)> created_;
     mutable std::array<QWidget*, 10> editors_{};  // owned by parent_
+    int openRow_ = 0;
+    int openIndex_ = -1;  // the list item shown at opening
 };
 
 }  // namespace gui

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QHash>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -117,15 +118,11 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(parent) {
     if (auto* corner = findChild<QAbstractButton*>()) {
         corner->installEventFilter(new CornerPainter(corner, &cornerText_));
     }
-    connect(this, &QTableWidget::currentCellChanged, this,
-            [this](int row, int col, int previousRow, int previousCol) {
-                if (previousRow >= 0 && previousCol >= 0) {
-                    emit leaveCell();
-                }
-                if (row >= 0 && col >= 0) {
-                    emit enterCell();
-                }
-            });
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col, int, int) {
+        if (row >= 0 && col >= 0) {
+            emit enterCell();
+        }
+    });
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &ChannelGrid::scrolled);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ChannelGrid::scrolled);
 }
@@ -159,6 +156,9 @@ void ChannelGrid::setTextMatrix(int row, int col, const QString& text) {
 }
 
 void ChannelGrid::setCell(int row, int col) {
+    if ((row != this->row() || col != this->col()) && !mayLeave()) {
+        return;
+    }
     setCurrentCell(row - 1, col - 1);
 }
 
@@ -200,10 +200,36 @@ QSize ChannelGrid::fullSize() const {
 }
 
 void ChannelGrid::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    if (pressed.isValid() && pressed != currentIndex() && !mayLeave()) {
+        event->accept();  // the cell being left keeps the focus
+        return;
+    }
     QTableWidget::mousePressEvent(event);
-    if (indexAt(event->position().toPoint()).isValid()) {
+    if (pressed.isValid()) {
         emit cellPressed();
     }
+}
+
+void ChannelGrid::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            if (!mayLeave()) {
+                event->accept();
+                return;
+            }
+            break;
+        default:
+            break;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 }  // namespace gui

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QTableWidget>
+#include <functional>
 
 namespace radio {
 namespace gui {
@@ -22,10 +23,13 @@ class ChannelGrid : public QTableWidget {
     QString textMatrix(int row, int col) const;
     void setTextMatrix(int row, int col, const QString& text);
 
-    // The current cell (1..16, 1..10); moving it raises leaveCell and then enterCell.
+    // The current cell (1..16, 1..10). Every move by click, key or setCell first asks the
+    // leave handler, with the cell being left still current (false keeps it there), and then
+    // raises enterCell.
     int row() const { return currentRow() + 1; }
     int col() const { return currentColumn() + 1; }
     void setCell(int row, int col);
+    void setLeaveHandler(std::function<bool()> handler) { leaveHandler_ = std::move(handler); }
 
     // The rectangle of a data cell in the coordinates of the viewport (the editors' parent).
     QRect cellRect(int row, int col) const;
@@ -38,16 +42,19 @@ class ChannelGrid : public QTableWidget {
     QSize fullSize() const;
 
   signals:
-    void leaveCell();
     void enterCell();
     void cellPressed();
     void scrolled();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
+    bool mayLeave() const { return !leaveHandler_ || leaveHandler_(); }
+
     QString cornerText_;
+    std::function<bool()> leaveHandler_;
 };
 
 }  // namespace gui

@@ -51,16 +51,14 @@ void CLanguageDlg::selectLanguage(int index) {
 
 void CLanguageDlg::accept() {
     const int running = app_.settings().chinese ? kChinese : kEnglish;
-    // Decided afresh each time: after a restart that was called off, choosing the running
-    // language again must put it back rather than restart into the other one.
+    // Decided afresh each time: after a restart that was called off, the running language is
+    // no change.
     changed_ = selectedLanguage() != running;
-    if (changed_) {
-        app_.config().set("Setup", "Language", app_.settings().chinese ? "English" : "Chinese");
-    } else if (app_.config().get("Setup", "Language") !=
-               app_.settings().languageName.toStdString()) {
-        app_.config().set("Setup", "Language", app_.settings().languageName.toStdString());
-    }
     QDialog::accept();
+}
+
+QString CLanguageDlg::chosenLanguageName() const {
+    return selectedLanguage() == kChinese ? QStringLiteral("Chinese") : QStringLiteral("English");
 }
 
 void CLanguageDlg::keyPressEvent(QKeyEvent* event) {

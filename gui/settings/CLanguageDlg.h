@@ -10,8 +10,8 @@ namespace gui {
 class CProgramApp;
 
 // Language: English or Chinese for the next run. OK with another language than the running
-// one stores it in Program.ini ([Setup] Language) and sets the changed flag; OK with the
-// running one stores nothing, or puts it back when an earlier choice was left standing.
+// one sets the changed flag; the choice is stored only by the restart it leads to, so a
+// restart called off leaves Program.ini as it was.
 class CLanguageDlg : public QDialog {
     Q_OBJECT
   public:
@@ -23,6 +23,8 @@ class CLanguageDlg : public QDialog {
     int selectedLanguage() const;
     void selectLanguage(int index);
     bool changed() const { return changed_; }
+    // The [Setup] Language value of the choice: "English" or "Chinese".
+    QString chosenLanguageName() const;
 
   public slots:
     void accept() override;

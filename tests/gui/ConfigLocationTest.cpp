@@ -65,8 +65,7 @@ TEST(ConfigLocation, TheLanguageChoiceIsSavedWhereTheProgramLives) {
             first.setRestartLauncher([](const QString&) {});
             ASSERT_TRUE(first.initInstance({}));  // the language pack came from the runtime folder
             EXPECT_EQ(first.settings().programDir, runtimeDir + '/');
-            first.config().set("Setup", "Language", "Chinese");
-            ASSERT_TRUE(first.restartProgram());
+            ASSERT_TRUE(first.restartProgram("Chinese"));
         }
         const QString saved = readAll(c.portable ? runtimeDir + "/Program.ini" : userIni);
         EXPECT_TRUE(saved.contains("Language=Chinese"));

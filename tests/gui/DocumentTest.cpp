@@ -1,19 +1,25 @@
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
+#include <QRadioButton>
 #include <QSignalSpy>
-#include <QTest>
 #include <QTreeWidget>
 #include <QUrl>
 
 #include "GuiFixture.h"
+#include "core/channels/ChannelCodec.h"
 #include "core/image/NewImage.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMdiClientWnd.h"
 #include "gui/app/CNavTreeBar.h"
 #include "gui/app/CommandIds.h"
+#include "gui/app/HelpWindow.h"
+#include "gui/channels/CProgramView.h"
 #include "gui/image/CProgramDoc.h"
+#include "gui/link/CProcessDlg.h"
+#include "gui/link/RadioLink.h"
 
 namespace radio::test {
 namespace {
@@ -32,44 +38,151 @@ void writeAll(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-TEST(Documents, SaveOfANewDocumentAsksForANameAndWrites1024Bytes) {
+// A file whose channel 1 lies outside every band of the test radio types, as one read from a
+// radio of another band would.
+QByteArray fileWithForeignChannel() {
+    MemoryImage image = newDocumentImage();
+    ChannelTable table;
+    table[0] = {"150.00000", "150.00000", "67.0", "None", "High",
+                "Yes",       "Off",       "Wide", "Off",  "Off"};
+    encodeChannels(image, table);
+    return QByteArray(reinterpret_cast<const char*>(image.data()), 1024);
+}
+
+// A started program on the screen, driven by keys and mouse.
+struct Desk {
+    Desk() { user::bringUp(frame()); }
+    CMainFrame& frame() { return program.frame(); }
+    CProgramView& view() { return *frame().activeView(); }
+    void press(int key, Qt::KeyboardModifiers modifiers = {}) {
+        user::press(frame(), key, modifiers);
+    }
+    void typeInto(int row, int col, const QString& text) {
+        user::clickCell(view().grid(), row, col);
+        user::type(frame(), text);
+    }
+    // Ctrl+O with the file dialog answered by path.
+    void open(const QString& path) {
+        program.prompts.files.push_back(path);
+        press(Qt::Key_O, Qt::ControlModifier);
+    }
+    QString file(const QString& name, const QByteArray& bytes) {
+        writeAll(program.folder.path(name), bytes);
+        return program.folder.path(name);
+    }
+    ScriptedPrompts& prompts() { return program.prompts; }
+
+    FreshProgram::SettingsCleared cleared;  // no radio type left over from another test
     StartedProgram program;
-    const QString path = program.folder.path("saved");
-    program.prompts.files.push_back(path);
-    program.frame().onCommand(cmd::FileSave);
-    ASSERT_EQ(program.prompts.proposedNames.size(), 1u);
-    EXPECT_EQ(program.prompts.proposedNames[0], "RadioProgTest.dat");
+};
+
+TEST(Shortcuts, EveryMenuKeyWorksFromTheChannelWindow) {
+    struct Case {
+        const char* name;
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        std::function<void(Desk&)> check;
+    };
+    const auto transfer = [](const char* caption) {
+        return [caption](Desk& desk) {
+            ASSERT_TRUE(desk.view().link().dialogOpen());
+            EXPECT_EQ(desk.view().link().dialog()->windowTitle(), caption);
+        };
+    };
+    const Case cases[] = {
+        {"Ctrl+N", Qt::Key_N, Qt::ControlModifier,
+         [](Desk& desk) {
+             EXPECT_EQ(desk.prompts().shown.at(0).text, "All data will be Cleared!");
+         }},
+        {"Ctrl+O", Qt::Key_O, Qt::ControlModifier,
+         [](Desk& desk) { EXPECT_EQ(desk.frame().activeDocument()->title(), "radio.dat"); }},
+        {"Ctrl+S", Qt::Key_S, Qt::ControlModifier,
+         [](Desk& desk) { EXPECT_EQ(desk.prompts().proposedNames.size(), 1u); }},
+        {"Ctrl+P", Qt::Key_P, Qt::ControlModifier,
+         [](Desk& desk) { EXPECT_EQ(desk.prompts().dialogs.size(), 1u); }},
+        {"Ctrl+R", Qt::Key_R, Qt::ControlModifier, transfer("Read Data")},
+        {"Ctrl+W", Qt::Key_W, Qt::ControlModifier, transfer("Write Data")},
+        {"Ctrl+F11", Qt::Key_F11, Qt::ControlModifier,
+         [](Desk& desk) {
+             EXPECT_EQ(desk.prompts().dialogs, std::vector<QString>{"CPasswordDlg"});
+         }},
+        {"F1", Qt::Key_F1, Qt::NoModifier,
+         [](Desk& desk) {
+             ASSERT_NE(desk.program.app.helpWindow(), nullptr);
+             EXPECT_EQ(desk.program.app.helpWindow()->shownContext(), 2127);  // Rx edit box
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Desk desk;
+        desk.program.prompts.files.push_back(desk.file("radio.dat", QByteArray(1024, '\0')));
+        desk.press(c.key, c.modifiers);
+        c.check(desk);
+    }
+}
+
+TEST(Documents, SaveOfANewDocumentAsksForANameAndWrites1024Bytes) {
+    Desk desk;
+    const QString path = desk.program.folder.path("saved");
+    desk.prompts().files.push_back(path);
+    desk.press(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(desk.prompts().proposedNames, std::vector<QString>{"RadioProgTest.dat"});
     const QByteArray bytes = readAll(path + ".dat");
     ASSERT_EQ(bytes.size(), 1024);
-    EXPECT_EQ(bytes.left(3), QByteArray(3, '\0'));
     EXPECT_EQ(bytes.mid(440, 6), "K58146");
-    EXPECT_EQ(program.frame().activeDocument()->title(), "saved.dat");
+    EXPECT_EQ(desk.frame().activeDocument()->title(), "saved.dat");
+    desk.press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(desk.prompts().proposedNames.size(), 1u) << "the second Save asks no name";
+}
 
-    // A second Save goes to the same file without asking.
-    program.frame().onCommand(cmd::FileSave);
-    EXPECT_EQ(program.prompts.proposedNames.size(), 1u);
+// The editor opened at load holds channel 1 unchanged: neither a click elsewhere nor Save may
+// commit it.
+TEST(Documents, AnOpenedFileKeepsItsBytesUntilTheUserTypes) {
+    Desk desk;
+    const QByteArray bytes = fileWithForeignChannel();
+    const QString path = desk.file("foreign.dat", bytes);
+    desk.open(path);
+    ChannelGrid& grid = desk.view().grid();
+    ASSERT_EQ(grid.textMatrix(1, 1), "150.00000");
+    user::clickCell(grid, 10, 1);
+    EXPECT_EQ(grid.textMatrix(10, 1), "");
+    EXPECT_FALSE(desk.frame().activeDocument()->isModified());
+    user::clickCell(grid, 1, 1);
+    desk.press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(desk.prompts().shown.empty());
+    EXPECT_EQ(readAll(path), bytes);
 }
 
 TEST(Documents, OpenHidesThePreviousWindowAndKeepsItsDocument) {
-    StartedProgram program;
-    CMainFrame& frame = program.frame();
-    CChildFrame* first = frame.activeChildFrame();
-    const QString path = program.folder.path("radio.dat");
-    writeAll(path, QByteArray(1025, char(0x33)));
-    program.prompts.files.push_back(path);
-    frame.onCommand(cmd::FileOpen);
-    ASSERT_EQ(frame.childFrames().size(), 2);
+    Desk desk;
+    CChildFrame* first = desk.frame().activeChildFrame();
+    desk.open(desk.file("radio.dat", QByteArray(1025, char(0x33))));
+    ASSERT_EQ(desk.frame().childFrames().size(), 2);
     EXPECT_FALSE(first->isVisible());
-    EXPECT_NE(frame.activeChildFrame(), first);
-    EXPECT_EQ(frame.activeDocument()->title(), "radio.dat");
-    EXPECT_EQ(frame.activeDocument()->image()[1023], 0x33);
-    EXPECT_FALSE(program.app.newImageFlag());
+    EXPECT_EQ(desk.frame().activeDocument()->title(), "radio.dat");
+    EXPECT_EQ(desk.frame().activeDocument()->image()[1023], 0x33);
+    EXPECT_FALSE(desk.program.app.newImageFlag());
+}
+
+TEST(Documents, ReopeningAnOpenFileBringsBackItsEdits) {
+    Desk desk;
+    const QString path = desk.file("t1.dat", QByteArray(1024, '\0'));
+    desk.open(path);
+    CChildFrame* window = desk.frame().activeChildFrame();
+    desk.typeInto(8, 1, "446");
+    desk.press(Qt::Key_Return);
+    ASSERT_TRUE(user::chooseMenuItem(desk.frame(), "File", "Close"));
+    desk.open(QFileInfo(path).absolutePath() + "/./t1.dat");  // the same file, spelt apart
+    EXPECT_EQ(desk.frame().childFrames().size(), 2);
+    EXPECT_EQ(desk.frame().activeChildFrame(), window);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isWindowModified());
+    EXPECT_EQ(desk.view().grid().textMatrix(8, 1), "446.00000");
 }
 
 TEST(Documents, BadFilesAreReportedAndChangeNothing) {
-    StartedProgram program;
-    CMainFrame& frame = program.frame();
-    CChildFrame* first = frame.activeChildFrame();
+    Desk desk;
+    CChildFrame* first = desk.frame().activeChildFrame();
     struct Case {
         QString name;
         QByteArray bytes;
@@ -78,90 +191,117 @@ TEST(Documents, BadFilesAreReportedAndChangeNothing) {
     const Case cases[] = {{"short.dat", QByteArray(1023, 'x'), "1023 bytes"},
                           {"empty.dat", QByteArray(), "empty"}};
     for (const Case& c : cases) {
-        writeAll(program.folder.path(c.name), c.bytes);
-        program.prompts.files.push_back(program.folder.path(c.name));
-        frame.onCommand(cmd::FileOpen);
-        ASSERT_FALSE(program.prompts.shown.empty());
-        EXPECT_TRUE(program.prompts.shown.back().text.contains(c.name));
-        EXPECT_TRUE(program.prompts.shown.back().text.contains(c.reason))
-            << program.prompts.shown.back().text.toStdString();
-        EXPECT_EQ(frame.childFrames().size(), 1);
+        desk.open(desk.file(c.name, c.bytes));
+        ASSERT_FALSE(desk.prompts().shown.empty());
+        EXPECT_TRUE(desk.prompts().shown.back().text.contains(c.name));
+        EXPECT_TRUE(desk.prompts().shown.back().text.contains(c.reason));
+        EXPECT_EQ(desk.frame().childFrames().size(), 1);
         EXPECT_TRUE(first->isVisible());
-        EXPECT_TRUE(program.app.newImageFlag());
+        EXPECT_TRUE(desk.program.app.newImageFlag());
     }
 }
 
 TEST(Documents, NewAsksBeforeReplacingTheActiveDocument) {
-    StartedProgram program;
-    CMainFrame& frame = program.frame();
-    QPointer<CChildFrame> first = frame.activeChildFrame();
-    program.prompts.answers.push_back(QMessageBox::Cancel);
-    frame.onCommand(cmd::FileNew);
-    EXPECT_EQ(program.prompts.shown.back().text, "All data will be Cleared!");
-    EXPECT_EQ(frame.activeChildFrame(), first.data());
+    Desk desk;
+    QPointer<CChildFrame> first = desk.frame().activeChildFrame();
+    desk.typeInto(2, 1, "446");
+    desk.prompts().answers = {QMessageBox::Cancel};
+    desk.press(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(desk.prompts().shown.back().text, "All data will be Cleared!");
+    EXPECT_EQ(desk.frame().activeChildFrame(), first.data());
 
-    program.prompts.answers.push_back(QMessageBox::Ok);
-    frame.onCommand(cmd::FileNew);
+    // The typed text made a change, so the document is asked about too.
+    desk.prompts().answers = {QMessageBox::Ok, QMessageBox::Discard};
+    desk.press(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_TRUE(desk.prompts().shown.back().text.startsWith("Save changes"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
-    ASSERT_EQ(frame.childFrames().size(), 1);
-    EXPECT_TRUE(program.app.newImageFlag());
+    ASSERT_EQ(desk.frame().childFrames().size(), 1);
+    EXPECT_TRUE(desk.program.app.newImageFlag());
 }
 
 TEST(Documents, ClosingOnlyHidesAndChannelInformationShowsAgain) {
-    StartedProgram program;
-    CMainFrame& frame = program.frame();
-    CChildFrame* window = frame.activeChildFrame();
-    for (int id : {int(cmd::FileClose), -1}) {
-        if (id == -1) {
-            window->close();
-        } else {
-            frame.onCommand(id);
-        }
+    Desk desk;
+    CChildFrame* window = desk.frame().activeChildFrame();
+    const std::function<void()> closes[] = {
+        [&] { user::chooseMenuItem(desk.frame(), "File", "Close"); }, [&] { window->close(); },
+        [&] { desk.press(Qt::Key_F4, Qt::ControlModifier); }};
+    for (const auto& close : closes) {
+        close();
         EXPECT_FALSE(window->isVisible());
-        EXPECT_EQ(frame.childFrames().size(), 1);
-        EXPECT_EQ(frame.activeChildFrame(), window);
-        frame.onCommand(cmd::ChannelInformation);
+        EXPECT_EQ(desk.frame().childFrames().size(), 1);
+        ASSERT_TRUE(user::chooseMenuItem(desk.frame(), "Edit", "Channel Information"));
         EXPECT_TRUE(window->isVisible());
+        window->widget()->setFocus();
     }
 }
 
-TEST(Documents, LeavingWithChangesAsksSaveDiscardOrCancel) {
-    StartedProgram program;
-    CMainFrame& frame = program.frame();
-    frame.activeDocument()->setModified(true);
+// A text typed and not yet committed counts as a change, however the program is left.
+TEST(Documents, LeavingWithATypedTextAsksSaveDiscardOrCancel) {
+    const std::function<bool(Desk&)> leaves[] = {
+        [](Desk& desk) { return desk.frame().close(); },  // the close box
+        [](Desk& desk) {
+            user::chooseMenuItem(desk.frame(), "File", "Exit");
+            return !desk.frame().isVisible();
+        }};
+    for (const auto& leave : leaves) {
+        Desk desk;
+        desk.typeInto(4, 1, "446");
+        desk.prompts().answers = {QMessageBox::Cancel};
+        EXPECT_FALSE(leave(desk));
+        EXPECT_TRUE(desk.prompts().shown.back().text.startsWith("Save changes"));
+        EXPECT_EQ(desk.view().grid().textMatrix(4, 1), "446.00000");
 
-    program.prompts.answers.push_back(QMessageBox::Cancel);
-    EXPECT_FALSE(frame.close());
-    EXPECT_TRUE(program.prompts.shown.back().text.contains("Save changes"));
-
-    // Save, but the file dialog is cancelled: the program stays.
-    program.prompts.answers.push_back(QMessageBox::Save);
-    EXPECT_FALSE(frame.close());
-
-    const QString path = program.folder.path("kept.dat");
-    program.prompts.answers.push_back(QMessageBox::Save);
-    program.prompts.files.push_back(path);
-    EXPECT_TRUE(frame.close());
-    EXPECT_EQ(readAll(path).size(), 1024);
+        desk.prompts().answers = {QMessageBox::Save};  // the file dialog is cancelled
+        EXPECT_FALSE(leave(desk));
+        const QString path = desk.program.folder.path("kept.dat");
+        desk.prompts().answers = {QMessageBox::Save};
+        desk.prompts().files = {path};
+        EXPECT_TRUE(leave(desk));
+        EXPECT_EQ(readAll(path).size(), 1024);
+    }
 }
 
-TEST(Documents, HiddenModifiedDocumentsAreAskedAboutToo) {
-    StartedProgram program;
-    CMainFrame& frame = program.frame();
-    frame.activeDocument()->setModified(true);
-    frame.activeChildFrame()->close();
-    program.prompts.answers.push_back(QMessageBox::Discard);
-    const auto before = program.prompts.shown.size();
-    EXPECT_TRUE(frame.close());
-    EXPECT_EQ(program.prompts.shown.size(), before + 1);
+TEST(Documents, HiddenDocumentsAreAskedAboutOnlyWhenChanged) {
+    for (const bool changed : {false, true}) {
+        Desk desk;
+        if (changed) {
+            desk.typeInto(4, 1, "446");
+        }
+        user::chooseMenuItem(desk.frame(), "File", "Close");
+        desk.prompts().answers = {QMessageBox::Discard};
+        EXPECT_TRUE(desk.frame().close());
+        EXPECT_EQ(desk.prompts().shown.size(), changed ? 1u : 0u);
+    }
 }
 
-TEST(Documents, UnmodifiedDocumentsCloseWithoutAQuestion) {
-    StartedProgram program;
-    const auto before = program.prompts.shown.size();
-    EXPECT_TRUE(program.frame().close());
-    EXPECT_EQ(program.prompts.shown.size(), before);
+// The language is stored for the next start only when the restart happens.
+TEST(Language, TheRestartAsksAboutATypedTextAndCancelKeepsTheLanguage) {
+    struct Case {
+        QMessageBox::StandardButton answer;
+        bool restarted;
+        const char* stored;
+    };
+    for (const Case& c : {Case{QMessageBox::Cancel, false, "Language=English"},
+                          Case{QMessageBox::Discard, true, "Language=Chinese"}}) {
+        Desk desk;
+        int restarts = 0;
+        desk.program.app.setRestartLauncher([&](const QString&) { ++restarts; });
+        desk.prompts().onDialog = [](QDialog& dialog) {
+            dialog.findChildren<QRadioButton*>().at(1)->click();  // Chinese
+            dialog.accept();
+            return dialog.result();
+        };
+        desk.typeInto(4, 1, "446");
+        desk.prompts().answers = {c.answer};
+        ASSERT_TRUE(user::chooseMenuItem(desk.frame(), "Setup", "Language"));
+        ASSERT_EQ(desk.prompts().shown.size(), 1u);
+        EXPECT_TRUE(desk.prompts().shown[0].text.startsWith("Save changes"));
+        EXPECT_EQ(restarts, c.restarted ? 1 : 0);
+        EXPECT_TRUE(readAll(desk.program.folder.path("Program.ini")).contains(c.stored));
+        EXPECT_EQ(desk.program.app.config().get("Setup", "Language", ""),
+                  std::string(c.stored).substr(9));
+    }
 }
 
 TEST(Navigation, EveryClickOnAnEntryActsAlsoTheSameAgain) {
@@ -172,17 +312,14 @@ TEST(Navigation, EveryClickOnAnEntryActsAlsoTheSameAgain) {
     QTreeWidget* tree = bar->tree();
     QSignalSpy chosen(bar, &CNavTreeBar::entryChosen);
     QTreeWidgetItem* entry = tree->topLevelItem(0)->child(2);
-    const QRect rect = tree->visualItemRect(entry);
-    QCursor::setPos(tree->viewport()->mapToGlobal(rect.center()));
+    QCursor::setPos(tree->viewport()->mapToGlobal(tree->visualItemRect(entry).center()));
     for (int click = 0; click < 2; ++click) {
         tree->setCurrentItem(entry);
         EXPECT_EQ(tree->currentItem(), tree->topLevelItem(0));
     }
     ASSERT_EQ(chosen.count(), 2);
     EXPECT_EQ(chosen[0][0].toInt(), int(cmd::OptionalFeatures));
-
-    // With the pointer away from the tree nothing is chosen.
-    QCursor::setPos(tree->mapToGlobal(QPoint(-50, -50)));
+    QCursor::setPos(tree->mapToGlobal(QPoint(-50, -50)));  // away from the tree: nothing
     tree->setCurrentItem(entry);
     EXPECT_EQ(chosen.count(), 2);
 }
@@ -194,12 +331,10 @@ TEST(Navigation, CloseButtonAndControlBarToggle) {
     CNavTreeBar* bar = frame.navigationBar();
     QAction* toggle = frame.action(cmd::ControlBar);
     EXPECT_TRUE(toggle->isChecked());
-    const QPoint button = bar->closeButtonRect().center();
-    QTest::mousePress(bar, Qt::LeftButton, {}, button);
-    QTest::mouseRelease(bar, Qt::LeftButton, {}, button);
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->closeButtonRect().center());
     EXPECT_FALSE(bar->isVisible());
     EXPECT_FALSE(toggle->isChecked());
-    frame.onCommand(cmd::ControlBar);
+    ASSERT_TRUE(user::chooseMenuItem(frame, "View", "Control Bar"));
     EXPECT_TRUE(bar->isVisible());
     EXPECT_TRUE(toggle->isChecked());
     EXPECT_EQ(bar->width(), CNavTreeBar::kInitialWidth);
@@ -211,12 +346,10 @@ TEST(Navigation, ResizingKeepsWithinTheLimits) {
     frame.showNormal();
     frame.resize(1000, 600);
     CNavTreeBar* bar = frame.navigationBar();
-    bar->finishResize(5000);
-    EXPECT_EQ(bar->barWidth(), frame.width() / 2);
-    bar->finishResize(-30);
-    EXPECT_EQ(bar->barWidth(), 11);
-    bar->finishResize(150);
-    EXPECT_EQ(bar->barWidth(), 150);
+    for (const auto& [x, width] : {std::pair{5000, frame.width() / 2}, {-30, 11}, {150, 150}}) {
+        bar->finishResize(x);
+        EXPECT_EQ(bar->barWidth(), width);
+    }
 }
 
 TEST(Workspace, PaintsTheBackgroundFileOrTheBuiltInPicture) {
@@ -225,19 +358,17 @@ TEST(Workspace, PaintsTheBackgroundFileOrTheBuiltInPicture) {
     workspace->resize(200, 100);
     QImage red(10, 10, QImage::Format_RGB32);
     red.fill(Qt::red);
-    auto centreColour = [&] {
+    auto cornerColour = [&] {
         QImage shot = workspace->viewport()->grab().toImage();
         return shot.pixelColor(shot.width() - 5, shot.height() - 5);
     };
-    for (CChildFrame* window : program.frame().childFrames()) {
-        window->hide();
-    }
-    EXPECT_NE(centreColour(), QColor(Qt::red));
+    program.frame().activeChildFrame()->hide();
+    EXPECT_NE(cornerColour(), QColor(Qt::red));
     ASSERT_TRUE(red.save(program.folder.path("background.bmp"), "BMP"));
-    EXPECT_EQ(centreColour(), QColor(Qt::red));
+    EXPECT_EQ(cornerColour(), QColor(Qt::red));
 }
 
-// Sends a drag of the given files over the window and drops it; whether the drag was taken.
+// Drags the given files over the window and drops them; whether the drag was taken.
 bool dropFiles(QWidget& window, const QStringList& paths) {
     QMimeData data;
     QList<QUrl> urls;
@@ -256,24 +387,14 @@ bool dropFiles(QWidget& window, const QStringList& paths) {
 }
 
 TEST(Documents, ADroppedDatFileOpensLikeFileOpen) {
-    StartedProgram program;
-    CMainFrame& frame = program.frame();
-    const QString path = program.folder.path("dropped.dat");
-    writeAll(path, QByteArray(1024, char(0x21)));
-    EXPECT_FALSE(dropFiles(frame, {program.folder.path("notes.txt")}));
-    EXPECT_EQ(frame.childFrames().size(), 1);
-
-    ASSERT_TRUE(dropFiles(frame, {path}));
-    ASSERT_EQ(frame.childFrames().size(), 2);
-    EXPECT_EQ(frame.activeDocument()->title(), "dropped.dat");
-    EXPECT_EQ(frame.activeDocument()->image()[5], 0x21);
-
-    // A bad file is reported and changes nothing, as with File > Open.
-    const QString bad = program.folder.path("short.dat");
-    writeAll(bad, QByteArray(10, char(0)));
-    dropFiles(frame, {bad});
-    EXPECT_EQ(frame.childFrames().size(), 2);
-    EXPECT_EQ(program.prompts.shown.size(), 1u);
+    Desk desk;
+    EXPECT_FALSE(dropFiles(desk.frame(), {desk.file("notes.txt", "x")}));
+    ASSERT_TRUE(dropFiles(desk.frame(), {desk.file("dropped.dat", QByteArray(1024, char(0x21)))}));
+    ASSERT_EQ(desk.frame().childFrames().size(), 2);
+    EXPECT_EQ(desk.frame().activeDocument()->image()[5], 0x21);
+    dropFiles(desk.frame(), {desk.file("short.dat", QByteArray(10, char(0)))});
+    EXPECT_EQ(desk.frame().childFrames().size(), 2);
+    EXPECT_EQ(desk.prompts().shown.size(), 1u);
 }
 
 }  // namespace

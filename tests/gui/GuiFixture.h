@@ -6,9 +6,12 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -16,6 +19,7 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/UserPrompts.h"
+#include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
 
 namespace radio::test {
@@ -140,5 +144,52 @@ struct FreshProgram {
     SettingsCleared cleared;  // first, so it runs before the start and after the end
     StartedProgram started;
 };
+
+// What a user does with the mouse and the keys.
+namespace user {
+
+inline void clickCell(gui::ChannelGrid& grid, int row, int col) {
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(row, col).center());
+}
+
+// A key goes to the widget of the window that has the focus, as the keyboard's keys do;
+// shortcuts of the main window fire from there.
+inline QWidget& focusIn(QWidget& window) {
+    QWidget* focused = window.window()->focusWidget();
+    return focused ? *focused : window;
+}
+
+inline void press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(&focusIn(window), static_cast<Qt::Key>(key), modifiers);
+}
+
+inline void type(QWidget& window, const QString& text) {
+    QTest::keyClicks(&focusIn(window), text);
+}
+
+// Shows the main window as the active one, so that its shortcuts work.
+inline void bringUp(QWidget& window) {
+    window.show();
+    window.activateWindow();
+    (void)QTest::qWaitForWindowActive(&window);
+}
+
+// Chooses an item of a menu of the menu bar, both named by their texts without the "&".
+inline bool chooseMenuItem(QMainWindow& window, const QString& menu, const QString& item) {
+    for (QAction* title : window.menuBar()->actions()) {
+        if (!title->menu() || title->text().remove('&') != menu) {
+            continue;
+        }
+        for (QAction* action : title->menu()->actions()) {
+            if (action->isEnabled() && action->text().remove('&').startsWith(item)) {
+                action->trigger();
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace user
 
 }  // namespace radio::test
