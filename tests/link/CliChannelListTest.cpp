@@ -73,7 +73,7 @@ TEST(CliChannelList, ExportImportAndDiffWithTheirExitStatus) {
     ASSERT_EQ(imported.exitCode, 0) << imported.err;
     const auto same = folder.run({"diff", source, target});
     EXPECT_EQ(same.exitCode, 0) << same.out;
-    EXPECT_EQ(same.out, "");
+    EXPECT_EQ(same.out, "No differences\n");
 }
 
 TEST(CliChannelList, ABadListChangesNothingAndNamesEveryBadLine) {
