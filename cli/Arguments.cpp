@@ -33,11 +33,13 @@ std::string usageText() {
            "  radioprog-cli new -o FILE [--type N] [--band N]\n"
            "  radioprog-cli read --port PORT -o FILE [--retries N]\n"
            "  radioprog-cli write --port PORT FILE [--access-code CODE] [--retries N]\n"
+           "                      [--no-verify]\n"
            "  radioprog-cli show FILE [--lang en|zh]\n"
            "  radioprog-cli print FILE -o REPORT.pdf [--lang en|zh]\n"
            "  radioprog-cli export FILE -o CHANNELS.csv\n"
            "  radioprog-cli import CHANNELS.csv FILE [--merge]\n"
-           "  radioprog-cli diff FILE1 FILE2\n"
+           "  radioprog-cli diff FILE1 FILE2 [--lang en|zh]\n"
+           "  radioprog-cli diff FILE --port PORT [--retries N] [--lang en|zh]\n"
            "  radioprog-cli ports\n"
            "  radioprog-cli --help | --version\n"
            "\n"
@@ -51,9 +53,12 @@ std::string usageText() {
            "export writes the channel table as CSV (English texts); import checks every\n"
            "line against the band of the file's radio type and rewrites FILE, or changes\n"
            "nothing and lists every bad line; without --merge, channels missing from the\n"
-           "CSV become empty. diff lists every difference and exits with 1 when there is one.\n"
+           "CSV become empty. diff lists every difference and exits with 1 when there is one;\n"
+           "with --port it reads the radio (bytes 0..1008) and compares it with FILE,\n"
+           "writing to neither. write reads the radio back after writing and fails when a\n"
+           "block differs, naming each; --no-verify skips that check.\n"
            "Exit status: 0 success, 1 transfer or file failure, 2 usage error; diff: 0 equal,\n"
-           "1 different, 2 usage error or a file that cannot be read.\n";
+           "1 different, 2 usage error, a file or a radio that cannot be read.\n";
 }
 
 }  // namespace radio::cli

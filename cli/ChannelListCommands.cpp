@@ -1,4 +1,5 @@
 #include <QCommandLineParser>
+#include <algorithm>
 #include <cstdio>
 
 #include "cli/Arguments.h"
@@ -63,16 +64,36 @@ int runImport(const QStringList& arguments) {
     return 0;
 }
 
+namespace {
+
+// The radio's memory as the file would hold it after a read: bytes a read never transfers
+// keep the file's, so only 0..1008 can differ. Nothing is written to the radio.
+MemoryImage readRadioOver(const QCommandLineParser& parser, const MemoryImage& file) {
+    MemoryImage radio = file;
+    transfer({requiredValue(parser, kPortOption), clone::Direction::Read, false}, radio,
+             retriesOption(parser));
+    return radio;
+}
+
+}  // namespace
+
 int runDiff(const QStringList& arguments) {
     QCommandLineParser parser;
-    parseCommand(parser, arguments, 2);
-    // 1 means "they differ", so a file that cannot be read must not give 1 as well.
+    parser.addOptions({kPortOption, kRetriesOption, kLangOption});
+    const bool withRadio =
+        arguments.contains("--port") || std::ranges::any_of(arguments, [](const QString& argument) {
+            return argument.startsWith("--port=");
+        });
+    parseCommand(parser, arguments, withRadio ? 1 : 2);
+    const Language language = languageOption(parser);
+    // 1 means "they differ", so a file or a radio that cannot be read must not give 1 as well.
     try {
         const MemoryImage first = loadImageOrFail(parser.positionalArguments().at(0));
-        const MemoryImage second = loadImageOrFail(parser.positionalArguments().at(1));
-        const std::vector<ImageDifference> differences = diffImages(first, second);
-        std::fputs(describeDifferences(differences).c_str(), stdout);
-        return differences.empty() ? 0 : 1;
+        const MemoryImage second = withRadio ? readRadioOver(parser, first)
+                                             : loadImageOrFail(parser.positionalArguments().at(1));
+        std::fputs(differenceText(first, second, language).c_str(), stdout);
+        // Every differing bit is listed, by name or raw, so equal bytes mean no lines.
+        return first == second ? 0 : 1;
     } catch (const CommandFailure& failure) {
         std::fprintf(stderr, "%s\n", failure.what());
         return 2;

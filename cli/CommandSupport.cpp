@@ -12,6 +12,10 @@ namespace radio::cli {
 const QCommandLineOption kOutputOption({"o", "output"}, "File to write.", "FILE");
 const QCommandLineOption kLangOption(QStringList{"lang"}, "Language of the texts: en or zh.",
                                      "LANG");
+const QCommandLineOption kPortOption(QStringList{"port"},
+                                     "Serial port: com1..com4 or a device path.", "PORT");
+const QCommandLineOption kRetriesOption(QStringList{"retries"},
+                                        "Retry N times at the communication prompt.", "N");
 
 Language languageOption(const QCommandLineParser& parser) {
     const QString lang = parser.isSet(kLangOption) ? parser.value(kLangOption) : "en";

@@ -41,6 +41,13 @@ void ConsoleObserver::transferStarted(int blockCount) {
     drawBar(0);
 }
 
+// The check after a write draws a bar of its own on a new line.
+void ConsoleObserver::verifyStarted(int blockCount) {
+    endBar();
+    verb_ = "Verifying";
+    transferStarted(blockCount);
+}
+
 void ConsoleObserver::blockDone(int blocksDone) {
     drawBar(blocksDone);
 }

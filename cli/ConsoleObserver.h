@@ -17,9 +17,13 @@ class ConsoleObserver final : public TransferObserver {
     ConsoleObserver& operator=(const ConsoleObserver&) = delete;
 
     void transferStarted(int blockCount) override;
+    void verifyStarted(int blockCount) override;
     void blockDone(int blocksDone) override;
     RetryChoice communicationError() override;
     bool cancelRequested() override;
+
+    // Ends the progress bar's line, so that a message can follow it.
+    void finish() { endBar(); }
 
     // True when the transfer ended because the prompt was answered with Cancel.
     bool declinedAtPrompt() const { return declined_; }

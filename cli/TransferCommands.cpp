@@ -17,37 +17,17 @@ namespace radio::cli {
 
 namespace {
 
-const QCommandLineOption kPort(QStringList{"port"}, "Serial port: com1..com4 or a device path.",
-                               "PORT");
-const QCommandLineOption kRetries(QStringList{"retries"},
-                                  "Retry N times at the communication prompt.", "N");
 const QCommandLineOption kAccessCodeOption(QStringList{"access-code"}, "Service access code.",
                                            "CODE");
+const QCommandLineOption kNoVerify(QStringList{"no-verify"},
+                                   "Do not read the radio back to check the write.");
 
 std::string english(TextId id) {
     return std::string(text(id, Language::English));
 }
 
-std::optional<int> retriesOption(const QCommandLineParser& parser) {
-    if (!parser.isSet(kRetries)) {
-        return std::nullopt;
-    }
-    return integerOption(parser, "retries", 0, 0, 1000000);
-}
-
-std::string requiredValue(const QCommandLineParser& parser, const QCommandLineOption& option) {
-    if (!parser.isSet(option) || parser.value(option).isEmpty()) {
-        throw UsageError("--" + option.names().last().toStdString() + " is required");
-    }
-    return parser.value(option).toStdString();
-}
-
-// Runs one transfer; throws CommandFailure with the program's own message unless it completed.
-void transfer(const TransferRequest& request, MemoryImage& image, std::optional<int> retries) {
-    SerialLineOpener opener(portsLookup());
-    ConsoleObserver observer(request.direction == clone::Direction::Read ? "Reading" : "Writing",
-                             retries);
-    switch (runTransfer(opener, request, image, observer)) {
+void failUnlessCompleted(TransferOutcome outcome, const ConsoleObserver& observer) {
+    switch (outcome) {
         case TransferOutcome::Completed:
             return;
         case TransferOutcome::PortNotOpened: {
@@ -66,14 +46,51 @@ void transfer(const TransferRequest& request, MemoryImage& image, std::optional<
     }
 }
 
+// A write and its check; a check that did not find every byte in place fails the command,
+// with a message that says the write itself completed.
+void verifiedWrite(const TransferRequest& request, const MemoryImage& image,
+                   std::optional<int> retries) {
+    SerialLineOpener opener(portsLookup());
+    ConsoleObserver observer("Writing", retries);
+    const VerifiedWrite result = runVerifiedWrite(opener, request, image, observer);
+    failUnlessCompleted(result.write, observer);
+    const std::string message = verifyMessage(*result.verify, image, Language::English);
+    if (result.verify->outcome != VerifyOutcome::Verified) {
+        throw CommandFailure(message);
+    }
+    observer.finish();
+    std::printf("%s\n", message.c_str());
+}
+
 }  // namespace
+
+void transfer(const TransferRequest& request, MemoryImage& image, std::optional<int> retries) {
+    SerialLineOpener opener(portsLookup());
+    ConsoleObserver observer(request.direction == clone::Direction::Read ? "Reading" : "Writing",
+                             retries);
+    failUnlessCompleted(runTransfer(opener, request, image, observer), observer);
+}
+
+std::optional<int> retriesOption(const QCommandLineParser& parser) {
+    if (!parser.isSet(kRetriesOption)) {
+        return std::nullopt;
+    }
+    return integerOption(parser, "retries", 0, 0, 1000000);
+}
+
+std::string requiredValue(const QCommandLineParser& parser, const QCommandLineOption& option) {
+    if (!parser.isSet(option) || parser.value(option).isEmpty()) {
+        throw UsageError("--" + option.names().last().toStdString() + " is required");
+    }
+    return parser.value(option).toStdString();
+}
 
 int runRead(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.addOptions({kPort, kOutputOption, kRetries});
+    parser.addOptions({kPortOption, kOutputOption, kRetriesOption});
     parseCommand(parser, arguments, 0);
     const QString output = QString::fromStdString(requiredValue(parser, kOutputOption));
-    TransferRequest request{requiredValue(parser, kPort), clone::Direction::Read, false};
+    TransferRequest request{requiredValue(parser, kPortOption), clone::Direction::Read, false};
     // Bytes the radio never sends keep the values of a new document.
     MemoryImage image = newDocumentImage();
     transfer(request, image, retriesOption(parser));
@@ -83,9 +100,9 @@ int runRead(const QStringList& arguments) {
 
 int runWrite(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.addOptions({kPort, kAccessCodeOption, kRetries});
+    parser.addOptions({kPortOption, kAccessCodeOption, kRetriesOption, kNoVerify});
     parseCommand(parser, arguments, 1);
-    const std::string port = requiredValue(parser, kPort);
+    const std::string port = requiredValue(parser, kPortOption);
     bool unlocked = false;
     if (parser.isSet(kAccessCodeOption)) {
         if (!accessCodeAccepted(parser.value(kAccessCodeOption).toStdString())) {
@@ -95,7 +112,11 @@ int runWrite(const QStringList& arguments) {
     }
     MemoryImage image = loadImageOrFail(parser.positionalArguments().first());
     TransferRequest request{port, clone::Direction::Write, unlocked};
-    transfer(request, image, retriesOption(parser));
+    if (parser.isSet(kNoVerify)) {
+        transfer(request, image, retriesOption(parser));
+    } else {
+        verifiedWrite(request, image, retriesOption(parser));
+    }
     return 0;
 }
 

@@ -15,6 +15,7 @@ struct Faults {
     int wrongAckAtBlock = 0;         // answers block N's acknowledge with kWrongAck
     int shortDataAtBlock = 0;        // read block N sends one data byte too few
     int stopAtBlock = 0;             // from block N on nothing is answered or stored
+    int loseAtBlock = 0;             // write block N is acknowledged but not stored
     bool noise = false;              // a few random bytes before every answer
 
     static constexpr std::uint8_t kWrongAck = 0x15;

@@ -124,6 +124,9 @@ Status<> applyFault(const std::string& fault, Faults& faults) {
     if (spec.name == "stop-at") {
         return applyBlockFault(spec, &Faults::stopAtBlock, faults);
     }
+    if (spec.name == "lose") {
+        return applyBlockFault(spec, &Faults::loseAtBlock, faults);
+    }
     return Status<>::failure("unknown fault '" + fault + "' (see --help)");
 }
 
@@ -179,6 +182,7 @@ std::string usageText() {
             "                    wrong-ack=N    answer block N's acknowledge with 0x15\n"
             "                    short-data=N   send one data byte too few for read block N\n"
             "                    stop-at=N      stop answering at block N\n"
+            "                    lose=N         acknowledge write block N without storing it\n"
             "                    noise          send 1 to 3 random bytes before every answer\n"
             "                  blocks are the R/W commands after a wake-up, counted from 1\n"
             "  --seed N        seed of the noise bytes (default 1)\n"

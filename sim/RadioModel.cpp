@@ -145,7 +145,9 @@ RadioModel::Bytes RadioModel::readBlock(const BlockCommand& command, int block) 
 
 RadioModel::Bytes RadioModel::writeBlock(const BlockCommand& command, int block) {
     const std::uint8_t ack = ackFor(block);
-    if (ack == kAck) {  // a refused block is not stored
+    if (faults_.loseAtBlock == block) {
+        log("fault: lost block " + std::to_string(block));
+    } else if (ack == kAck) {  // a refused block is not stored
         std::copy(command.data.begin(), command.data.end(),
                   memory_.bytes(command.address, command.length).begin());
     }

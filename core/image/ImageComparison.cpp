@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "core/text/Texts.h"
+
 namespace radio {
 namespace {
 
@@ -15,12 +17,12 @@ std::string hex(unsigned value, int digits) {
     return text;
 }
 
-std::string rangeName(std::size_t first, std::size_t end) {
-    std::string name = "bytes 0x" + hex(static_cast<unsigned>(first), 3);
+std::string rangeName(std::size_t first, std::size_t end, Language language) {
+    std::string range = "0x" + hex(static_cast<unsigned>(first), 3);
     if (end - first > 1) {
-        name += "-0x" + hex(static_cast<unsigned>(end - 1), 3);
+        range += "-0x" + hex(static_cast<unsigned>(end - 1), 3);
     }
-    return name;
+    return fillText(text(TextId::DiffBytes, language), {range});
 }
 
 std::string rangeBytes(const MemoryImage& image, std::size_t first, std::size_t end) {
@@ -67,8 +69,8 @@ std::vector<ImageDifference> ImageComparison::finish() {
         while (end < MemoryImage::kSize && unexplained(end)) {
             ++end;
         }
-        found_.push_back(
-            {rangeName(at, end), rangeBytes(first_, at, end), rangeBytes(second_, at, end)});
+        found_.push_back({rangeName(at, end, language_), rangeBytes(first_, at, end),
+                          rangeBytes(second_, at, end)});
         at = end;
     }
     return std::move(found_);

@@ -9,6 +9,7 @@
 
 #include "core/image/ImageDiff.h"
 #include "core/image/MemoryImage.h"
+#include "core/text/Language.h"
 
 namespace radio {
 
@@ -29,8 +30,8 @@ class ImageComparison {
   public:
     using Show = std::function<std::string(const MemoryImage&)>;
 
-    ImageComparison(const MemoryImage& first, const MemoryImage& second)
-        : first_(first), second_(second) {}
+    ImageComparison(const MemoryImage& first, const MemoryImage& second, Language language)
+        : first_(first), second_(second), language_(language) {}
 
     void value(const std::string& what, const Show& show, const std::vector<Bits>& bits);
 
@@ -42,6 +43,7 @@ class ImageComparison {
 
     const MemoryImage& first_;
     const MemoryImage& second_;
+    Language language_;
     std::array<std::uint8_t, MemoryImage::kSize> explained_{};
     std::vector<ImageDifference> found_;
 };

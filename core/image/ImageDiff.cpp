@@ -10,21 +10,25 @@
 #include "core/settings/OptionalFeatures.h"
 #include "core/settings/ParamTable.h"
 #include "core/settings/ScanInfo.h"
+#include "core/text/Texts.h"
 #include "core/util/CText.h"
 
 namespace radio {
 namespace {
 
-constexpr std::array<const char*, kChannelFieldCount> kFieldNames = {
-    "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc", "Power",
-    "Scan Add",     "Busy Lock",    "W/N",        "Compand",    "Scrambler",
+// The grid's column headers name the channel fields.
+constexpr std::array<TextId, kChannelFieldCount> kFieldNames = {
+    TextId::HeaderRxFrequency, TextId::HeaderTxFrequency, TextId::HeaderDecode,
+    TextId::HeaderEncode,      TextId::HeaderPower,       TextId::HeaderScanAdd,
+    TextId::HeaderBusyLock,    TextId::HeaderWideNarrow,  TextId::HeaderCompand,
+    TextId::HeaderScrambler,
 };
 
-std::string listText(OptionalField field, std::optional<int> index) {
+std::string listText(OptionalField field, std::optional<int> index, Language language) {
     if (!index) {
-        return "(no entry)";
+        return std::string(text(TextId::DiffNoEntry, language));
     }
-    return optionalFeaturesList(field, Language::English)[static_cast<std::size_t>(*index)];
+    return optionalFeaturesList(field, language)[static_cast<std::size_t>(*index)];
 }
 
 // The bits each grid field is decoded from, relative to the record. Whether a channel is in
@@ -58,110 +62,123 @@ std::vector<Bits> channelFieldBits(int channel, std::size_t field) {
     return {};
 }
 
-void compareChannels(ImageComparison& compare) {
+void compareChannels(ImageComparison& compare, Language language) {
     for (int channel = 1; channel <= map::kChannelCount; ++channel) {
+        const std::string name =
+            fillText(text(TextId::RegionChannel, language), {std::to_string(channel)});
         for (std::size_t f = 0; f < kChannelFieldCount; ++f) {
             compare.value(
-                "channel " + std::to_string(channel) + " " + kFieldNames[f],
-                [channel, f](const MemoryImage& image) {
-                    return decodeChannel(image, channel, Language::English)[f];
+                name + " " + std::string(text(kFieldNames[f], language)),
+                [channel, f, language](const MemoryImage& image) {
+                    return decodeChannel(image, channel, language)[f];
                 },
                 channelFieldBits(channel, f));
         }
     }
 }
 
-std::string onOff(bool on) {
-    return on ? "On" : "Off";
-}
-
 // A check box or switch: one bit of a byte.
-void compareSwitch(ImageComparison& compare, const char* name, std::size_t offset,
-                   std::uint8_t bit) {
-    compare.value(name,
-                  [offset, bit](const MemoryImage& i) { return onOff((i[offset] & bit) != 0); },
-                  {{offset, bit}});
+void compareSwitch(ImageComparison& compare, TextId name, std::size_t offset, std::uint8_t bit,
+                   Language language) {
+    compare.value(
+        std::string(text(name, language)),
+        [offset, bit, language](const MemoryImage& i) {
+            return std::string(text((i[offset] & bit) != 0 ? TextId::On : TextId::Off, language));
+        },
+        {{offset, bit}});
 }
 
-void compareOptions(ImageComparison& compare) {
+void compareOptions(ImageComparison& compare, Language language) {
     struct Option {
-        const char* name;
+        TextId name;
         OptionalField field;
         std::optional<int> OptionalFeaturesValues::*member;
         Bits bits;
     };
     using V = OptionalFeaturesValues;
     const Option options[] = {
-        {"Time-Out Timer",
+        {TextId::DiffTimeOutTimer,
          OptionalField::TimeOutTimer,
          &V::timeOutTimer,
          {map::kTimeOutTimer, 0x7F}},
-        {"TOT Pre-Alert", OptionalField::TotPreAlert, &V::totPreAlert, {map::kTotPreAlert, 0x0F}},
-        {"Squelch Level",
+        {TextId::DiffTotPreAlert,
+         OptionalField::TotPreAlert,
+         &V::totPreAlert,
+         {map::kTotPreAlert, 0x0F}},
+        {TextId::DiffSquelchLevel,
          OptionalField::SquelchLevel,
          &V::squelchLevel,
          {map::kSquelchLevel, 0x0F}},
-        {"Vox Gain Level",
+        {TextId::DiffVoxGainLevel,
          OptionalField::VoxGainLevel,
          &V::voxGainLevel,
          {map::kVoxGainLevel, 0x1F}},
-        {"Call Tone", OptionalField::CallTone, &V::callTone, {map::kCallTone}},
-        {"Vox Delay Time",
+        {TextId::DiffCallTone, OptionalField::CallTone, &V::callTone, {map::kCallTone}},
+        {TextId::DiffVoxDelayTime,
          OptionalField::VoxDelayTime,
          &V::voxDelayTime,
          {map::kVoxDelayTime, 0x07}},
-        {"Voice Annunciation",
+        {TextId::DiffVoiceAnnunciation,
          OptionalField::VoiceAnnunciation,
          &V::voiceAnnunciation,
          {map::kVoiceAnnunciation}},
-        {"Call Key Define", OptionalField::CallKeyDefine, &V::callKeyDefine, {map::kCallKeyDefine}},
+        {TextId::DiffCallKeyDefine,
+         OptionalField::CallKeyDefine,
+         &V::callKeyDefine,
+         {map::kCallKeyDefine}},
     };
     for (const Option& option : options) {
-        compare.value(option.name,
-                      [option](const MemoryImage& image) {
+        compare.value(std::string(text(option.name, language)),
+                      [option, language](const MemoryImage& image) {
                           return listText(option.field,
-                                          decodeOptionalFeatures(image).*option.member);
+                                          decodeOptionalFeatures(image).*option.member, language);
                       },
                       {option.bits});
     }
-    compareSwitch(compare, "Beep", map::kBeep, 0x01);
-    compareSwitch(compare, "Battery Saver", map::kBatterySaver, 0x01);
-    compareSwitch(compare, "VOX Function", map::kFunctionSwitches, 0x01);
-    compareSwitch(compare, "Scan Function", map::kFunctionSwitches, 0x02);
+    compareSwitch(compare, TextId::DiffBeep, map::kBeep, 0x01, language);
+    compareSwitch(compare, TextId::DiffBatterySaver, map::kBatterySaver, 0x01, language);
+    compareSwitch(compare, TextId::DiffVoxFunction, map::kFunctionSwitches, 0x01, language);
+    compareSwitch(compare, TextId::DiffScanFunction, map::kFunctionSwitches, 0x02, language);
 }
 
-void compareScan(ImageComparison& compare) {
+void compareScan(ImageComparison& compare, Language language) {
+    const auto name = [language](TextId id) { return std::string(text(id, language)); };
     const auto scan = [](const MemoryImage& image) { return decodeScanInfo(image); };
     const auto byteNumber = [](std::size_t offset) {
         return [offset](const MemoryImage& image) { return std::to_string(image[offset]); };
     };
-    compare.value("Priority",
-                  [](const MemoryImage& i) {
-                      static const char* const kModes[] = {"None", "Fixed", "Selected"};
-                      const int mode = i[map::kPriorityMode];
-                      return mode < 3 ? std::string(kModes[mode]) : "(no entry)";
-                  },
-                  {{map::kPriorityMode}});
-    compare.value("Priority Channel", byteNumber(map::kPriorityChannel), {{map::kPriorityChannel}});
-    compare.value("Look Back Time A",
+    compare.value(
+        name(TextId::DiffPriority),
+        [language](const MemoryImage& i) {
+            static constexpr TextId kModes[] = {TextId::DiffPriorityNone, TextId::DiffPriorityFixed,
+                                                TextId::DiffPrioritySelected};
+            const int mode = i[map::kPriorityMode];
+            return std::string(text(mode < 3 ? kModes[mode] : TextId::DiffNoEntry, language));
+        },
+        {{map::kPriorityMode}});
+    compare.value(name(TextId::DiffPriorityChannel), byteNumber(map::kPriorityChannel),
+                  {{map::kPriorityChannel}});
+    compare.value(name(TextId::DiffLookBackA),
                   [&](const MemoryImage& i) { return formatGeneral15(scan(i).lookBackA); },
                   {{map::kLookBackA}});
-    compare.value("Look Back Time B",
+    compare.value(name(TextId::DiffLookBackB),
                   [&](const MemoryImage& i) { return formatGeneral15(scan(i).lookBackB); },
                   {{map::kLookBackB}});
-    compare.value("Revert Channel", byteNumber(map::kRevertChannel), {{map::kRevertChannel}});
+    compare.value(name(TextId::DiffRevertChannel), byteNumber(map::kRevertChannel),
+                  {{map::kRevertChannel}});
     compare.value(
-        "Dropout Delay Time",
+        name(TextId::DiffDropoutDelay),
         [&](const MemoryImage& i) { return std::to_string(scan(i).dropoutDelay); },
         wholeBytes(map::kDropoutDelay, 2));
     compare.value(
-        "Tx Dwell Time", [&](const MemoryImage& i) { return std::to_string(scan(i).txDwell); },
+        name(TextId::DiffTxDwell),
+        [&](const MemoryImage& i) { return std::to_string(scan(i).txDwell); },
         wholeBytes(map::kTxDwellTime, 2));
 }
 
 // Two bytes a row: (low, high) power, (compander off, compander on) audio.
 void compareTable(ImageComparison& compare, const std::string& name, std::size_t first,
-                  const std::vector<std::string>& rows, const std::array<const char*, 2>& columns) {
+                  const std::vector<std::string>& rows, const std::array<std::string, 2>& columns) {
     for (std::size_t row = 0; row < rows.size(); ++row) {
         for (std::size_t column = 0; column < 2; ++column) {
             const std::size_t offset = first + 2 * row + column;
@@ -173,43 +190,53 @@ void compareTable(ImageComparison& compare, const std::string& name, std::size_t
     }
 }
 
-void compareProductAndService(ImageComparison& compare) {
+void compareProductAndService(ImageComparison& compare, Language language) {
+    const auto name = [language](TextId id) { return std::string(text(id, language)); };
     const auto number = [](std::size_t offset) {
         return [offset](const MemoryImage& image) { return std::to_string(image[offset]); };
     };
-    compare.value("Radio type (list index)", number(map::kRadioType), {{map::kRadioType}});
-    compare.value("Band (list index)", number(map::kBand), {{map::kBand}});
+    compare.value(name(TextId::DiffRadioType), number(map::kRadioType), {{map::kRadioType}});
+    compare.value(name(TextId::DiffBand), number(map::kBand), {{map::kBand}});
     std::vector<std::string> powerRows;
     for (int row = 1; row <= map::kPowerTableRows; ++row) {
-        powerRows.push_back("row " + std::to_string(row));
+        powerRows.push_back(fillText(text(TextId::DiffRow, language), {std::to_string(row)}));
     }
-    compareTable(compare, "Power Adjustment", map::kPowerTable, powerRows,
-                 {"Low Power", "High Power"});
-    std::vector<std::string> paramRows = paramRowLabels(Language::English);
+    compareTable(compare, name(TextId::DiffPowerAdjustment), map::kPowerTable, powerRows,
+                 {name(TextId::DiffLowPower), name(TextId::DiffHighPower)});
+    std::vector<std::string> paramRows = paramRowLabels(language);
     paramRows.resize(static_cast<std::size_t>(kParamRows));
-    compareTable(compare, "Param Adjust", map::kParamAdjust, paramRows,
-                 {"Compnad Off", "Compand On"});
-    compareSwitch(compare, "De-emphasis", map::kEmphasis, 0x01);
-    compareSwitch(compare, "Pre-emphasis", map::kEmphasis, 0x02);
+    compareTable(compare, name(TextId::DiffParamAdjust), map::kParamAdjust, paramRows,
+                 {name(TextId::DiffCompandOff), name(TextId::DiffCompandOn)});
+    compareSwitch(compare, TextId::DiffDeEmphasis, map::kEmphasis, 0x01, language);
+    compareSwitch(compare, TextId::DiffPreEmphasis, map::kEmphasis, 0x02, language);
 }
 
 }  // namespace
 
-std::vector<ImageDifference> diffImages(const MemoryImage& first, const MemoryImage& second) {
-    ImageComparison compare(first, second);
-    compareChannels(compare);
-    compareOptions(compare);
-    compareScan(compare);
-    compareProductAndService(compare);
+std::vector<ImageDifference> diffImages(const MemoryImage& first, const MemoryImage& second,
+                                        Language language) {
+    ImageComparison compare(first, second, language);
+    compareChannels(compare, language);
+    compareOptions(compare, language);
+    compareScan(compare, language);
+    compareProductAndService(compare, language);
     return compare.finish();
 }
 
 std::string describeDifferences(const std::vector<ImageDifference>& differences) {
-    std::string text;
+    std::string lines;
     for (const ImageDifference& difference : differences) {
-        text += difference.what + ": " + difference.first + " | " + difference.second + "\n";
+        lines += difference.what + ": " + difference.first + " | " + difference.second + "\n";
     }
-    return text;
+    return lines;
+}
+
+std::string differenceText(const MemoryImage& first, const MemoryImage& second, Language language) {
+    const std::vector<ImageDifference> differences = diffImages(first, second, language);
+    if (differences.empty()) {
+        return std::string(text(TextId::NoDifferences, language)) + "\n";
+    }
+    return describeDifferences(differences);
 }
 
 }  // namespace radio

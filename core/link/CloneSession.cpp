@@ -1,5 +1,6 @@
 #include "core/link/CloneSession.h"
 
+#include <algorithm>
 #include <array>
 #include <span>
 
@@ -26,12 +27,14 @@ CloneSession::CloneSession(SerialPort& port, TransferObserver& observer)
 
 TransferOutcome CloneSession::read(MemoryImage& image) {
     const std::vector<clone::Block> blocks = blocksFor(clone::Direction::Read, false);
-    if (const TransferOutcome outcome = start(blocks); outcome != TransferOutcome::Completed) {
+    if (const TransferOutcome outcome = handshake(static_cast<int>(blocks.size()), false);
+        outcome != TransferOutcome::Completed) {
         return outcome;
     }
     // Blocks land in a copy so that a broken read cannot leave a half-updated image.
     MemoryImage staging = image;
-    const TransferOutcome outcome = readBlocks(blocks, staging);
+    const TransferOutcome outcome =
+        runBlocks(blocks, [&](const clone::Block& block) { return readBlock(block, staging); });
     if (outcome == TransferOutcome::Completed) {
         image.copyFrom(staging, 0, map::kTransferEnd);
     }
@@ -40,18 +43,56 @@ TransferOutcome CloneSession::read(MemoryImage& image) {
 
 TransferOutcome CloneSession::write(const MemoryImage& image, bool adjustmentUnlocked) {
     const std::vector<clone::Block> blocks = blocksFor(clone::Direction::Write, adjustmentUnlocked);
-    if (const TransferOutcome outcome = start(blocks); outcome != TransferOutcome::Completed) {
+    if (const TransferOutcome outcome = handshake(static_cast<int>(blocks.size()), false);
+        outcome != TransferOutcome::Completed) {
         return outcome;
     }
-    return writeBlocks(blocks, image);
+    return runBlocks(blocks, [&](const clone::Block& block) { return writeBlock(block, image); });
 }
 
-TransferOutcome CloneSession::start(const std::vector<clone::Block>& blocks) {
-    observer_.transferStarted(static_cast<int>(blocks.size()));
-    return handshake();
+VerifyResult CloneSession::verify(const MemoryImage& image, bool adjustmentUnlocked) {
+    // The blocks the write sent, fetched with read commands.
+    const std::vector<clone::Block> blocks = blocksFor(clone::Direction::Write, adjustmentUnlocked);
+    VerifyResult result{VerifyOutcome::Verified, {}, image};
+    TransferOutcome outcome = handshake(static_cast<int>(blocks.size()), true);
+    if (outcome == TransferOutcome::Completed) {
+        outcome = runBlocks(blocks, [&](const clone::Block& block) {
+            if (!readBlock(block, result.readBack)) {
+                return false;
+            }
+            if (!std::ranges::equal(result.readBack.bytes(block.address, block.length),
+                                    image.bytes(block.address, block.length))) {
+                result.differing.push_back(block);
+            }
+            return true;
+        });
+    }
+    switch (outcome) {
+        case TransferOutcome::Completed:
+            result.outcome =
+                result.differing.empty() ? VerifyOutcome::Verified : VerifyOutcome::Differs;
+            break;
+        case TransferOutcome::Cancelled:
+            result.outcome = declinedAtPrompt_ ? VerifyOutcome::NoAnswer : VerifyOutcome::Cancelled;
+            break;
+        case TransferOutcome::Interrupted:
+        case TransferOutcome::PortNotOpened:
+            result.outcome = VerifyOutcome::Interrupted;
+            break;
+    }
+    if (result.outcome != VerifyOutcome::Differs) {
+        result.differing.clear();
+    }
+    return result;
 }
 
-TransferOutcome CloneSession::handshake() {
+TransferOutcome CloneSession::handshake(int blockCount, bool verifying) {
+    if (verifying) {
+        observer_.verifyStarted(blockCount);
+    } else {
+        observer_.transferStarted(blockCount);
+    }
+    declinedAtPrompt_ = false;
     int attempt = 1;
     for (;;) {
         switch (handshakePass(attempt)) {
@@ -65,6 +106,7 @@ TransferOutcome CloneSession::handshake() {
                 break;
             case Pass::Prompt:
                 if (observer_.communicationError() == RetryChoice::Cancel) {
+                    declinedAtPrompt_ = true;
                     return TransferOutcome::Cancelled;
                 }
                 attempt = 1;
@@ -134,10 +176,12 @@ bool CloneSession::finishHandshake() {
     return acknowledged();
 }
 
-TransferOutcome CloneSession::readBlocks(const std::vector<clone::Block>& blocks,
-                                         MemoryImage& staging) {
+// The one block loop of every session: a failed block interrupts, the user may cancel after
+// each acknowledged one.
+TransferOutcome CloneSession::runBlocks(const std::vector<clone::Block>& blocks,
+                                        const BlockStep& step) {
     for (std::size_t index = 0; index < blocks.size(); ++index) {
-        if (!readBlock(blocks[index], staging)) {
+        if (!step(blocks[index])) {
             return TransferOutcome::Interrupted;
         }
         if (blockFinishedThenCancelled(index + 1)) {
@@ -162,19 +206,6 @@ bool CloneSession::readBlock(const clone::Block& block, MemoryImage& staging) {
     purge(Purge::Buffers);
     send(clone::kAck);
     return acknowledged();
-}
-
-TransferOutcome CloneSession::writeBlocks(const std::vector<clone::Block>& blocks,
-                                          const MemoryImage& image) {
-    for (std::size_t index = 0; index < blocks.size(); ++index) {
-        if (!writeBlock(blocks[index], image)) {
-            return TransferOutcome::Interrupted;
-        }
-        if (blockFinishedThenCancelled(index + 1)) {
-            return TransferOutcome::Cancelled;
-        }
-    }
-    return TransferOutcome::Completed;
 }
 
 bool CloneSession::writeBlock(const clone::Block& block, const MemoryImage& image) {

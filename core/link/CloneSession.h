@@ -2,17 +2,19 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "core/image/MemoryImage.h"
 #include "core/link/CloneProtocol.h"
 #include "core/link/SerialPort.h"
 #include "core/link/Transfer.h"
+#include "core/link/Verify.h"
 
 namespace radio {
 
-// The handshake and the block transfer over a port that is already open. Each call to read
-// or write is one whole transfer: it reports transferStarted once, then runs the handshake
+// The handshake and the block transfer over a port that is already open. Each call to read,
+// write or verify is one whole session: it reports its start once, then runs the handshake
 // (with its retries and prompts) and the blocks. Keeps no state between calls.
 class CloneSession {
   public:
@@ -25,21 +27,26 @@ class CloneSession {
     // Sends the blocks of the write ranges; the unlock adds the service areas.
     TransferOutcome write(const MemoryImage& image, bool adjustmentUnlocked);
 
+    // A session of its own after a write: reads back exactly the blocks that write sent and
+    // compares them with the image, which it never changes. Reports verifyStarted instead of
+    // transferStarted, so its progress is a phase of its own.
+    VerifyResult verify(const MemoryImage& image, bool adjustmentUnlocked);
+
   private:
     enum class Pass { Succeeded, Cancelled, Interrupted, Again, Prompt };
     enum class Purge { Buffers, All };
 
-    TransferOutcome start(const std::vector<clone::Block>& blocks);
-    TransferOutcome handshake();
+    using BlockStep = std::function<bool(const clone::Block&)>;
+
+    TransferOutcome handshake(int blockCount, bool verifying);
     Pass handshakePass(int& attempt);
     bool cancelSeenAtPassStart();
     bool sendWakeUp();
     void requestIdentification();
     bool finishHandshake();
 
-    TransferOutcome readBlocks(const std::vector<clone::Block>& blocks, MemoryImage& staging);
+    TransferOutcome runBlocks(const std::vector<clone::Block>& blocks, const BlockStep& step);
     bool readBlock(const clone::Block& block, MemoryImage& staging);
-    TransferOutcome writeBlocks(const std::vector<clone::Block>& blocks, const MemoryImage& image);
     bool writeBlock(const clone::Block& block, const MemoryImage& image);
     bool blockFinishedThenCancelled(std::size_t blocksDone);
 
@@ -50,6 +57,7 @@ class CloneSession {
 
     SerialPort& port_;
     TransferObserver& observer_;
+    bool declinedAtPrompt_ = false;  // the last handshake ended by Cancel at the prompt
 };
 
 }  // namespace radio

@@ -20,4 +20,18 @@ TransferOutcome runTransfer(SerialPortOpener& opener, const TransferRequest& req
     return session.write(image, request.adjustmentUnlocked);
 }
 
+VerifiedWrite runVerifiedWrite(SerialPortOpener& opener, const TransferRequest& request,
+                               const MemoryImage& image, TransferObserver& observer) {
+    const std::unique_ptr<SerialPort> port = opener.open(request.portName);
+    if (!port) {
+        return {TransferOutcome::PortNotOpened, std::nullopt};
+    }
+    CloneSession session(*port, observer);
+    VerifiedWrite result{session.write(image, request.adjustmentUnlocked), std::nullopt};
+    if (result.write == TransferOutcome::Completed) {
+        result.verify = session.verify(image, request.adjustmentUnlocked);
+    }
+    return result;
+}
+
 }  // namespace radio

@@ -91,6 +91,9 @@ TEST(CliChannelList, AnyImageExportedImportsBackIntoItselfByteForByte) {
     std::ifstream kept(csv, std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(kept)), {});
     EXPECT_EQ(text, exportChannelsCsv(image));  // the earlier export is still there
+    const auto same = folder.run({"diff", path, path});
+    EXPECT_EQ(same.exitCode, 0);
+    EXPECT_EQ(same.out, "No differences\n");
 }
 
 TEST(CliChannelList, ABadListChangesNothingAndNamesEveryBadLine) {
