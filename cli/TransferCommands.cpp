@@ -26,7 +26,8 @@ std::string english(TextId id) {
     return std::string(text(id, Language::English));
 }
 
-void failUnlessCompleted(TransferOutcome outcome, const ConsoleObserver& observer) {
+void failUnlessCompleted(TransferOutcome outcome, const SerialLineOpener& opener,
+                         const ConsoleObserver& observer) {
     switch (outcome) {
         case TransferOutcome::Completed:
             return;
@@ -53,7 +54,7 @@ void verifiedWrite(const TransferRequest& request, const MemoryImage& image,
     SerialLineOpener opener(portsLookup());
     ConsoleObserver observer("Writing", retries);
     const VerifiedWrite result = runVerifiedWrite(opener, request, image, observer);
-    failUnlessCompleted(result.write, observer);
+    failUnlessCompleted(result.write, opener, observer);
     const std::string message = verifyMessage(*result.verify, image, Language::English);
     if (result.verify->outcome != VerifyOutcome::Verified) {
         throw CommandFailure(message);
@@ -68,7 +69,7 @@ void transfer(const TransferRequest& request, MemoryImage& image, std::optional<
     SerialLineOpener opener(portsLookup());
     ConsoleObserver observer(request.direction == clone::Direction::Read ? "Reading" : "Writing",
                              retries);
-    failUnlessCompleted(runTransfer(opener, request, image, observer), observer);
+    failUnlessCompleted(runTransfer(opener, request, image, observer), opener, observer);
 }
 
 std::optional<int> retriesOption(const QCommandLineParser& parser) {

@@ -11,12 +11,15 @@ namespace radio {
 namespace {
 
 using test::CloneRig;
-using test::RadioFaults;
-using test::sampleImage;
+using test::patternedImage;
+
+MemoryImage sampleImage() {
+    return patternedImage(5);
+}
 
 struct Case {
     const char* name;
-    RadioFaults faults;
+    sim::Faults faults;
     bool unlocked;
     std::function<void(MemoryImage& radio)> change;  // the radio after the write
     VerifyOutcome outcome;
@@ -82,9 +85,9 @@ TEST(Verify, ReadsBackTheWrittenBlocksAndNamesEachOneThatDiffers) {
     };
     const MemoryImage written = sampleImage();
     for (const Case& c : cases) {
-        CloneRig rig(c.faults);
-        rig.radio.memory = written;
-        c.change(rig.radio.memory);
+        MemoryImage radioMemory = written;
+        c.change(radioMemory);
+        CloneRig rig(c.faults, {}, radioMemory);
         const MemoryImage before = written;
         const VerifyResult result =
             CloneSession(rig.port, rig.observer).verify(written, c.unlocked);
@@ -100,14 +103,13 @@ TEST(Verify, ReadsBackTheWrittenBlocksAndNamesEachOneThatDiffers) {
 
 TEST(Verify, SendsOnlyReadCommandsForEveryWrittenBlockAndCountsItsOwnPhase) {
     for (const bool unlocked : {false, true}) {
-        CloneRig rig;
-        rig.radio.memory = sampleImage();
+        CloneRig rig({}, {}, sampleImage());
         const VerifyResult result =
             CloneSession(rig.port, rig.observer).verify(sampleImage(), unlocked);
         ASSERT_EQ(result.outcome, VerifyOutcome::Verified);
         int reads = 0;
-        for (const auto& bytes : rig.writesAfterHandshake()) {
-            EXPECT_NE(bytes.front(), clone::kWriteCommand);
+        for (const auto& bytes : rig.port.writes()) {
+            EXPECT_FALSE(bytes.size() > 1 && bytes.front() == clone::kWriteCommand);
             reads += bytes.size() == 4 && bytes.front() == clone::kReadCommand;
         }
         const int expected = unlocked ? 127 : 122;
@@ -118,9 +120,8 @@ TEST(Verify, SendsOnlyReadCommandsForEveryWrittenBlockAndCountsItsOwnPhase) {
 }
 
 TEST(Verify, CancelAfterABlockAndChineseMessages) {
-    CloneRig rig;
+    CloneRig rig({}, {}, sampleImage());
     rig.observer.cancelAtCheck = 8;  // six at the handshake, then after the second block
-    rig.radio.memory = sampleImage();
     const VerifyResult cancelled =
         CloneSession(rig.port, rig.observer).verify(sampleImage(), false);
     EXPECT_EQ(cancelled.outcome, VerifyOutcome::Cancelled);

@@ -75,7 +75,7 @@ TEST(Printing, CtrlPPrintsThePagesChosenInTheDialogAndCancelPrintsNothing) {
         EXPECT_EQ(text.find("Page 2 of 2") != std::string::npos, c.page2) << text;
 
         QFile::remove(path);
-        bench.program.prompts.onDialog = user([](QDialog& d) { click(button(d, "Cancel")); });
+        bench.program.prompts.onDialog = byUser([](QDialog& d) { click(button(d, "Cancel")); });
         chooseMenu(bench.program.frame(), "Print...");
         EXPECT_FALSE(QFile::exists(path));
     }

@@ -27,7 +27,7 @@ QStringList itemTexts(const QMenu& menu) {
 TEST(AccessCode, AWrongCodeKeepsTheDialogOpenWithTheEntry) {
     FreshProgram program;
     ScriptedPrompts& prompts = program.started.prompts;
-    prompts.onDialog = user([&](QDialog& dialog) {
+    prompts.onDialog = byUser([&](QDialog& dialog) {
         QLineEdit* entry = static_cast<CPasswordDlg&>(dialog).entryBox();
         QTest::keyClicks(entry, "4728169");
         EXPECT_EQ(entry->text(), "472816");  // six characters at most
@@ -231,7 +231,7 @@ struct LanguageChange : FreshProgram {
         activate(frame());
     }
     void choose(const QString& language) {
-        started.prompts.onDialog = user([language](QDialog& dialog) {
+        started.prompts.onDialog = byUser([language](QDialog& dialog) {
             click(button(dialog, language));
             click(button(dialog, "OK"));
         });

@@ -95,7 +95,7 @@ TEST(OptionalFeaturesDialog, ShowsTheImageAndOkStoresOnlyItsOwnBits) {
 TEST(OptionalFeaturesDialog, ChineseListsUseChineseTexts) {
     FreshProgram::SettingsCleared cleared;
     StartedProgram program(ProgramFolder::defaultIni("Chinese"));
-    program.prompts.onDialog = user([](QDialog& dialog) {
+    program.prompts.onDialog = byUser([](QDialog& dialog) {
         auto& page = static_cast<COptionalFeaturesDlg&>(dialog);
         EXPECT_EQ(page.list(OptionalField::CallKeyDefine)->itemText(2), "紧急报警");
         EXPECT_EQ(page.list(OptionalField::CallTone)->itemText(0), "关");
@@ -335,7 +335,7 @@ TEST(ProductInfoDialog, ListsComeFromProgramIni) {
     ini.replace("Field1=400-470|430-480", "Field1=400-420|420-440|");
     ini.replace("Type2=Beta", "Type2=Beta\nType4=Delta");
     StartedProgram program(ini);
-    program.prompts.onDialog = user([](QDialog& dialog) {
+    program.prompts.onDialog = byUser([](QDialog& dialog) {
         auto& page = static_cast<CProductInfoDlg&>(dialog);
         ASSERT_EQ(page.typeList()->count(), 2);
         ASSERT_EQ(page.bandList()->count(), 3);

@@ -92,7 +92,7 @@ inline void pick(QComboBox* list, const QString& text) {
 
 // Answers the next dialog as exec() would run it: shown and active while the user works it;
 // a dialog the user left open is closed and counts as cancelled.
-inline std::function<int(QDialog&)> user(std::function<void(QDialog&)> work) {
+inline std::function<int(QDialog&)> byUser(std::function<void(QDialog&)> work) {
     return [work](QDialog& dialog) {
         dialog.setResult(QDialog::Rejected);
         activate(dialog);
@@ -107,7 +107,7 @@ inline std::function<int(QDialog&)> user(std::function<void(QDialog&)> work) {
 // Chooses a page from the menu; the given user works it.
 template <typename Page>
 void openPage(StartedProgram& program, const QString& item, std::function<void(Page&)> work) {
-    program.prompts.onDialog = user([work](QDialog& dialog) { work(static_cast<Page&>(dialog)); });
+    program.prompts.onDialog = byUser([work](QDialog& dialog) { work(static_cast<Page&>(dialog)); });
     chooseMenu(program.frame(), item);
 }
 
@@ -124,7 +124,7 @@ inline void typeIntoCell(gui::CProgramView& view, int row, int col, const QStrin
 // Passes the access-code gate with Ctrl+F11 in the channel window.
 inline void unlockAdjustment(StartedProgram& program) {
     auto answer = program.prompts.onDialog;
-    program.prompts.onDialog = user([](QDialog& dialog) {
+    program.prompts.onDialog = byUser([](QDialog& dialog) {
         QTest::keyClicks(static_cast<gui::CPasswordDlg&>(dialog).entryBox(), "472816");
         QTest::keyClick(&dialog, Qt::Key_Return);
     });

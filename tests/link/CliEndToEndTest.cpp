@@ -132,7 +132,7 @@ TEST(CliEndToEnd, PortThatCannotBeOpened) {
         const auto result = runProgram({kCli, "write", "--port", port, file});
         EXPECT_EQ(result.exitCode, 1);
         // The message of old, then why.
-        EXPECT_EQ(result.err.rfind(kPortNotOpened + "\n" + port + " does not exist", 0), 0u)
+        EXPECT_EQ(result.err.rfind(kPortNotOpened + port + " does not exist", 0), 0u)
             << result.err;
     }
 }

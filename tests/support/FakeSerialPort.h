@@ -178,8 +178,9 @@ inline MemoryImage patternedImage(std::uint8_t start = 3) {
 
 // The simulated radio on a fake line with a scripted user: the whole setting of one transfer.
 struct CloneRig {
-    explicit CloneRig(sim::Faults faults = {}, PortFaults portFaults = {})
-        : radio(patternedImage(), faults), port(radio, portFaults) {}
+    explicit CloneRig(sim::Faults faults = {}, PortFaults portFaults = {},
+                      const MemoryImage& memory = patternedImage())
+        : radio(memory, faults), port(radio, portFaults) {}
     TransferOutcome read(MemoryImage& image) { return CloneSession(port, observer).read(image); }
     TransferOutcome write(const MemoryImage& image, bool unlocked = false) {
         return CloneSession(port, observer).write(image, unlocked);
