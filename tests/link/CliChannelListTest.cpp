@@ -63,31 +63,6 @@ ChannelTable twoChannels() {
     return table;
 }
 
-TEST(CliChannelList, AnyImageExportedImportsBackIntoItselfByteForByte) {
-    ListFolder folder;
-    std::mt19937 random(11);
-    MemoryImage image;
-    for (std::size_t i = 0; i < MemoryImage::kSize; ++i) {
-        image.set(i, static_cast<std::uint8_t>(random()));
-    }
-    image.set(map::kRadioType, 0);
-    image.set(map::kBand, 0);
-    const std::string path = folder.dir.file("radio.dat");
-    ASSERT_TRUE(saveDatFile(path, image));
-    const std::string csv = folder.dir.file("channels.csv");
-    ASSERT_EQ(folder.run({"export", path, "-o", csv}).exitCode, 0);
-    for (const std::vector<std::string>& import :
-         {std::vector<std::string>{"import", csv, path}, {"import", csv, path, "--merge"}}) {
-        const auto imported = folder.run(import);
-        ASSERT_EQ(imported.exitCode, 0) << imported.err;
-        EXPECT_TRUE(loadDatFile(path).value() == image) << import.size();
-    }
-    EXPECT_EQ(folder.run({"export", folder.dir.file("missing.dat"), "-o", csv}).exitCode, 1);
-    std::ifstream kept(csv, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(kept)), {});
-    EXPECT_EQ(text, exportChannelsCsv(image));  // the earlier export is still there
-}
-
 // A bad list changes nothing and names every bad line; --merge keeps the channels it leaves out.
 TEST(CliChannelList, ImportChangesTheFileOnlyWhenEveryLineIsGood) {
     const std::string bad = kHeaderLf + "1,500.00000,,,,,,,,\n2,401.00000,,Nope,,,,,,\n";
