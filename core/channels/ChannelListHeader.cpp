@@ -72,6 +72,17 @@ char channelListSeparator(std::string_view csv) {
 std::optional<ChannelListColumns> readChannelListHeader(const std::vector<std::string>& header,
                                                         int line, CsvProblems& problems) {
     const std::size_t before = problems.size();
+    bool anyKnown = false;
+    for (const std::string& name : header) {
+        anyKnown = anyKnown || columnNamed(trim(name)).has_value();
+    }
+    if (!anyKnown) {  // a file without a header: one message, not one per field
+        problems.push_back({line, 0,
+                            "the first line must be a header naming the columns: " +
+                                knownNames(Language::English),
+                            "第一行必须是列名表头：" + knownNames(Language::Chinese)});
+        return std::nullopt;
+    }
     ChannelListColumns columns;
     columns.count = header.size();
     for (std::size_t at = 0; at < header.size(); ++at) {
