@@ -77,10 +77,10 @@ std::optional<ChannelListColumns> readChannelListHeader(const std::vector<std::s
         anyKnown = anyKnown || columnNamed(trim(name)).has_value();
     }
     if (!anyKnown) {  // a file without a header: one message, not one per field
-        problems.push_back({line, 0,
-                            "the first line must be a header naming the columns: " +
-                                knownNames(Language::English),
-                            "第一行必须是列名表头：" + knownNames(Language::Chinese)});
+        problems.push_back(
+            {line, 0,
+             "the first line must be a header naming the columns: " + knownNames(Language::English),
+             "第一行必须是列名表头：" + knownNames(Language::Chinese)});
         return std::nullopt;
     }
     ChannelListColumns columns;
