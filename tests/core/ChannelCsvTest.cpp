@@ -160,5 +160,49 @@ TEST(ChannelCsv, ChannelsTheFileDoesNotListAreKeptByMergeAndEmptiedByReplace) {
     EXPECT_EQ(replaced.value()[map::kScanAddHigh], 0x00);
 }
 
+// A spreadsheet's columns in any order, any subset and either language: each layout imports as
+// the exported layout holding the same values does, or is refused with the named problem.
+TEST(ChannelCsv, ColumnsAreFoundByTheirHeaderNames) {
+    const std::string known =
+        "; the columns are Channel, Rx Frequency, Tx Frequency, QT/DQT Dec, QT/DQT Enc, "
+        "Scan Add, Busy Lock, W/N, Compand, Scrambler";
+    struct Case {
+        std::string csv;
+        ImportMode mode;
+        std::string sameAs;  // lines after the exported header; unused when problems are given
+        CsvProblems problems;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"W/N,Rx Frequency,Channel\r\nNarrow,403,3\r\n", ImportMode::Replace, "3,403,,,,,,Narrow,,\r\n", {}},
+        {"Channel,QT/DQT Dec\r\n1,67.0\r\n", ImportMode::Merge, "1,401.00000,,67.0,,Yes,,Narrow,,\r\n", {}},
+        {"channel,RX FREQUENCY\n2,\n", ImportMode::Merge, "2,,,,,,,,,\r\n", {}},
+        {"\xEF\xBB\xBF信道;接收频率;宽/窄;扫描添加\r\n1;405;窄;\r\n", ImportMode::Replace, "1,405,,,,,,Narrow,,\r\n", {}},
+        {"CH;\"Tx Frequency\";Rx Frequency\r\n4;\"402,5\";402.5\r\n", ImportMode::Replace, "", {{2, 2, "\"402,5\" is not a frequency"}}},
+        {"Channel,QT/DQT Dec\r\n1,67.0\r\n", ImportMode::Replace, "", {{2, 0, "a channel with settings needs a receive frequency"}}},
+        {"Channel,Rx Freq,Scan\r\n", ImportMode::Replace, "", {{1, 2, "\"Rx Freq\" is not a column" + known}, {1, 3, "\"Scan\" is not a column" + known}}},
+        {"Channel,W/N, w/n \r\n", ImportMode::Merge, "", {{1, 3, "\"w/n\" is a column already"}}},
+        {"Rx Frequency;W/N\r\n401;Wide\r\n", ImportMode::Merge, "", {{1, 0, "the header needs a Channel column"}}},
+        {"Channel,Rx Frequency\r\n1\r\n", ImportMode::Merge, "", {{2, 0, "has 1 field instead of 2"}}},
+    };
+    // clang-format on
+    const auto base = importChannelsCsv(
+        kHeader + "1,401.00000,,,,Yes,,Narrow,,\r\n2,402.00000,,,,,,,,\r\n", newDocumentImage(),
+        kBand, ImportMode::Replace);
+    ASSERT_TRUE(base);
+    for (const Case& c : cases) {
+        const auto imported = importChannelsCsv(c.csv, base.value(), kBand, c.mode);
+        if (!c.problems.empty()) {
+            ASSERT_FALSE(imported) << c.csv;
+            EXPECT_EQ(imported.error(), c.problems) << describeProblems(imported.error());
+            continue;
+        }
+        ASSERT_TRUE(imported) << c.csv << describeProblems(imported.error());
+        const auto expected = importChannelsCsv(kHeader + c.sameAs, base.value(), kBand, c.mode);
+        ASSERT_TRUE(expected) << c.sameAs;
+        EXPECT_TRUE(imported.value() == expected.value()) << c.csv;
+    }
+}
+
 }  // namespace
 }  // namespace radio
