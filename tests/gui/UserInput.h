@@ -128,6 +128,7 @@ inline void clickCell(gui::ChannelGrid& grid, int row, int col) {
 
 // Clicks a data cell of the channel grid, types over its text and presses Enter.
 inline void typeIntoCell(gui::CProgramView& view, int row, int col, const QString& text) {
+    activate(*view.window());  // the editor gets the focus only in the active window
     clickCell(view.grid(), row, col);
     QWidget* editor = QApplication::focusWidget();
     ASSERT_NE(editor, nullptr);
