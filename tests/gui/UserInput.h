@@ -25,6 +25,10 @@ inline void activate(QWidget& window) {
     window.show();
     window.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    if (QApplication::activeWindow() != &window) {
+        // The platform still counts a closed dialog's window as focused; no user would see it.
+        QApplication::setActiveWindow(&window);
+    }
 }
 
 // Clicks the enabled action of a menu-bar menu whose text (without '&', tab and shortcut) starts
@@ -51,7 +55,12 @@ inline QWidget& focusIn(QWidget& window) {
     QWidget* focused = window.window()->focusWidget();
     return focused ? *focused : window;
 }
+// Keys go to the active window only; a user pressing them has the window in front, which after
+// a dialog closes the offscreen platform does not restore by itself.
 inline void press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = {}) {
+    if (QApplication::activeWindow() != window.window()) {
+        activate(*window.window());
+    }
     QTest::keyClick(&focusIn(window), Qt::Key(key), modifiers);
 }
 inline void type(QWidget& window, const QString& text) {
