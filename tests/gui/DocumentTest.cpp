@@ -14,7 +14,6 @@
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMdiClientWnd.h"
 #include "gui/app/CNavTreeBar.h"
-#include "gui/app/CommandIds.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/image/CProgramDoc.h"
@@ -310,7 +309,7 @@ TEST(Navigation, EveryClickOnAnEntryActsAlsoTheSameAgain) {
     frame.show();
     CNavTreeBar* bar = frame.navigationBar();
     QTreeWidget* tree = bar->tree();
-    QSignalSpy chosen(bar, &CNavTreeBar::entryChosen);
+    QSignalSpy chosen(frame.commands().optionalFeatures, &QAction::triggered);
     QTreeWidgetItem* entry = tree->topLevelItem(0)->child(2);
     QCursor::setPos(tree->viewport()->mapToGlobal(tree->visualItemRect(entry).center()));
     for (int click = 0; click < 2; ++click) {
@@ -318,7 +317,6 @@ TEST(Navigation, EveryClickOnAnEntryActsAlsoTheSameAgain) {
         EXPECT_EQ(tree->currentItem(), tree->topLevelItem(0));
     }
     ASSERT_EQ(chosen.count(), 2);
-    EXPECT_EQ(chosen[0][0].toInt(), int(cmd::OptionalFeatures));
     QCursor::setPos(tree->mapToGlobal(QPoint(-50, -50)));  // away from the tree: nothing
     tree->setCurrentItem(entry);
     EXPECT_EQ(chosen.count(), 2);
@@ -329,7 +327,7 @@ TEST(Navigation, CloseButtonAndControlBarToggle) {
     CMainFrame& frame = program.frame();
     frame.show();
     CNavTreeBar* bar = frame.navigationBar();
-    QAction* toggle = frame.action(cmd::ControlBar);
+    QAction* toggle = frame.commands().controlBar;
     EXPECT_TRUE(toggle->isChecked());
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->closeButtonRect().center());
     EXPECT_FALSE(bar->isVisible());

@@ -9,6 +9,7 @@
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CNavTreeBar.h"
 #include "gui/app/CommandIds.h"
+#include "gui/app/HelpContext.h"
 #include "gui/image/CProgramDoc.h"
 
 namespace radio::test {
@@ -19,7 +20,7 @@ using namespace gui;
 QList<int> idsOf(const QMenu* menu) {
     QList<int> ids;
     for (const QAction* action : menu->actions()) {
-        ids.append(action->isSeparator() ? 0 : action->data().toInt());
+        ids.append(action->isSeparator() ? 0 : helpContextOf(action, -1));
     }
     return ids;
 }
@@ -50,10 +51,10 @@ TEST(Startup, BuildsTheDocumentMenuFromProgramIni) {
         EXPECT_EQ(frame.documentSubmenu(i)->title(), titles[i]);
         EXPECT_EQ(idsOf(frame.documentSubmenu(i)), expected[i]) << i;
     }
-    EXPECT_EQ(frame.action(cmd::AppAbout)->text(), "About Test");
-    EXPECT_EQ(frame.action(cmd::Read)->text(), "&Read    Ctrl+R");
-    EXPECT_EQ(frame.action(cmd::Read)->statusTip(), "Read Data From Radio");
-    EXPECT_EQ(frame.action(cmd::Read)->toolTip(), "Read");
+    EXPECT_EQ(frame.commands().appAbout->text(), "About Test");
+    EXPECT_EQ(frame.commands().read->text(), "&Read    Ctrl+R");
+    EXPECT_EQ(frame.commands().read->statusTip(), "Read Data From Radio");
+    EXPECT_EQ(frame.commands().read->toolTip(), "Read");
     EXPECT_EQ(program.app.settings().displayName, "Test Company");
     EXPECT_FALSE(program.app.settings().chinese);
     EXPECT_EQ(program.app.settings().helpFile, "enHelp.html");
@@ -69,7 +70,8 @@ TEST(Startup, ShowLangDecidesTheLanguageCommand) {
     for (const Case& c : cases) {
         StartedProgram program(iniWith(c.line));
         ASSERT_TRUE(program.started);
-        EXPECT_EQ(program.frame().action(cmd::Language) != nullptr, c.kept) << c.line.toStdString();
+        EXPECT_EQ(program.frame().inDocumentMenu(program.frame().commands().language), c.kept)
+            << c.line.toStdString();
     }
 }
 
@@ -103,7 +105,7 @@ TEST(Startup, ChineseRunsInChinese) {
     EXPECT_TRUE(program.app.settings().chinese);
     EXPECT_EQ(program.app.settings().helpFile, "chHelp.html");
     EXPECT_EQ(frame.documentSubmenu(0)->title(), QString::fromUtf8("文件(&F)"));
-    EXPECT_EQ(frame.action(cmd::AppAbout)->text(), QString::fromUtf8("关于测试"));
+    EXPECT_EQ(frame.commands().appAbout->text(), QString::fromUtf8("关于测试"));
     EXPECT_EQ(program.app.settings().displayName, QString::fromUtf8("测试公司"));
     QTreeWidget* tree = frame.navigationBar()->tree();
     EXPECT_EQ(tree->topLevelItem(0)->text(0), QString::fromUtf8("测试对讲机"));
