@@ -57,8 +57,19 @@ class CProgramView : public QWidget {
 
     // Asked before the window is destroyed or the program ends; false keeps it.
     bool prepareToClose();
-    // Commands the view handles; false when the command is not its own.
-    bool onCommand(int id);
+
+  public slots:
+    // The commands that work on this document.
+    void onRead();
+    void onWrite();
+    void onComSetup();
+    void onScanInfo();
+    void onLanguage();
+    void onPrint();
+    void onPrintPreview();
+    void onExportPdf();
+    void onExportChannels();
+    void onImportChannels();
 
   signals:
     // Ctrl+F11: the access-code gate.
@@ -80,9 +91,6 @@ class CProgramView : public QWidget {
     // key is not one of them.
     bool leaveByKey(QObject* watched, const QKeyEvent& key);
     void showHelpForFocus(QObject* focused);
-    void onComSetup();
-    void onScanInfo();
-    void onLanguage();
 
     CProgramApp& app_;
     CProgramDoc& document_;
