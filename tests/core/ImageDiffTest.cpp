@@ -46,7 +46,7 @@ TEST(ImageDiff, EachChangeIsNamedOnceAndUnexplainedBitsStayRaw) {
         {"scan bit of empty channel 5", orBits(map::kScanAddLow, 0x10), {"bytes 0x17E"}},
         {"scan bit of empty channel 12", orBits(map::kScanAddHigh, 0x08), {"channel 12 Scan Add"}},
         {"channel 3 tone and byte 15",
-         [ch3](MemoryImage& i) {
+         [&](MemoryImage& i) {
              i.set(ch3 + 8, 0x9E);
              i.set(ch3 + 9, 0x02);
              i.set(ch3 + 15, 0x00);
@@ -61,7 +61,7 @@ TEST(ImageDiff, EachChangeIsNamedOnceAndUnexplainedBitsStayRaw) {
         {"channel 8 scan", orBits(map::kScanAddLow, 0x80), {"channel 8 Scan Add"}},
         {"channel 9 scan", orBits(map::kScanAddHigh, 0x01), {"channel 9 Scan Add"}},
         {"channel 3 transmit frequency gone",
-         [ch3](MemoryImage& i) { i.set(ch3 + 7, 0xFF); },
+         [&](MemoryImage& i) { i.set(ch3 + 7, 0xFF); },
          {"channel 3 Tx Frequency", "channel 3 QT/DQT Dec", "channel 3 QT/DQT Enc",
           "channel 3 Power", "channel 3 Scan Add", "channel 3 Busy Lock", "channel 3 W/N",
           "channel 3 Compand", "channel 3 Scrambler"}},
