@@ -14,6 +14,7 @@
 #include "core/channels/BandText.h"
 #include "core/channels/ChannelCodec.h"
 #include "core/image/ImageMap.h"
+#include "core/settings/ProductInfo.h"
 #include "core/text/Texts.h"
 #include "core/util/CText.h"
 #include "gui/app/CMainFrame.h"
@@ -120,22 +121,20 @@ void CProgramView::syncTypeAndBand() {
     MemoryImage& image = document_.image();
     Registry registry = app_.registry();
     if (app_.newImageFlag()) {
-        image.set(map::kRadioType, static_cast<std::uint8_t>(registry.readInt("Type").value_or(0)));
-        image.set(map::kBand, static_cast<std::uint8_t>(registry.readInt("Field").value_or(0)));
-    } else {
-        registry.writeInt("Type", image[map::kRadioType]);
-        registry.writeInt("Field", image[map::kBand]);
+        encodeProductInfo(
+            image, {registry.readInt("Type").value_or(0), registry.readInt("Field").value_or(0)});
     }
-    const int number = image[map::kRadioType] + 1;
-    const QString typeName = app_.setupText(QStringLiteral("Type%1").arg(number));
-    const std::string band =
-        configuredBand(app_.config(), image[map::kRadioType], image[map::kBand]);
+    const ProductInfoValues product = decodeProductInfo(image);
+    if (!app_.newImageFlag()) {
+        registry.writeInt("Type", product.typeIndex);
+        registry.writeInt("Field", product.bandIndex);
+    }
+    const QString typeName = app_.setupText(QStringLiteral("Type%1").arg(product.typeIndex + 1));
+    const std::string band = configuredBand(app_.config(), product.typeIndex, product.bandIndex);
 
-    const Language language = app_.language();
-    const QString title =
-        app_.languageText("AppName") + uiText(TextId::TitleProgrammingSoftware, language) +
-        uiText(TextId::TitleType, language) + typeName + uiText(TextId::TitleBand, language) +
-        decodeConfigText(band) + uiText(TextId::TitleEnd, language);
+    const QString title = QString::fromStdString(mainWindowTitle(
+        TitleForm::ImageLoaded, app_.languageText("AppName").toStdString(), typeName.toStdString(),
+        decodeConfigText(band).toStdString(), app_.language()));
     if (CMainFrame* frame = app_.mainFrame()) {
         frame->setWindowTitle(title);
     }
