@@ -43,6 +43,15 @@ namespace {
 
 constexpr int kGridHelpId = 1000;
 
+// The grid column that shows a channel field; column 0 holds the channel numbers.
+constexpr int column(ChannelField field) {
+    return static_cast<int>(fieldIndex(field)) + 1;
+}
+constexpr int kRxColumn = column(ChannelField::RxFrequency);
+constexpr int kTxColumn = column(ChannelField::TxFrequency);
+constexpr int kScanAddColumn = column(ChannelField::ScanAdd);
+constexpr int kLastFieldColumn = static_cast<int>(kChannelFieldCount);
+
 constexpr TextId kHeaders[ChannelGrid::kCols] = {
     TextId::HeaderChannel, TextId::HeaderRxFrequency, TextId::HeaderTxFrequency,
     TextId::HeaderDecode,  TextId::HeaderEncode,      TextId::HeaderPower,
@@ -107,12 +116,17 @@ void CProgramView::LoadChannels() {
             channels[static_cast<std::size_t>(channel - 1)][static_cast<std::size_t>(col - 1)]);
     };
     for (int channel = 1; channel <= map::kChannelCount; ++channel) {
-        for (int col : {1, 2, 3, 4, 5, 7, 8, 9, 10}) {
-            grid_->setTextMatrix(channel, col, field(channel, col));
+        for (int col = kRxColumn; col <= kLastFieldColumn; ++col) {
+            if (col != kScanAddColumn) {
+                grid_->setTextMatrix(channel, col, field(channel, col));
+            }
         }
     }
+    // Scan Add is one bit a channel in two bytes (channels 1-8, 9-16), walked byte by byte from
+    // the high bit down: 8..1, then 16..9. The cells end the same in any order; the walk is
+    // kept so the grid is filled in the sequence the bytes are read.
     for (int channel : {8, 7, 6, 5, 4, 3, 2, 1, 16, 15, 14, 13, 12, 11, 10, 9}) {
-        grid_->setTextMatrix(channel, 6, field(channel, 6));
+        grid_->setTextMatrix(channel, kScanAddColumn, field(channel, kScanAddColumn));
     }
     syncTypeAndBand();
 }
@@ -144,7 +158,7 @@ void CProgramView::syncTypeAndBand() {
 ChannelTable CProgramView::gridTexts() const {
     ChannelTable table;
     for (int channel = 1; channel <= map::kChannelCount; ++channel) {
-        for (int col = 1; col <= 10; ++col) {
+        for (int col = kRxColumn; col <= kLastFieldColumn; ++col) {
             table[static_cast<std::size_t>(channel - 1)][static_cast<std::size_t>(col - 1)] =
                 grid_->textMatrix(channel, col).toStdString();
         }
@@ -229,7 +243,7 @@ bool CProgramView::commitFrequency(int row, int col, const QString& typed, const
     if (check != FrequencyCheck::Accepted) {
         reportInput(check == FrequencyCheck::OutOfRange ? StringTable::OutOfRange
                                                         : StringTable::OffRaster);
-        if (col == 1) {
+        if (col == kRxColumn) {
             clearRow(row);
         } else {
             setCellText(row, col, QString());
@@ -237,13 +251,13 @@ bool CProgramView::commitFrequency(int row, int col, const QString& typed, const
         editors_->hideAll();
         return false;
     }
-    if (col == 2) {
+    if (col == kTxColumn) {
         setCellText(row, col, rx.isEmpty() ? QString() : t);
     } else if (!rx.isEmpty()) {
         setCellText(row, col, t);
     } else {
         const ChannelRow defaults = newChannelDefaults(t.toStdString(), app_.language());
-        for (int c = 1; c <= 10; ++c) {
+        for (int c = kRxColumn; c <= kLastFieldColumn; ++c) {
             setCellText(row, c, QString::fromStdString(defaults[static_cast<std::size_t>(c - 1)]));
         }
     }
@@ -262,15 +276,16 @@ bool CProgramView::commitOpenEditor() {
         editors_->hideAll();
         return true;
     }
-    const QString rx = grid_->textMatrix(row, 1);
-    const QString tx = grid_->textMatrix(row, 2);
+    const QString rx = grid_->textMatrix(row, kRxColumn);
+    const QString tx = grid_->textMatrix(row, kTxColumn);
     const QString typed = editors_->text(col);
     bool accepted = true;
-    if (col <= 2 && !typed.isEmpty()) {
+    const bool frequency = col == kRxColumn || col == kTxColumn;
+    if (frequency && !typed.isEmpty()) {
         accepted = commitFrequency(row, col, typed, rx);
-    } else if (col == 1) {
+    } else if (col == kRxColumn) {
         clearRow(row);
-    } else if (col == 2) {
+    } else if (col == kTxColumn) {
         setCellText(row, col, rx);
     } else {
         setCellText(row, col, rx.isEmpty() && tx.isEmpty() ? QString() : typed);
