@@ -14,6 +14,7 @@
 #include "core/channels/BandText.h"
 #include "core/channels/ChannelCodec.h"
 #include "core/image/ImageMap.h"
+#include "core/print/ReportLayout.h"
 #include "core/settings/ProductInfo.h"
 #include "core/text/Texts.h"
 #include "core/util/CText.h"
@@ -181,20 +182,8 @@ void CProgramView::StoreChannels() {
     encodeChannels(document_.image(), gridTexts());
 }
 
-int CProgramView::CountUsedChannels() {
-    int count = 0;
-    std::size_t entry = 1;
-    for (int row = 1; row < ChannelGrid::kRows; ++row) {
-        if (grid_->textMatrix(row, 1).isEmpty()) {
-            continue;
-        }
-        ++count;
-        if (count % 7 == 0 && entry < printPages_.size()) {
-            printPages_[entry++] = row;
-        }
-    }
-    usedChannels_ = count;
-    return (count + 6) / 7;
+int CProgramView::CountUsedChannels() const {
+    return reportPageCount(gridTexts()) - 1;  // the first page holds the options
 }
 
 void CProgramView::ShowCellEditor() {
