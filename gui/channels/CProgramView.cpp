@@ -17,7 +17,7 @@
 #include "core/print/ReportLayout.h"
 #include "core/settings/ProductInfo.h"
 #include "core/text/Texts.h"
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/HelpContext.h"
