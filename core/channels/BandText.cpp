@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 
 namespace radio {
 

@@ -8,7 +8,7 @@
 #include "core/channels/Frequency.h"
 #include "core/image/ImageMap.h"
 #include "core/text/Texts.h"
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 
 namespace radio {
 

@@ -8,7 +8,7 @@
 #include "core/channels/ChannelCodec.h"
 #include "core/channels/ChannelListHeader.h"
 #include "core/image/ImageMap.h"
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 #include "core/util/CsvText.h"
 
 namespace radio {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/text/Texts.h"
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 
 namespace radio {
 namespace {

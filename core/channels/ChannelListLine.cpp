@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "core/image/ImageMap.h"
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 #include "core/util/NumberText.h"
 
 namespace radio {

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 
 namespace radio {
 

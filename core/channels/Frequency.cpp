@@ -1,7 +1,7 @@
 #include "core/channels/Frequency.h"
 
 #include "core/channels/DecimalScaling.h"
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 
 namespace radio {
 

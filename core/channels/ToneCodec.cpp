@@ -3,7 +3,7 @@
 #include "core/channels/DecimalScaling.h"
 #include "core/channels/ToneTable.h"
 #include "core/text/Texts.h"
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 
 namespace radio {
 

@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "core/config/NameCompare.h"
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 #include "core/util/FileIo.h"
 
 namespace radio {

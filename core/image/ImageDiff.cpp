@@ -11,7 +11,7 @@
 #include "core/settings/ParamTable.h"
 #include "core/settings/ScanInfo.h"
 #include "core/text/Texts.h"
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 
 namespace radio {
 namespace {

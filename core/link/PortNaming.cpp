@@ -1,6 +1,6 @@
 #include "core/link/PortNaming.h"
 
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 
 namespace radio {
 

@@ -6,7 +6,7 @@
 
 #include "core/image/ImageMap.h"
 #include "core/text/Texts.h"
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 
 namespace radio {
 namespace {

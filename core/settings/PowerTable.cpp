@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "core/image/ImageMap.h"
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 
 namespace radio {
 namespace {

@@ -470,51 +470,46 @@ CProgramDoc* CMainFrame::documentForPage() {
     return document;
 }
 
-void CMainFrame::onOptionalFeatures() {
+template <typename Page, typename Run>
+void CMainFrame::showPage(std::unique_ptr<Page>& page, Run run) {
     CProgramDoc* document = documentForPage();
     if (!document) {
         return;
     }
-    if (!optionalFeaturesDlg_) {
-        optionalFeaturesDlg_ = std::make_unique<COptionalFeaturesDlg>(app_, this);
+    if (!page) {
+        page = std::make_unique<Page>(app_, this);
     }
-    runSettingsPage(app_.prompts(), *optionalFeaturesDlg_, *document);
+    run(*page, *document);
+}
+
+void CMainFrame::onOptionalFeatures() {
+    showPage(optionalFeaturesDlg_, [this](COptionalFeaturesDlg& page, CProgramDoc& document) {
+        runSettingsPage(app_.prompts(), page, document);
+    });
 }
 
 void CMainFrame::onProductInformation() {
-    CProgramDoc* document = documentForPage();
-    if (!document) {
-        return;
-    }
-    if (!productInfoDlg_) {
-        productInfoDlg_ = std::make_unique<CProductInfoDlg>(app_, this);
-    }
-    if (runSettingsPage(app_.prompts(), *productInfoDlg_, *document)) {
-        setWindowTitle(productInfoDlg_->title());
-        activeView()->setBandLimits(productInfoDlg_->bandLimits());
-    }
+    showPage(productInfoDlg_, [this](CProductInfoDlg& page, CProgramDoc& document) {
+        if (runSettingsPage(app_.prompts(), page, document)) {
+            setWindowTitle(page.title());
+            activeView()->setBandLimits(page.bandLimits());
+        }
+    });
 }
 
 void CMainFrame::onPowerAdjust() {
-    CProgramDoc* document = documentForPage();
-    if (!document) {
-        return;
-    }
-    if (!powerAdjustDlg_) {
-        powerAdjustDlg_ = std::make_unique<CPowerAdjustDlg>(app_, this);
-    }
-    powerAdjustDlg_->load(document->image(), activeView()->bandLimits());
-    runStoringPage(app_.prompts(), *powerAdjustDlg_, *document);
+    showPage(powerAdjustDlg_, [this](CPowerAdjustDlg& page, CProgramDoc& document) {
+        page.load(document.image(), activeView()->bandLimits());
+        runStoringPage(app_.prompts(), page, document);
+    });
 }
 
 void CMainFrame::onParamAdjust() {
-    CProgramDoc* document = documentForPage();
-    if (!document) {
-        return;
-    }
-    CParamAdjustDlg dialog(app_, this);
-    dialog.load(document->image());
-    runStoringPage(app_.prompts(), dialog, *document);
+    std::unique_ptr<CParamAdjustDlg> forThisUse;
+    showPage(forThisUse, [this](CParamAdjustDlg& page, CProgramDoc& document) {
+        page.load(document.image());
+        runStoringPage(app_.prompts(), page, document);
+    });
 }
 
 void CMainFrame::onViewToolbar() {

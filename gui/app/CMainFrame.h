@@ -100,6 +100,10 @@ class CMainFrame : public QMainWindow {
     void updateViewChecks();
     // The document a settings page works on; nullptr (after telling the user) when none is open.
     CProgramDoc* documentForPage();
+    // Opens a settings page on the active document: made on first use (an empty holder makes
+    // one for this use only), then run(page, document).
+    template <typename Page, typename Run>
+    void showPage(std::unique_ptr<Page>& page, Run run);
     bool queryCloseAll();
 
     CProgramApp& app_;

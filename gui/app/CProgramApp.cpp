@@ -10,7 +10,7 @@
 #include <QProcess>
 
 #include "core/text/Texts.h"
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 #include "gui/app/CAboutDlg.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"

@@ -14,8 +14,10 @@
 #include "core/channels/BandText.h"
 #include "core/channels/ChannelCodec.h"
 #include "core/image/ImageMap.h"
+#include "core/print/ReportLayout.h"
+#include "core/settings/ProductInfo.h"
 #include "core/text/Texts.h"
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/HelpContext.h"
@@ -41,6 +43,15 @@ namespace gui {
 namespace {
 
 constexpr int kGridHelpId = 1000;
+
+// The grid column that shows a channel field; column 0 holds the channel numbers.
+constexpr int column(ChannelField field) {
+    return static_cast<int>(fieldIndex(field)) + 1;
+}
+constexpr int kRxColumn = column(ChannelField::RxFrequency);
+constexpr int kTxColumn = column(ChannelField::TxFrequency);
+constexpr int kScanAddColumn = column(ChannelField::ScanAdd);
+constexpr int kLastFieldColumn = static_cast<int>(kChannelFieldCount);
 
 constexpr TextId kHeaders[ChannelGrid::kCols] = {
     TextId::HeaderChannel, TextId::HeaderRxFrequency, TextId::HeaderTxFrequency,
@@ -106,12 +117,17 @@ void CProgramView::LoadChannels() {
             channels[static_cast<std::size_t>(channel - 1)][static_cast<std::size_t>(col - 1)]);
     };
     for (int channel = 1; channel <= map::kChannelCount; ++channel) {
-        for (int col : {1, 2, 3, 4, 5, 7, 8, 9, 10}) {
-            grid_->setTextMatrix(channel, col, field(channel, col));
+        for (int col = kRxColumn; col <= kLastFieldColumn; ++col) {
+            if (col != kScanAddColumn) {
+                grid_->setTextMatrix(channel, col, field(channel, col));
+            }
         }
     }
+    // Scan Add is one bit a channel in two bytes (channels 1-8, 9-16), walked byte by byte from
+    // the high bit down: 8..1, then 16..9. The cells end the same in any order; the walk is
+    // kept so the grid is filled in the sequence the bytes are read.
     for (int channel : {8, 7, 6, 5, 4, 3, 2, 1, 16, 15, 14, 13, 12, 11, 10, 9}) {
-        grid_->setTextMatrix(channel, 6, field(channel, 6));
+        grid_->setTextMatrix(channel, kScanAddColumn, field(channel, kScanAddColumn));
     }
     syncTypeAndBand();
 }
@@ -120,22 +136,20 @@ void CProgramView::syncTypeAndBand() {
     MemoryImage& image = document_.image();
     Registry registry = app_.registry();
     if (app_.newImageFlag()) {
-        image.set(map::kRadioType, static_cast<std::uint8_t>(registry.readInt("Type").value_or(0)));
-        image.set(map::kBand, static_cast<std::uint8_t>(registry.readInt("Field").value_or(0)));
-    } else {
-        registry.writeInt("Type", image[map::kRadioType]);
-        registry.writeInt("Field", image[map::kBand]);
+        encodeProductInfo(
+            image, {registry.readInt("Type").value_or(0), registry.readInt("Field").value_or(0)});
     }
-    const int number = image[map::kRadioType] + 1;
-    const QString typeName = app_.setupText(QStringLiteral("Type%1").arg(number));
-    const std::string band =
-        configuredBand(app_.config(), image[map::kRadioType], image[map::kBand]);
+    const ProductInfoValues product = decodeProductInfo(image);
+    if (!app_.newImageFlag()) {
+        registry.writeInt("Type", product.typeIndex);
+        registry.writeInt("Field", product.bandIndex);
+    }
+    const QString typeName = app_.setupText(QStringLiteral("Type%1").arg(product.typeIndex + 1));
+    const std::string band = configuredBand(app_.config(), product.typeIndex, product.bandIndex);
 
-    const Language language = app_.language();
-    const QString title =
-        app_.languageText("AppName") + uiText(TextId::TitleProgrammingSoftware, language) +
-        uiText(TextId::TitleType, language) + typeName + uiText(TextId::TitleBand, language) +
-        decodeConfigText(band) + uiText(TextId::TitleEnd, language);
+    const QString title = QString::fromStdString(mainWindowTitle(
+        TitleForm::ImageLoaded, app_.languageText("AppName").toStdString(), typeName.toStdString(),
+        decodeConfigText(band).toStdString(), app_.language()));
     if (CMainFrame* frame = app_.mainFrame()) {
         frame->setWindowTitle(title);
     }
@@ -145,7 +159,7 @@ void CProgramView::syncTypeAndBand() {
 ChannelTable CProgramView::gridTexts() const {
     ChannelTable table;
     for (int channel = 1; channel <= map::kChannelCount; ++channel) {
-        for (int col = 1; col <= 10; ++col) {
+        for (int col = kRxColumn; col <= kLastFieldColumn; ++col) {
             table[static_cast<std::size_t>(channel - 1)][static_cast<std::size_t>(col - 1)] =
                 grid_->textMatrix(channel, col).toStdString();
         }
@@ -168,20 +182,8 @@ void CProgramView::StoreChannels() {
     encodeChannels(document_.image(), gridTexts());
 }
 
-int CProgramView::CountUsedChannels() {
-    int count = 0;
-    std::size_t entry = 1;
-    for (int row = 1; row < ChannelGrid::kRows; ++row) {
-        if (grid_->textMatrix(row, 1).isEmpty()) {
-            continue;
-        }
-        ++count;
-        if (count % 7 == 0 && entry < printPages_.size()) {
-            printPages_[entry++] = row;
-        }
-    }
-    usedChannels_ = count;
-    return (count + 6) / 7;
+int CProgramView::CountUsedChannels() const {
+    return reportPageCount(gridTexts()) - 1;  // the first page holds the options
 }
 
 void CProgramView::ShowCellEditor() {
@@ -230,7 +232,7 @@ bool CProgramView::commitFrequency(int row, int col, const QString& typed, const
     if (check != FrequencyCheck::Accepted) {
         reportInput(check == FrequencyCheck::OutOfRange ? StringTable::OutOfRange
                                                         : StringTable::OffRaster);
-        if (col == 1) {
+        if (col == kRxColumn) {
             clearRow(row);
         } else {
             setCellText(row, col, QString());
@@ -238,13 +240,13 @@ bool CProgramView::commitFrequency(int row, int col, const QString& typed, const
         editors_->hideAll();
         return false;
     }
-    if (col == 2) {
+    if (col == kTxColumn) {
         setCellText(row, col, rx.isEmpty() ? QString() : t);
     } else if (!rx.isEmpty()) {
         setCellText(row, col, t);
     } else {
         const ChannelRow defaults = newChannelDefaults(t.toStdString(), app_.language());
-        for (int c = 1; c <= 10; ++c) {
+        for (int c = kRxColumn; c <= kLastFieldColumn; ++c) {
             setCellText(row, c, QString::fromStdString(defaults[static_cast<std::size_t>(c - 1)]));
         }
     }
@@ -263,15 +265,16 @@ bool CProgramView::commitOpenEditor() {
         editors_->hideAll();
         return true;
     }
-    const QString rx = grid_->textMatrix(row, 1);
-    const QString tx = grid_->textMatrix(row, 2);
+    const QString rx = grid_->textMatrix(row, kRxColumn);
+    const QString tx = grid_->textMatrix(row, kTxColumn);
     const QString typed = editors_->text(col);
     bool accepted = true;
-    if (col <= 2 && !typed.isEmpty()) {
+    const bool frequency = col == kRxColumn || col == kTxColumn;
+    if (frequency && !typed.isEmpty()) {
         accepted = commitFrequency(row, col, typed, rx);
-    } else if (col == 1) {
+    } else if (col == kRxColumn) {
         clearRow(row);
-    } else if (col == 2) {
+    } else if (col == kTxColumn) {
         setCellText(row, col, rx);
     } else {
         setCellText(row, col, rx.isEmpty() && tx.isEmpty() ? QString() : typed);

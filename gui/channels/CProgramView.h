@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <memory>
 
 #include "core/channels/ChannelFields.h"
@@ -40,10 +39,8 @@ class CProgramView : public QWidget {
     ChannelTable gridTexts() const;
     // Puts a whole table into the grid as edits: the document is modified when a cell changed.
     void showChannels(const ChannelTable& table);
-    // Number of printed channel pages, seven used channels a page; fills the page table.
-    int CountUsedChannels();
-    int usedChannelCount() const { return usedChannels_; }
-    const std::array<int, 3>& printPageTable() const { return printPages_; }
+    // Number of printed channel pages, by the rule printing uses.
+    int CountUsedChannels() const;
 
     void ShowCellEditor();
     // Moves the visible editor's text into the cell it was opened on, with the frequency
@@ -101,8 +98,6 @@ class CProgramView : public QWidget {
     std::unique_ptr<CLanguageDlg> languageDlg_;  // made on first use
     bool firstUpdate_ = true;
     BandLimits bandLimits_;
-    int usedChannels_ = 0;
-    std::array<int, 3> printPages_ = {0, 16, 16};
 };
 
 }  // namespace gui

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/channels/BandText.h"
-#include "core/image/ImageMap.h"
+#include "core/settings/ProductInfo.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
 #include "gui/app/HelpContext.h"
@@ -72,8 +72,7 @@ void CProductInfoDlg::fillBands() {
 
 void CProductInfoDlg::load(const MemoryImage& image) {
     image_ = image;
-    chosenType_ = image[map::kRadioType];
-    chosenBand_ = image[map::kBand];
+    chosen_ = decodeProductInfo(image);
     fillTypes();
     const Registry registry = app_.registry();
     const int type = registry.readInt("Type").value_or(0);
@@ -84,21 +83,18 @@ void CProductInfoDlg::load(const MemoryImage& image) {
 }
 
 void CProductInfoDlg::store(MemoryImage& image) const {
-    image.set(map::kRadioType, static_cast<std::uint8_t>(chosenType_ & 0xFF));
-    image.set(map::kBand, static_cast<std::uint8_t>(chosenBand_ & 0xFF));
+    encodeProductInfo(image, chosen_);
 }
 
 void CProductInfoDlg::accept() {
     const int type = types_->currentIndex();
     const int band = bands_->currentIndex();
-    chosenType_ = type;
-    chosenBand_ = band;
+    chosen_ = {type, band};
     store(image_);
 
-    // The pieces are English whatever the interface language; nothing stands between the
-    // name and the first one.
-    title_ = app_.languageText("AppName") + "  [ Type:" + types_->currentText() +
-             "  Fre:" + bands_->currentText() + " ]";
+    title_ = QString::fromStdString(mainWindowTitle(
+        TitleForm::ProductChosen, app_.languageText("AppName").toStdString(),
+        types_->currentText().toStdString(), bands_->currentText().toStdString(), app_.language()));
     const std::string bandText = band >= 0 && band < static_cast<int>(bandTexts_.size())
                                      ? bandTexts_[static_cast<std::size_t>(band)]
                                      : std::string();

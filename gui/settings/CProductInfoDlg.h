@@ -6,6 +6,7 @@
 
 #include "core/channels/Frequency.h"
 #include "core/image/MemoryImage.h"
+#include "core/settings/ProductInfo.h"
 
 class QComboBox;
 
@@ -48,8 +49,7 @@ class CProductInfoDlg : public QDialog {
     QComboBox* types_;
     QComboBox* bands_;
     std::vector<std::string> bandTexts_;  // as stored in Program.ini, for the limits
-    int chosenType_ = -1;
-    int chosenBand_ = -1;
+    ProductInfoValues chosen_{-1, -1};
     QString title_;
     BandLimits limits_;
 };

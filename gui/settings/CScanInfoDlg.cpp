@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 #include "core/util/NumberText.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"

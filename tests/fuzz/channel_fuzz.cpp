@@ -15,7 +15,7 @@
 #include "core/channels/Frequency.h"
 #include "core/channels/ToneTable.h"
 #include "core/image/ImageMap.h"
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 
 namespace {
 

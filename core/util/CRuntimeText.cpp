@@ -1,4 +1,4 @@
-#include "core/util/CText.h"
+#include "core/util/CRuntimeText.h"
 
 #include <charconv>
 #include <cmath>
