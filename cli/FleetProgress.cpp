@@ -51,8 +51,10 @@ std::string PortProgress::state() const {
     const int count = blockCount_;
     std::string state = verb_.load();
     if (count > 0) {
-        state.append(" ").append(std::to_string(done_.load())).append("/").append(
-            std::to_string(count));
+        state.append(" ")
+            .append(std::to_string(done_.load()))
+            .append("/")
+            .append(std::to_string(count));
     }
     return state;
 }

@@ -68,9 +68,10 @@ TEST(ChannelCsv, FieldsLeftAsTheyWereKeepTheirBytesWhileChangedOnesAreChecked) {
     image.set(base + 14, static_cast<std::uint8_t>((image[base + 14] & 0xF0) | 0x0C));
     std::string line = "1";
     for (const ChannelField field : kChannelListFields) {
-        line += "," + (field == ChannelField::BusyLock
-                           ? std::string("Carrier")
-                           : decodeChannel(image, 1, Language::English)[fieldIndex(field)]);
+        line.append(",").append(
+            field == ChannelField::BusyLock
+                ? std::string("Carrier")
+                : decodeChannel(image, 1, Language::English)[fieldIndex(field)]);
     }
     ASSERT_NE(line.find(",88.0,"), std::string::npos) << line;
     const auto changed =
@@ -186,9 +187,9 @@ TEST(ChannelCsv, ColumnsAreFoundByTheirHeaderNames) {
         {"Channel,Rx Frequency\r\n1\r\n", ImportMode::Merge, "", {{2, 0, "has 1 field instead of 2"}}},
     };
     // clang-format on
-    const auto base = importChannelsCsv(
-        kHeader + "1,401.00000,,,,Yes,,Narrow,,\r\n2,402.00000,,,,,,,,\r\n", newDocumentImage(),
-        kBand, ImportMode::Replace);
+    const auto base =
+        importChannelsCsv(kHeader + "1,401.00000,,,,Yes,,Narrow,,\r\n2,402.00000,,,,,,,,\r\n",
+                          newDocumentImage(), kBand, ImportMode::Replace);
     ASSERT_TRUE(base);
     for (const Case& c : cases) {
         const auto imported = importChannelsCsv(c.csv, base.value(), kBand, c.mode);
