@@ -26,7 +26,7 @@
 #include "gui/channels/CellEditors.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/ChannelListFiles.h"
-#include "gui/config/ConfigText.h"
+#include "qtshared/ConfigText.h"
 #include "gui/image/CProgramDoc.h"
 #include "gui/link/CComSetupDlg.h"
 #include "gui/link/RadioLink.h"

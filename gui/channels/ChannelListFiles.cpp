@@ -9,7 +9,7 @@
 #include "gui/app/CProgramApp.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CProgramView.h"
-#include "gui/config/TextFiles.h"
+#include "qtshared/TextFiles.h"
 #include "gui/image/CProgramDoc.h"
 
 namespace radio {

@@ -12,7 +12,7 @@
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
 #include "gui/app/HelpContext.h"
-#include "gui/config/ConfigText.h"
+#include "qtshared/ConfigText.h"
 
 namespace radio {
 namespace gui {

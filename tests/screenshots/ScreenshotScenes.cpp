@@ -13,7 +13,7 @@
 #include "gui/channels/CellEditors.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
-#include "gui/print/ReportPainter.h"
+#include "qtshared/ReportPainter.h"
 #include "gui/settings/CLanguageDlg.h"
 #include "gui/settings/COptionalFeaturesDlg.h"
 #include "gui/settings/CParamAdjustDlg.h"
