@@ -7,8 +7,8 @@
 
 #include "core/channels/ChannelCodec.h"
 #include "core/util/FileIo.h"
-#include "qtshared/TextFiles.h"
 #include "qtshared/ReportPainter.h"
+#include "qtshared/TextFiles.h"
 
 namespace radio {
 namespace gui {

@@ -26,7 +26,6 @@
 #include "gui/channels/CellEditors.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/ChannelListFiles.h"
-#include "qtshared/ConfigText.h"
 #include "gui/image/CProgramDoc.h"
 #include "gui/link/CComSetupDlg.h"
 #include "gui/link/RadioLink.h"
@@ -34,6 +33,7 @@
 #include "gui/settings/CLanguageDlg.h"
 #include "gui/settings/CScanInfoDlg.h"
 #include "gui/settings/SettingsPage.h"
+#include "qtshared/ConfigText.h"
 
 namespace radio {
 namespace gui {
