@@ -418,14 +418,14 @@ void CProgramView::onScanInfo() {
     // The priority-channel check must see the channels as the grid shows them.
     StoreChannels();
     if (!scanInfoDlg_) {
-        scanInfoDlg_ = std::make_unique<CScanInfoDlg>(app_, this);
+        scanInfoDlg_ = new CScanInfoDlg(app_, this);
     }
     runSettingsPage(app_.prompts(), *scanInfoDlg_, document_);
 }
 
 void CProgramView::onLanguage() {
     if (!languageDlg_) {
-        languageDlg_ = std::make_unique<CLanguageDlg>(app_, this);
+        languageDlg_ = new CLanguageDlg(app_, this);
     }
     languageDlg_->load();
     if (app_.prompts().runDialog(*languageDlg_) == QDialog::Accepted && languageDlg_->changed()) {
