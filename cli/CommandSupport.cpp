@@ -5,7 +5,7 @@
 #include "core/channels/BandText.h"
 #include "core/image/DatFile.h"
 #include "core/image/ImageMap.h"
-#include "gui/config/TextFiles.h"
+#include "qtshared/TextFiles.h"
 
 namespace radio::cli {
 

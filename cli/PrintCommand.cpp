@@ -4,8 +4,8 @@
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/ProgramConfig.h"
-#include "gui/config/ConfigText.h"
-#include "gui/print/ReportPdf.h"
+#include "qtshared/ConfigText.h"
+#include "qtshared/ReportPdf.h"
 
 namespace radio::cli {
 

@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "gui/config/ProgramFiles.h"
-#include "gui/config/TextFiles.h"
+#include "qtshared/ProgramFiles.h"
+#include "qtshared/TextFiles.h"
 
 namespace radio::cli {
 

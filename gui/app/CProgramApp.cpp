@@ -20,11 +20,11 @@
 #include "gui/app/StringTable.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CProgramView.h"
-#include "gui/config/ConfigText.h"
-#include "gui/config/ProgramFiles.h"
-#include "gui/config/TextFiles.h"
 #include "gui/image/CProgramDoc.h"
 #include "gui/print/ReportPrinting.h"
+#include "qtshared/ConfigText.h"
+#include "qtshared/ProgramFiles.h"
+#include "qtshared/TextFiles.h"
 
 namespace radio {
 namespace gui {

@@ -28,7 +28,6 @@
 #include "gui/channels/CellEditors.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/channels/ChannelListFiles.h"
-#include "gui/config/ConfigText.h"
 #include "gui/image/CProgramDoc.h"
 #include "gui/link/CComSetupDlg.h"
 #include "gui/link/RadioLink.h"
@@ -36,6 +35,7 @@
 #include "gui/settings/CLanguageDlg.h"
 #include "gui/settings/CScanInfoDlg.h"
 #include "gui/settings/SettingsPage.h"
+#include "qtshared/ConfigText.h"
 
 namespace radio {
 namespace gui {
@@ -421,14 +421,14 @@ void CProgramView::onScanInfo() {
     // The priority-channel check must see the channels as the grid shows them.
     StoreChannels();
     if (!scanInfoDlg_) {
-        scanInfoDlg_ = std::make_unique<CScanInfoDlg>(app_, this);
+        scanInfoDlg_ = new CScanInfoDlg(app_, this);
     }
     runSettingsPage(app_.prompts(), *scanInfoDlg_, document_);
 }
 
 void CProgramView::onLanguage() {
     if (!languageDlg_) {
-        languageDlg_ = std::make_unique<CLanguageDlg>(app_, this);
+        languageDlg_ = new CLanguageDlg(app_, this);
     }
     languageDlg_->load();
     if (app_.prompts().runDialog(*languageDlg_) == QDialog::Accepted && languageDlg_->changed()) {

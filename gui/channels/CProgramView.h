@@ -94,8 +94,8 @@ class CProgramView : public QWidget {
     ChannelGrid* grid_;
     std::unique_ptr<CellEditors> editors_;
     std::unique_ptr<RadioLink> link_;
-    std::unique_ptr<CScanInfoDlg> scanInfoDlg_;  // made on first use
-    std::unique_ptr<CLanguageDlg> languageDlg_;  // made on first use
+    CScanInfoDlg* scanInfoDlg_ = nullptr;  // made on first use, owned as a child
+    CLanguageDlg* languageDlg_ = nullptr;  // made on first use, owned as a child
     bool firstUpdate_ = true;
     BandLimits bandLimits_;
 };

@@ -9,8 +9,8 @@
 #include "gui/app/CProgramApp.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CProgramView.h"
-#include "gui/config/TextFiles.h"
 #include "gui/image/CProgramDoc.h"
+#include "qtshared/TextFiles.h"
 
 namespace radio {
 namespace gui {

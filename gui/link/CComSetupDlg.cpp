@@ -4,7 +4,6 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -12,6 +11,7 @@
 #include "core/link/PortNaming.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
+#include "gui/app/DialogHelpFilter.h"
 #include "serial/SerialLine.h"
 #include "serial/SerialLineOpener.h"
 
@@ -20,6 +20,7 @@ namespace gui {
 
 CComSetupDlg::CComSetupDlg(CProgramApp& app, QWidget* parent, Probe probe)
     : QDialog(parent), app_(app), group_(new QButtonGroup(this)) {
+    new DialogHelpFilter(app_, *this, cmd::ComSetup);
     setObjectName("CComSetupDlg");
     setWindowTitle(tr("COM Setup"));
     if (!probe) {
@@ -92,13 +93,6 @@ QString CComSetupDlg::acceptChoice() {
     const int number = portIndex() + 1;
     app_.registry().writeInt("com", number);
     return QStringLiteral("com%1").arg(number);
-}
-
-void CComSetupDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        app_.showHelp(cmd::ComSetup);
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace gui

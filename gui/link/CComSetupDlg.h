@@ -34,9 +34,6 @@ class CComSetupDlg : public QDialog {
     // view: "com" followed by index + 1.
     QString acceptChoice();
 
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     QLabel* devicesLabel();
 

@@ -11,8 +11,8 @@
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/image/CProgramDoc.h"
-#include "gui/print/ReportPainter.h"
-#include "gui/print/ReportPdf.h"
+#include "qtshared/ReportPainter.h"
+#include "qtshared/ReportPdf.h"
 
 namespace radio {
 namespace gui {

@@ -2,12 +2,12 @@
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
-#include <QKeyEvent>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
+#include "gui/app/DialogHelpFilter.h"
 
 namespace radio {
 namespace gui {
@@ -21,6 +21,7 @@ constexpr int kChinese = 1;
 
 CLanguageDlg::CLanguageDlg(CProgramApp& app, QWidget* parent)
     : QDialog(parent), app_(app), group_(new QButtonGroup(this)) {
+    new DialogHelpFilter(app_, *this, cmd::Language);
     setObjectName("CLanguageDlg");
     setWindowTitle(tr("Language"));
     auto* layout = new QVBoxLayout(this);
@@ -59,13 +60,6 @@ void CLanguageDlg::accept() {
 
 QString CLanguageDlg::chosenLanguageName() const {
     return selectedLanguage() == kChinese ? QStringLiteral("Chinese") : QStringLiteral("English");
-}
-
-void CLanguageDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        app_.showHelp(cmd::Language);
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace gui

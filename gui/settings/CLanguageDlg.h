@@ -29,9 +29,6 @@ class CLanguageDlg : public QDialog {
   public slots:
     void accept() override;
 
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     CProgramApp& app_;
     QButtonGroup* group_;

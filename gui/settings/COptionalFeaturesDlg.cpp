@@ -5,11 +5,11 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
+#include "gui/app/DialogHelpFilter.h"
 #include "gui/app/HelpContext.h"
 #include "gui/settings/KeyFilter.h"
 
@@ -35,6 +35,7 @@ void select(QComboBox* list, std::optional<int> index) {
 
 COptionalFeaturesDlg::COptionalFeaturesDlg(CProgramApp& app, QWidget* parent)
     : QDialog(parent), app_(app) {
+    new DialogHelpFilter(app_, *this, cmd::OptionalFeatures);
     setObjectName("COptionalFeaturesDlg");
     setWindowTitle(tr("Optional Features"));
 
@@ -127,13 +128,6 @@ void COptionalFeaturesDlg::store(MemoryImage& image) const {
 void COptionalFeaturesDlg::accept() {
     store(image_);
     QDialog::accept();
-}
-
-void COptionalFeaturesDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        app_.showHelp(helpContextOf(focusWidget(), cmd::OptionalFeatures));
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace gui

@@ -36,9 +36,6 @@ class COptionalFeaturesDlg : public QDialog {
   public slots:
     void accept() override;
 
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     QComboBox* addList(OptionalField field, int helpId);
     void fillLists();

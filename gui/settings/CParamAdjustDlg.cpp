@@ -12,6 +12,7 @@
 #include "core/settings/ParamTable.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
+#include "gui/app/DialogHelpFilter.h"
 #include "gui/settings/AdjustTable.h"
 
 namespace radio {
@@ -68,6 +69,7 @@ CParamAdjustDlg::CParamAdjustDlg(CProgramApp& app, QWidget* parent)
       table_(new AdjustTable(paramEditing(), this)),
       deEmphasis_(new QCheckBox(tr("De-emphasis"), this)),
       preEmphasis_(new QCheckBox(tr("Pre-emphasis"), this)) {
+    new DialogHelpFilter(app_, *this, cmd::ParamAdjust);
     setObjectName("CParamAdjustDlg");
     setWindowTitle(tr("Param Adjust"));
     table_->setRowCount(kParamRows);
@@ -149,9 +151,6 @@ void CParamAdjustDlg::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Enter:
             accept();  // no buttons, yet Enter closes the page as in any dialog
             return;
-        case Qt::Key_F1:
-            app_.showHelp(cmd::ParamAdjust);
-            break;
         default:
             break;
     }

@@ -8,6 +8,7 @@
 #include "core/settings/PowerTable.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
+#include "gui/app/DialogHelpFilter.h"
 #include "gui/settings/AdjustTable.h"
 
 namespace radio {
@@ -42,6 +43,7 @@ AdjustTable::Editing powerEditing() {
 
 CPowerAdjustDlg::CPowerAdjustDlg(CProgramApp& app, QWidget* parent)
     : QDialog(parent), app_(app), table_(new AdjustTable(powerEditing(), this)) {
+    new DialogHelpFilter(app_, *this, cmd::PowerAdjust);
     setObjectName("CPowerAdjustDlg");
     setWindowTitle(tr("Power Adjustment"));
     table_->setColumnCount(2);
@@ -119,9 +121,6 @@ void CPowerAdjustDlg::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_Escape:
             table_->setFocus();  // never closes the page
             return;
-        case Qt::Key_F1:
-            app_.showHelp(cmd::PowerAdjust);
-            break;
         default:
             break;
     }

@@ -4,15 +4,15 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "core/channels/BandText.h"
 #include "core/settings/ProductInfo.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
+#include "gui/app/DialogHelpFilter.h"
 #include "gui/app/HelpContext.h"
-#include "gui/config/ConfigText.h"
+#include "qtshared/ConfigText.h"
 
 namespace radio {
 namespace gui {
@@ -27,6 +27,7 @@ constexpr int kBandListId = 1014;
 
 CProductInfoDlg::CProductInfoDlg(CProgramApp& app, QWidget* parent)
     : QDialog(parent), app_(app), types_(new QComboBox(this)), bands_(new QComboBox(this)) {
+    new DialogHelpFilter(app_, *this, cmd::ProductInformation);
     setObjectName("CProductInfoDlg");
     setWindowTitle(tr("Product Information"));
     setHelpContext(*types_, kTypeListId);
@@ -104,13 +105,6 @@ void CProductInfoDlg::accept() {
     registry.writeInt("Type", type);
     registry.writeInt("Field", band);
     QDialog::accept();
-}
-
-void CProductInfoDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        app_.showHelp(helpContextOf(focusWidget(), cmd::ProductInformation));
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace gui

@@ -37,9 +37,6 @@ class CProductInfoDlg : public QDialog {
   public slots:
     void accept() override;
 
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     void fillTypes();
     void fillBands();

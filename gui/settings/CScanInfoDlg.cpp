@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -11,6 +10,7 @@
 #include "core/util/NumberText.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
+#include "gui/app/DialogHelpFilter.h"
 #include "gui/settings/SpinEdit.h"
 
 namespace radio {
@@ -36,6 +36,7 @@ CScanInfoDlg::CScanInfoDlg(CProgramApp& app, QWidget* parent)
       revert_(new QComboBox(this)),
       dropout_(new SpinEdit(true, this)),
       dwell_(new SpinEdit(true, this)) {
+    new DialogHelpFilter(app_, *this, cmd::ScanInfo);
     setObjectName("CScanInfoDlg");
     setWindowTitle(tr("Scan Infomation"));
     priority_->addItems({tr("None"), tr("Fixed"), tr("Selected")});
@@ -202,13 +203,6 @@ void CScanInfoDlg::accept() {
         return;
     }
     QDialog::accept();
-}
-
-void CScanInfoDlg::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        app_.showHelp(cmd::ScanInfo);
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace gui

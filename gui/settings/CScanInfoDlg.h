@@ -41,9 +41,6 @@ class CScanInfoDlg : public QDialog {
   public slots:
     void accept() override;
 
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
   private:
     void updatePriorityMode();
     // Controls into the members; false (after the number message) when a box holds no number.

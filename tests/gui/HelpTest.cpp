@@ -42,6 +42,7 @@ TEST(Help, F1OpensTheSectionOfTheFocusedControlOrPage) {
         {"Com Setup", page, 32777},        {"Optional Features", timer, 1118},
         {"Optional Features", beep, 1016}, {"Product Information", band, 1014},
         {"Power Adjust", page, 32783},     {"Language", page, 32799},
+        {"Scan Info", page, 32782},        {"Param Adjust", page, 32771},
     };
     for (const Case& c : cases) {
         openPage<QDialog>(started, c.menu, [&](QDialog& dialog) {

@@ -13,7 +13,6 @@
 #include "gui/channels/CellEditors.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
-#include "gui/print/ReportPainter.h"
 #include "gui/settings/CLanguageDlg.h"
 #include "gui/settings/COptionalFeaturesDlg.h"
 #include "gui/settings/CParamAdjustDlg.h"
@@ -21,6 +20,7 @@
 #include "gui/settings/CPowerAdjustDlg.h"
 #include "gui/settings/CProductInfoDlg.h"
 #include "gui/settings/CScanInfoDlg.h"
+#include "qtshared/ReportPainter.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -1,9 +1,9 @@
-#include "gui/config/TextFiles.h"
+#include "qtshared/TextFiles.h"
 
 #include <QFile>
 
 #include "core/util/FileIo.h"
-#include "gui/config/ConfigText.h"
+#include "qtshared/ConfigText.h"
 
 namespace radio {
 namespace gui {

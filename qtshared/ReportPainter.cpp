@@ -1,4 +1,4 @@
-#include "gui/print/ReportPainter.h"
+#include "qtshared/ReportPainter.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>

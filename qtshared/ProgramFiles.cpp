@@ -1,4 +1,4 @@
-#include "gui/config/ProgramFiles.h"
+#include "qtshared/ProgramFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

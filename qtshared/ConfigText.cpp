@@ -1,4 +1,4 @@
-#include "gui/config/ConfigText.h"
+#include "qtshared/ConfigText.h"
 
 #include <QStringDecoder>
 

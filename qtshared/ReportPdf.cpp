@@ -1,4 +1,4 @@
-#include "gui/print/ReportPdf.h"
+#include "qtshared/ReportPdf.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -7,8 +7,8 @@
 
 #include "core/channels/ChannelCodec.h"
 #include "core/util/FileIo.h"
-#include "gui/config/TextFiles.h"
-#include "gui/print/ReportPainter.h"
+#include "qtshared/ReportPainter.h"
+#include "qtshared/TextFiles.h"
 
 namespace radio {
 namespace gui {
