@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -50,6 +51,7 @@ CMainFrame::CMainFrame(CProgramApp& app) : app_(app) {
     resize(1000, 600);
     buildCommands();
     buildMenus();
+    buildRecentFileCommands();
     buildToolBar();
     buildStatusBar();
     buildNavigationBar();
@@ -433,7 +435,66 @@ bool CMainFrame::saveDocument(CChildFrame& frame, bool askForName) {
         app_.message(QString::fromStdString(saved.error().message(app_.language())));
         return false;
     }
+    rememberFile(path);
     return true;
+}
+
+namespace {
+
+const QString kRecentFilesSetting = QStringLiteral("Recent Files");
+
+}  // namespace
+
+void CMainFrame::buildRecentFileCommands() {
+    Commands& c = commands_;
+    for (int i = 0; i < RecentFiles::kCapacity; ++i) {
+        c.recentFiles[i] = makeCommand(cmd::RecentFile1 + i, QString());
+        connect(c.recentFiles[i], &QAction::triggered, this, [this, i] { onRecentFile(i); });
+    }
+    c.recentFilesEnd = new QAction(this);
+    c.recentFilesEnd->setSeparator(true);
+    QList<QAction*> items(c.recentFiles.begin(), c.recentFiles.end());
+    items.append(c.recentFilesEnd);
+    for (QMenu* file : {documentMenus_.first(), noDocumentMenus_.first()}) {
+        file->insertActions(c.appExit, items);
+    }
+    recentFiles_ = RecentFiles(app_.registry().readTexts(kRecentFilesSetting));
+    updateRecentFileCommands();
+}
+
+void CMainFrame::updateRecentFileCommands() {
+    const QStringList& paths = recentFiles_.paths();
+    for (int i = 0; i < RecentFiles::kCapacity; ++i) {
+        QAction* item = commands_.recentFiles[i];
+        item->setVisible(i < paths.size());
+        if (i < paths.size()) {
+            const QString name = QFileInfo(paths[i]).fileName().replace('&', "&&");
+            item->setText(QStringLiteral("&%1 %2").arg(QString::number(i + 1), name));
+            item->setStatusTip(QDir::toNativeSeparators(paths[i]));
+        }
+    }
+    commands_.recentFilesEnd->setVisible(!paths.isEmpty());
+}
+
+void CMainFrame::rememberFile(const QString& path) {
+    recentFiles_.add(path);
+    app_.registry().writeTexts(kRecentFilesSetting, recentFiles_.paths());
+    updateRecentFileCommands();
+}
+
+void CMainFrame::onRecentFile(int index) {
+    const QString path = recentFiles_.paths().value(index);
+    if (path.isEmpty()) {
+        return;
+    }
+    if (QFileInfo::exists(path)) {
+        app_.openFile(path);  // as File > Open, which puts it first again
+        return;
+    }
+    recentFiles_.remove(path);
+    app_.registry().writeTexts(kRecentFilesSetting, recentFiles_.paths());
+    updateRecentFileCommands();
+    app_.message(tr("The file %1 no longer exists.").arg(QDir::toNativeSeparators(path)));
 }
 
 void CMainFrame::onFileClose() {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "gui/app/Commands.h"
+#include "gui/app/RecentFiles.h"
 
 class QAction;
 class QLabel;
@@ -62,6 +63,8 @@ class CMainFrame : public QMainWindow {
 
     // Saves a document, asking for a name when it has no file yet; false when not saved.
     bool saveDocument(CChildFrame& frame, bool askForName);
+    // Puts a document just opened or saved first in the File menu's recent files.
+    void rememberFile(const QString& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -93,6 +96,10 @@ class CMainFrame : public QMainWindow {
     // Enables the commands that need a document as the document state stands.
     void updateCommands();
     void buildMenus();
+    // The recent files of the last run, placed before Exit in both File menus.
+    void buildRecentFileCommands();
+    void updateRecentFileCommands();
+    void onRecentFile(int index);
     void buildToolBar();
     void buildStatusBar();
     void buildNavigationBar();
@@ -119,6 +126,7 @@ class CMainFrame : public QMainWindow {
     std::unique_ptr<COptionalFeaturesDlg> optionalFeaturesDlg_;
     std::unique_ptr<CProductInfoDlg> productInfoDlg_;
     std::unique_ptr<CPowerAdjustDlg> powerAdjustDlg_;
+    RecentFiles recentFiles_;
 };
 
 }  // namespace gui

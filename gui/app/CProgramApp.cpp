@@ -160,6 +160,7 @@ bool CProgramApp::openFile(const QString& path) {
             previous->close();
         }
         mainFrame_->bringBack(*open);
+        mainFrame_->rememberFile(path);
         return true;
     }
     auto document = std::make_unique<CProgramDoc>();
@@ -172,6 +173,7 @@ bool CProgramApp::openFile(const QString& path) {
     }
     newImage_ = false;
     mainFrame_->addDocumentWindow(std::move(document));
+    mainFrame_->rememberFile(path);
     return true;
 }
 

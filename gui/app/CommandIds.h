@@ -32,6 +32,7 @@ enum CommandId : int {
     FilePrintSetup = 57606,
     FilePrint = 57607,
     FilePrintPreview = 57609,
+    RecentFile1 = 57616,  // the framework's numbers of recent-file items, 1 to 4 in a row
     AppAbout = 57664,
     AppExit = 57665,
     ViewToolbar = 59392,

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <array>
+
+#include "gui/app/RecentFiles.h"
+
 class QAction;
 
 namespace radio {
@@ -20,6 +24,10 @@ struct Commands {
     QAction* exportChannels = nullptr;
     QAction* importChannels = nullptr;
     QAction* appExit = nullptr;
+    // The recent documents, "&1 name" to "&4 name" before Exit, then a separator; hidden while
+    // unused.
+    std::array<QAction*, RecentFiles::kCapacity> recentFiles{};
+    QAction* recentFilesEnd = nullptr;
 
     QAction* productInformation = nullptr;
     QAction* channelInformation = nullptr;

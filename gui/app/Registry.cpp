@@ -36,5 +36,13 @@ void Registry::writeInt(const QString& name, int value) {
     openSettings(appName_)->setValue(name, value);
 }
 
+QStringList Registry::readTexts(const QString& name) const {
+    return openSettings(appName_)->value(name).toStringList();
+}
+
+void Registry::writeTexts(const QString& name, const QStringList& texts) {
+    openSettings(appName_)->setValue(name, texts);
+}
+
 }  // namespace gui
 }  // namespace radio

@@ -345,6 +345,10 @@ Import Channels</source>
         <translation>从 CSV 文件填入信道表
 导入信道</translation>
     </message>
+    <message>
+        <source>The file %1 no longer exists.</source>
+        <translation>文件 %1 已不存在。</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CNavTreeBar</name>

@@ -344,6 +344,10 @@ Import Channels</source>
         <translation>Fill the channel table from a CSV file
 Import Channels</translation>
     </message>
+    <message>
+        <source>The file %1 no longer exists.</source>
+        <translation>The file %1 no longer exists.</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CNavTreeBar</name>

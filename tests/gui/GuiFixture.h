@@ -108,12 +108,20 @@ inline void clearUserSettings() {
     QSettings(QSettings::NativeFormat, QSettings::UserScope, "RadioProgTest").clear();
 }
 
-// A started program with its own folder; the user settings are cleared before it starts and
-// after it ends, so no radio type is left over from another test.
+// What a started program does with the user settings another run left.
+enum class UserSettings {
+    Cleared,         // cleared before it starts and after it ends
+    LeftForNextRun,  // cleared before it starts only
+    FromLastRun,     // cleared after it ends only: the program is a restart of the one before
+};
+
+// A started program with its own folder; by default the user settings are cleared before it
+// starts and after it ends, so no radio type is left over from another test.
 struct StartedProgram {
     explicit StartedProgram(const QString& ini = ProgramFolder::defaultIni(),
-                            const QStringList& arguments = {})
-        : folder(ini), app(folder.programPath(), prompts) {
+                            const QStringList& arguments = {},
+                            UserSettings settings = UserSettings::Cleared)
+        : cleared(settings), folder(ini), app(folder.programPath(), prompts) {
         started = app.initInstance(arguments);
     }
     gui::CMainFrame& frame() { return *app.mainFrame(); }
@@ -121,8 +129,17 @@ struct StartedProgram {
     MemoryImage& image() { return document().image(); }
 
     struct SettingsCleared {
-        SettingsCleared() { clearUserSettings(); }
-        ~SettingsCleared() { clearUserSettings(); }
+        explicit SettingsCleared(UserSettings settings) : settings(settings) {
+            if (settings != UserSettings::FromLastRun) {
+                clearUserSettings();
+            }
+        }
+        ~SettingsCleared() {
+            if (settings != UserSettings::LeftForNextRun) {
+                clearUserSettings();
+            }
+        }
+        UserSettings settings;
     } cleared;  // first, so it runs before the start and after the end
     ScriptedPrompts prompts;
     ProgramFolder folder;
