@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
@@ -20,6 +21,7 @@
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
 #include "gui/app/HelpContext.h"
+#include "gui/app/HistoryKeys.h"
 #include "gui/app/Pictures.h"
 #include "gui/app/RunTimeText.h"
 #include "gui/app/StringTable.h"
@@ -59,11 +61,12 @@ CProgramView::CProgramView(CProgramApp& app, CProgramDoc& document, QWidget* par
     layout->addWidget(grid_);
     setHelpContext(*grid_, kGridHelpId);
     link_ = std::make_unique<RadioLink>(app_, *this);
-    document_.setStoreHook([this] { StoreChannels(); });
+    document_.setViewHooks({[this] { StoreChannels(); }, [this] { return gridTexts(); },
+                            [this](const DocumentState& state) { showState(state); }});
 }
 
 CProgramView::~CProgramView() {
-    document_.setStoreHook({});
+    document_.setViewHooks({});
 }
 
 void CProgramView::initialUpdate() {
@@ -127,6 +130,11 @@ void CProgramView::syncTypeAndBand() {
         registry.writeInt("Type", image[map::kRadioType]);
         registry.writeInt("Field", image[map::kBand]);
     }
+    showTypeAndBand();
+}
+
+void CProgramView::showTypeAndBand() {
+    const MemoryImage& image = document_.image();
     const int number = image[map::kRadioType] + 1;
     const QString typeName = app_.setupText(QStringLiteral("Type%1").arg(number));
     const std::string band =
@@ -169,6 +177,54 @@ void CProgramView::StoreChannels() {
     encodeChannels(document_.image(), gridTexts());
 }
 
+MemoryImage CProgramView::shownImage() const {
+    MemoryImage shown = document_.image();
+    encodeChannels(shown, gridTexts());
+    return shown;
+}
+
+void CProgramView::showState(const DocumentState& state) {
+    HideCellEditors();
+    for (int channel = 1; channel <= map::kChannelCount; ++channel) {
+        for (int col = 1; col < ChannelGrid::kCols; ++col) {
+            grid_->setTextMatrix(channel, col,
+                                 QString::fromStdString(state.channels[static_cast<std::size_t>(
+                                     channel - 1)][static_cast<std::size_t>(col - 1)]));
+        }
+    }
+    // The type and band may be another step's: the title and the frequency checks follow.
+    showTypeAndBand();
+}
+
+QString CProgramView::cellStepName(int row, int col) const {
+    return tr("Edit Channel %1 %2").arg(row).arg(uiText(kHeaders[col], app_.language()));
+}
+
+bool CProgramView::undo() {
+    return stepHistory(true);
+}
+
+bool CProgramView::redo() {
+    return stepHistory(false);
+}
+
+bool CProgramView::stepHistory(bool back) {
+    QUndoStack& history = document_.history();
+    const bool editing = editors_ && editors_->visibleColumn() != 0;
+    // What the open editor holds becomes a step of its own first, or stays (its message shown).
+    if (!CommitCellEdit()) {
+        return false;
+    }
+    const bool stepped = back ? history.canUndo() : history.canRedo();
+    if (stepped) {
+        back ? history.undo() : history.redo();
+    }
+    if (editing) {
+        ShowCellEditor();  // the current cell's editor again, with the text put back
+    }
+    return stepped;
+}
+
 int CProgramView::CountUsedChannels() {
     int count = 0;
     std::size_t entry = 1;
@@ -209,7 +265,6 @@ void CProgramView::HideCellEditors() {
 void CProgramView::setCellText(int row, int col, const QString& text) {
     if (grid_->textMatrix(row, col) != text) {
         grid_->setTextMatrix(row, col, text);
-        document_.setModified(true);
     }
 }
 
@@ -268,15 +323,18 @@ bool CProgramView::commitOpenEditor() {
     const QString tx = grid_->textMatrix(row, 2);
     const QString typed = editors_->text(col);
     bool accepted = true;
-    if (col <= 2 && !typed.isEmpty()) {
-        accepted = commitFrequency(row, col, typed, rx);
-    } else if (col == 1) {
-        clearRow(row);
-    } else if (col == 2) {
-        setCellText(row, col, rx);
-    } else {
-        setCellText(row, col, rx.isEmpty() && tx.isEmpty() ? QString() : typed);
-    }
+    // A rejected frequency clears what it was typed into: that is a step too.
+    document_.change(cellStepName(row, col), [&] {
+        if (col <= 2 && !typed.isEmpty()) {
+            accepted = commitFrequency(row, col, typed, rx);
+        } else if (col == 1) {
+            clearRow(row);
+        } else if (col == 2) {
+            setCellText(row, col, rx);
+        } else {
+            setCellText(row, col, rx.isEmpty() && tx.isEmpty() ? QString() : typed);
+        }
+    });
     editors_->hideAll();
     return accepted;
 }
@@ -385,7 +443,19 @@ bool CProgramView::leaveByKey(QObject* watched, const QKeyEvent& key) {
     return true;
 }
 
+bool CProgramView::historyKeyForEditor(const QKeyEvent& key) const {
+    const QKeySequence pressed(key.keyCombination());
+    return (undoKeys().contains(pressed) || redoKeys().contains(pressed)) &&
+           !(editors_ && editors_->changedByUser());
+}
+
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        historyKeyForEditor(*static_cast<QKeyEvent*>(event))) {
+        // An edit box takes Ctrl+Z for its own typing; with nothing typed it goes to the
+        // document's history.
+        return true;
+    }
     if (event->type() != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }
