@@ -21,7 +21,6 @@
 
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
-#include "gui/app/CommandIds.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/link/CProcessDlg.h"
@@ -65,7 +64,7 @@ double largestGap(const char* fault) {
         std::exit(1);
     }
     radio::gui::RadioLink& link = app.mainFrame()->activeView()->link();
-    app.mainFrame()->onCommand(radio::gui::cmd::Read);
+    app.mainFrame()->commands().read->trigger();
     QSignalSpy finished(&link, &radio::gui::RadioLink::transferFinished);
 
     QElapsedTimer clock;

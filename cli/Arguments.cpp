@@ -32,8 +32,10 @@ std::string usageText() {
     return "Usage:\n"
            "  radioprog-cli new -o FILE [--type N] [--band N]\n"
            "  radioprog-cli read --port PORT -o FILE [--retries N]\n"
+           "  radioprog-cli read --port PORT --port PORT ... -o DIR/ [--retries N]\n"
            "  radioprog-cli write --port PORT FILE [--access-code CODE] [--retries N]\n"
            "                      [--no-verify]\n"
+           "  radioprog-cli write --port PORT --port PORT ... FILE [same options]\n"
            "  radioprog-cli show FILE [--lang en|zh]\n"
            "  radioprog-cli print FILE -o REPORT.pdf [--lang en|zh]\n"
            "  radioprog-cli export FILE -o CHANNELS.csv\n"
@@ -57,6 +59,9 @@ std::string usageText() {
            "with --port it reads the radio (bytes 0..1008) and compares it with FILE,\n"
            "writing to neither. write reads the radio back after writing and fails when a\n"
            "block differs, naming each; --no-verify skips that check.\n"
+           "With several --port, every radio is read or written at once; a table gives each\n"
+           "port's outcome and time; the prompt is never asked (--retries N applies to each);\n"
+           "read saves DIR/<port name>.dat. import finds columns by their header names.\n"
            "Exit status: 0 success, 1 transfer or file failure, 2 usage error; diff: 0 equal,\n"
            "1 different, 2 usage error, a file or a radio that cannot be read.\n";
 }

@@ -5,7 +5,9 @@
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/ConsoleObserver.h"
+#include "cli/FleetTransfer.h"
 #include "cli/ProgramConfig.h"
+#include "cli/TransferMessages.h"
 #include "core/image/DatFile.h"
 #include "core/image/NewImage.h"
 #include "core/link/Transfer.h"
@@ -28,22 +30,9 @@ std::string english(TextId id) {
 
 void failUnlessCompleted(TransferOutcome outcome, const SerialLineOpener& opener,
                          const ConsoleObserver& observer) {
-    switch (outcome) {
-        case TransferOutcome::Completed:
-            return;
-        case TransferOutcome::PortNotOpened: {
-            std::string message = english(TextId::PortNotOpened);
-            if (opener.lastFailure()) {
-                const std::string reason = opener.lastFailure()->message(Language::English);
-                message += reason.empty() ? "" : "\n" + reason;
-            }
-            throw CommandFailure(message);
-        }
-        case TransferOutcome::Interrupted:
-            throw CommandFailure(english(TextId::ProgramInterrupt));
-        case TransferOutcome::Cancelled:
-            throw CommandFailure(english(observer.declinedAtPrompt() ? TextId::CommunicationError
-                                                                     : TextId::TransferCancelled));
+    const std::string failure = transferFailure(outcome, opener, observer.declinedAtPrompt());
+    if (!failure.empty()) {
+        throw CommandFailure(failure);
     }
 }
 
@@ -61,6 +50,18 @@ void verifiedWrite(const TransferRequest& request, const MemoryImage& image,
     }
     observer.finish();
     std::printf("%s\n", message.c_str());
+}
+
+// Every --port given, in order.
+std::vector<std::string> portValues(const QCommandLineParser& parser) {
+    std::vector<std::string> ports;
+    for (const QString& port : parser.values(kPortOption)) {
+        if (port.isEmpty()) {
+            throw UsageError("--port takes a port name");
+        }
+        ports.push_back(port.toStdString());
+    }
+    return ports;
 }
 
 }  // namespace
@@ -91,6 +92,9 @@ int runRead(const QStringList& arguments) {
     parser.addOptions({kPortOption, kOutputOption, kRetriesOption});
     parseCommand(parser, arguments, 0);
     const QString output = QString::fromStdString(requiredValue(parser, kOutputOption));
+    if (const std::vector<std::string> ports = portValues(parser); ports.size() > 1) {
+        return readFleet(ports, output, retriesOption(parser));
+    }
     TransferRequest request{requiredValue(parser, kPortOption), clone::Direction::Read, false};
     // Bytes the radio never sends keep the values of a new document.
     MemoryImage image = newDocumentImage();
@@ -112,6 +116,9 @@ int runWrite(const QStringList& arguments) {
         unlocked = true;
     }
     MemoryImage image = loadImageOrFail(parser.positionalArguments().first());
+    if (const std::vector<std::string> ports = portValues(parser); ports.size() > 1) {
+        return writeFleet(ports, image, unlocked, !parser.isSet(kNoVerify), retriesOption(parser));
+    }
     TransferRequest request{port, clone::Direction::Write, unlocked};
     if (parser.isSet(kNoVerify)) {
         transfer(request, image, retriesOption(parser));

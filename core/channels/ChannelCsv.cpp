@@ -1,10 +1,12 @@
 #include "core/channels/ChannelCsv.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <vector>
 
 #include "core/channels/ChannelCodec.h"
+#include "core/channels/ChannelListHeader.h"
 #include "core/image/ImageMap.h"
 #include "core/util/CText.h"
 #include "core/util/CsvText.h"
@@ -34,14 +36,48 @@ std::vector<std::string> exportedSettings(const ChannelRow& row) {
     return fields;
 }
 
-bool showsExport(const CsvRecord& record, const ChannelRow& current) {
+bool showsExport(const std::vector<std::string>& line, const ChannelRow& current) {
     const std::vector<std::string> exported = exportedSettings(current);
     for (std::size_t i = 0; i < exported.size(); ++i) {
-        if (trim(record.fields[i + 1]) != exported[i]) {
+        if (trim(line[i + 1]) != exported[i]) {
             return false;
         }
     }
     return true;
+}
+
+// A record in export order. A column the file lacks keeps what the channel shows when
+// merging and is empty (a new channel's value) otherwise; a line whose settings in the file
+// are all empty stays an empty channel.
+std::vector<std::string> exportOrder(const CsvRecord& record, const ChannelListColumns& columns,
+                                     const ChannelRow& current, ImportMode mode) {
+    const std::vector<std::string> kept = exportedSettings(current);
+    std::vector<std::string> line(kChannelListHeader.size());
+    bool givenSettings = false;
+    for (std::size_t column = 0; column < line.size(); ++column) {
+        if (const auto at = columns.position[column]) {
+            line[column] = record.fields[*at];
+            givenSettings = givenSettings || (column > 0 && !trim(line[column]).empty());
+        } else if (mode == ImportMode::Merge) {
+            line[column] = kept[column - 1];
+        }
+    }
+    if (columns.hasSettings() && !givenSettings) {
+        std::fill(line.begin() + 1, line.end(), std::string());
+    }
+    return line;
+}
+
+// Problems found in export order, moved to the file's columns; one in a column the file
+// lacks concerns the whole line.
+void toFileColumns(CsvProblems& problems, std::size_t from, const ChannelListColumns& columns) {
+    for (std::size_t i = from; i < problems.size(); ++i) {
+        int& column = problems[i].column;
+        if (column > 0) {
+            const auto at = columns.position[static_cast<std::size_t>(column - 1)];
+            column = at ? static_cast<int>(*at) + 1 : 0;
+        }
+    }
 }
 
 std::string fieldCount(std::size_t count) {
@@ -50,20 +86,23 @@ std::string fieldCount(std::size_t count) {
 
 // One record into the list; a bad channel number still has its settings checked, so that
 // one pass names every problem.
-void readRecord(const CsvRecord& record, const ChannelTable& current, BandLimits limits,
-                Language language, ChannelList& list, CsvProblems& problems) {
-    if (record.fields.size() != kChannelListHeader.size()) {
+void readRecord(const CsvRecord& record, const ChannelListColumns& columns,
+                const ChannelTable& current, BandLimits limits, ImportMode mode, Language language,
+                ChannelList& list, CsvProblems& problems) {
+    if (record.fields.size() != columns.count) {
         problems.push_back({record.line, 0,
                             "has " + fieldCount(record.fields.size()) + " instead of " +
-                                std::to_string(kChannelListHeader.size()),
+                                std::to_string(columns.count),
                             "有 " + std::to_string(record.fields.size()) + " 个字段，应为 " +
-                                std::to_string(kChannelListHeader.size()) + " 个"});
+                                std::to_string(columns.count) + " 个"});
         return;
     }
-    const std::optional<int> channel = channelListNumber(record.fields[0]);
+    const std::size_t before = problems.size();
+    const std::string& number = record.fields[*columns.position[0]];
+    const std::optional<int> channel = channelListNumber(number);
     std::optional<std::size_t> index;
     if (!channel) {
-        const std::string quoted = "\"" + record.fields[0] + "\"";
+        const std::string quoted = "\"" + number + "\"";
         problems.push_back({record.line, 1, quoted + " is not a channel number from 1 to 16",
                             quoted + " 不是 1 到 16 的信道号"});
     } else if (list.listed[static_cast<std::size_t>(*channel - 1)]) {
@@ -75,11 +114,13 @@ void readRecord(const CsvRecord& record, const ChannelTable& current, BandLimits
         list.listed[*index] = true;
     }
     const ChannelRow& currentRow = index ? current[*index] : ChannelRow{};
+    const std::vector<std::string> line = exportOrder(record, columns, currentRow, mode);
     const std::optional<ChannelRow> row =
-        readChannelLine(record.fields, currentRow, limits, language, record.line, problems);
+        readChannelLine(line, currentRow, limits, language, record.line, problems);
+    toFileColumns(problems, before, columns);
     if (index && row) {
         list.table[*index] = *row;
-        list.unchanged[*index] = showsExport(record, currentRow);
+        list.unchanged[*index] = showsExport(line, currentRow);
     }
 }
 
@@ -87,25 +128,28 @@ Result<ChannelList, CsvProblems> readChannelList(std::string_view csv, const Cha
                                                  BandLimits limits, ImportMode mode,
                                                  Language language) {
     using Outcome = Result<ChannelList, CsvProblems>;
-    const auto parsed = parseCsv(csv);
+    const auto parsed = parseCsv(csv, channelListSeparator(csv));
     if (!parsed) {
         return Outcome::failure(
             {{parsed.error().line, 0, parsed.error().reason, "引号括起的字段没有结束"}});
     }
     const std::vector<CsvRecord>& records = parsed.value();
-    if (records.empty() || records.front().fields != headerFields()) {
-        const int line = records.empty() ? 1 : records.front().line;
-        const std::string header = trim(channelsCsvHeader());
-        return Outcome::failure({{line, 0, "the first line must be the header " + header,
-                                  "第一行必须是表头 " + header}});
+    if (records.empty()) {
+        return Outcome::failure(
+            {{1, 0, "the first line must be a header naming the columns", "第一行必须是列名表头"}});
+    }
+    CsvProblems problems;
+    const auto columns =
+        readChannelListHeader(records.front().fields, records.front().line, problems);
+    if (!columns) {
+        return Outcome::failure(problems);
     }
     ChannelList list;
     if (mode == ImportMode::Merge) {
         list.table = current;
     }
-    CsvProblems problems;
     for (std::size_t r = 1; r < records.size(); ++r) {
-        readRecord(records[r], current, limits, language, list, problems);
+        readRecord(records[r], *columns, current, limits, mode, language, list, problems);
     }
     if (!problems.empty()) {
         return Outcome::failure(problems);

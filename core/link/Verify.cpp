@@ -33,7 +33,7 @@ std::string differsMessage(const VerifyResult& result, const MemoryImage& image,
     std::string message =
         fillText(text(TextId::VerifyDiffers, language), {std::to_string(result.differing.size())});
     for (const clone::Block& block : result.differing) {
-        message += "\n" + blockLine(block, result, image, language);
+        message.append("\n").append(blockLine(block, result, image, language));
     }
     return message;
 }

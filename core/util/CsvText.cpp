@@ -14,7 +14,7 @@ bool needsQuotes(std::string_view field) {
 // inside their field.
 class CsvReader {
   public:
-    explicit CsvReader(std::string_view text) : text_(text) {}
+    CsvReader(std::string_view text, char separator) : text_(text), separator_(separator) {}
 
     Result<std::vector<CsvRecord>, CsvSyntaxError> read() {
         while (at_ < text_.size()) {
@@ -25,7 +25,7 @@ class CsvReader {
                 quoted_ = true;
                 fieldStarted_ = true;
                 quoteLine_ = line_;
-            } else if (c == ',') {
+            } else if (c == separator_) {
                 endField();
             } else if (c == '\r' || c == '\n') {
                 if (c == '\r' && at_ < text_.size() && text_[at_] == '\n') {
@@ -81,6 +81,7 @@ class CsvReader {
     }
 
     std::string_view text_;
+    char separator_;
     std::size_t at_ = 0;
     int line_ = 1;
     int recordLine_ = 1;
@@ -94,11 +95,11 @@ class CsvReader {
 
 }  // namespace
 
-Result<std::vector<CsvRecord>, CsvSyntaxError> parseCsv(std::string_view text) {
+Result<std::vector<CsvRecord>, CsvSyntaxError> parseCsv(std::string_view text, char separator) {
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
         text.remove_prefix(kByteOrderMark.size());
     }
-    return CsvReader(text).read();
+    return CsvReader(text, separator).read();
 }
 
 std::string csvLine(const std::vector<std::string>& fields) {

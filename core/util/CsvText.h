@@ -20,10 +20,12 @@ struct CsvSyntaxError {
     std::string reason;
 };
 
-// RFC 4180: fields separated by ',', records by CRLF or LF, quoted fields may hold ',',
+// RFC 4180: fields separated by ',' (or the given separator), records by CRLF or LF, quoted fields
+// may hold ',',
 // '"' (doubled) and line breaks. A UTF-8 byte-order mark is skipped; empty lines are no
 // records. A quote that is never closed is an error at the line where it opens.
-Result<std::vector<CsvRecord>, CsvSyntaxError> parseCsv(std::string_view text);
+Result<std::vector<CsvRecord>, CsvSyntaxError> parseCsv(std::string_view text,
+                                                        char separator = ',');
 
 // One record with CRLF, each field quoted when it needs to be.
 std::string csvLine(const std::vector<std::string>& fields);

@@ -27,6 +27,7 @@
 #include "gui/app/CNavTreeBar.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
+#include "gui/app/HelpContext.h"
 #include "gui/app/MenuHelpFilter.h"
 #include "gui/app/Pictures.h"
 #include "gui/app/RunTimeText.h"
@@ -59,10 +60,10 @@ CMainFrame::CMainFrame(CProgramApp& app) : app_(app) {
 
 CMainFrame::~CMainFrame() = default;
 
-QAction* CMainFrame::makeCommand(int id, const QString& text, const QString& prompt,
+QAction* CMainFrame::makeCommand(int helpContext, const QString& text, const QString& prompt,
                                  const QKeySequence& shortcut) {
     auto* command = new QAction(text, this);
-    command->setData(id);
+    setHelpContext(*command, helpContext);
     if (!prompt.isEmpty()) {
         command->setStatusTip(prompt.section('\n', 0, 0));
         command->setToolTip(prompt.section('\n', 1, 1));
@@ -79,98 +80,155 @@ QAction* CMainFrame::makeCommand(int id, const QString& text, const QString& pro
             addAction(key);
         }
     }
-    connect(command, &QAction::triggered, this, [this, id] { onCommand(id); });
     addAction(command);
-    actions_.insert(id, command);
     return command;
 }
 
 void CMainFrame::buildCommands() {
-    makeCommand(cmd::FileNew, tr("&New\tCtrl+N"), tr("Create a new document\nNew"),
-                QKeySequence(Qt::CTRL | Qt::Key_N));
-    makeCommand(cmd::FileOpen, tr("&Open...\tCtrl+O"), tr("Open an existing document\nOpen"),
-                QKeySequence(Qt::CTRL | Qt::Key_O));
-    makeCommand(cmd::FileClose, tr("&Close"), tr("Close the active document\nClose"));
-    makeCommand(cmd::FileSave, tr("&Save\tCtrl+S"), tr("Save the active document\nSave"),
-                QKeySequence(Qt::CTRL | Qt::Key_S));
-    makeCommand(cmd::FileSaveAs, tr("Save &As..."),
-                tr("Save the active document with a new name\nSave As"));
-    makeCommand(cmd::FilePrint, tr("&Print...\tCtrl+P"), tr("Print the active document\nPrint"),
-                QKeySequence(Qt::CTRL | Qt::Key_P));
-    makeCommand(cmd::FilePrintPreview, tr("Print Pre&view"),
-                tr("Display full pages\nPrint Preview"));
-    makeCommand(cmd::FilePrintSetup, tr("P&rint Setup..."),
-                tr("Change the printer and printing options\nPrint Setup"));
-    makeCommand(cmd::ExportPdf, tr("Export PDF..."),
-                tr("Save the report as a PDF file\nExport PDF"));
-    makeCommand(cmd::ExportChannels, tr("Export Channels..."),
-                tr("Save the channel table as a CSV file\nExport Channels"));
-    makeCommand(cmd::ImportChannels, tr("Import Channels..."),
-                tr("Fill the channel table from a CSV file\nImport Channels"));
-    makeCommand(cmd::AppExit, tr("E&xit"),
-                tr("Quit the application; prompts to save documents\nExit"));
+    Commands& c = commands_;
+    c.fileNew = makeCommand(cmd::FileNew, tr("&New\tCtrl+N"), tr("Create a new document\nNew"),
+                            QKeySequence(Qt::CTRL | Qt::Key_N));
+    c.fileOpen =
+        makeCommand(cmd::FileOpen, tr("&Open...\tCtrl+O"), tr("Open an existing document\nOpen"),
+                    QKeySequence(Qt::CTRL | Qt::Key_O));
+    c.fileClose = makeCommand(cmd::FileClose, tr("&Close"), tr("Close the active document\nClose"));
+    c.fileSave =
+        makeCommand(cmd::FileSave, tr("&Save\tCtrl+S"), tr("Save the active document\nSave"),
+                    QKeySequence(Qt::CTRL | Qt::Key_S));
+    c.fileSaveAs = makeCommand(cmd::FileSaveAs, tr("Save &As..."),
+                               tr("Save the active document with a new name\nSave As"));
+    c.filePrint =
+        makeCommand(cmd::FilePrint, tr("&Print...\tCtrl+P"), tr("Print the active document\nPrint"),
+                    QKeySequence(Qt::CTRL | Qt::Key_P));
+    c.filePrintPreview = makeCommand(cmd::FilePrintPreview, tr("Print Pre&view"),
+                                     tr("Display full pages\nPrint Preview"));
+    c.filePrintSetup = makeCommand(cmd::FilePrintSetup, tr("P&rint Setup..."),
+                                   tr("Change the printer and printing options\nPrint Setup"));
+    c.exportPdf = makeCommand(cmd::ExportPdf, tr("Export PDF..."),
+                              tr("Save the report as a PDF file\nExport PDF"));
+    c.exportChannels = makeCommand(cmd::ExportChannels, tr("Export Channels..."),
+                                   tr("Save the channel table as a CSV file\nExport Channels"));
+    c.importChannels = makeCommand(cmd::ImportChannels, tr("Import Channels..."),
+                                   tr("Fill the channel table from a CSV file\nImport Channels"));
+    c.appExit = makeCommand(cmd::AppExit, tr("E&xit"),
+                            tr("Quit the application; prompts to save documents\nExit"));
 
-    makeCommand(cmd::ProductInformation, tr("&Product Information"));
-    makeCommand(cmd::ChannelInformation, tr("&Channel Information"));
-    makeCommand(cmd::OptionalFeatures, tr("&Optional Features"));
-    makeCommand(cmd::PowerAdjust, tr("Power Adjustment"));
-    makeCommand(cmd::ParamAdjust, tr("Param Adjust"));
+    c.productInformation = makeCommand(cmd::ProductInformation, tr("&Product Information"));
+    c.channelInformation = makeCommand(cmd::ChannelInformation, tr("&Channel Information"));
+    c.optionalFeatures = makeCommand(cmd::OptionalFeatures, tr("&Optional Features"));
+    c.powerAdjust = makeCommand(cmd::PowerAdjust, tr("Power Adjustment"));
+    c.paramAdjust = makeCommand(cmd::ParamAdjust, tr("Param Adjust"));
 
-    makeCommand(cmd::Read, tr("&Read    Ctrl+R"), tr("Read Data From Radio\nRead"),
-                QKeySequence(Qt::CTRL | Qt::Key_R));
-    makeCommand(cmd::Write, tr("&Write   Ctrl+W"), tr("Write Data To Radio\nWrite"),
-                QKeySequence(Qt::CTRL | Qt::Key_W));
-    makeCommand(cmd::ScanInfo, tr("Scan Info"));
+    c.read = makeCommand(cmd::Read, tr("&Read    Ctrl+R"), tr("Read Data From Radio\nRead"),
+                         QKeySequence(Qt::CTRL | Qt::Key_R));
+    c.write = makeCommand(cmd::Write, tr("&Write   Ctrl+W"), tr("Write Data To Radio\nWrite"),
+                          QKeySequence(Qt::CTRL | Qt::Key_W));
+    c.scanInfo = makeCommand(cmd::ScanInfo, tr("Scan Info"));
 
-    makeCommand(cmd::ViewToolbar, tr("&Toolbar"), tr("Show or hide the toolbar\nToggle ToolBar"))
-        ->setCheckable(true);
-    makeCommand(cmd::ViewStatusBar, tr("&Status Bar"),
-                tr("Show or hide the status bar\nToggle StatusBar"))
-        ->setCheckable(true);
-    makeCommand(cmd::ControlBar, tr("&Control Bar"))->setCheckable(true);
+    c.viewToolbar = makeCommand(cmd::ViewToolbar, tr("&Toolbar"),
+                                tr("Show or hide the toolbar\nToggle ToolBar"));
+    c.viewStatusBar = makeCommand(cmd::ViewStatusBar, tr("&Status Bar"),
+                                  tr("Show or hide the status bar\nToggle StatusBar"));
+    c.controlBar = makeCommand(cmd::ControlBar, tr("&Control Bar"));
+    for (QAction* toggle : {c.viewToolbar, c.viewStatusBar, c.controlBar}) {
+        toggle->setCheckable(true);
+    }
 
-    makeCommand(cmd::ComSetup, tr("&Com Setup"));
-    makeCommand(cmd::Language, tr("&Language"));
-    makeCommand(cmd::AppAbout, tr("&About Program..."),
-                tr("Display program information, version number and copyright\nAbout"));
+    c.comSetup = makeCommand(cmd::ComSetup, tr("&Com Setup"));
+    c.language = makeCommand(cmd::Language, tr("&Language"));
+    c.appAbout =
+        makeCommand(cmd::AppAbout, tr("&About Program..."),
+                    tr("Display program information, version number and copyright\nAbout"));
+    c.noDocumentAbout = new QAction(tr("&About Program..."), this);
+    setHelpContext(*c.noDocumentAbout, cmd::AppAbout);
+    connectCommands();
+}
 
-    // The menu shown without a document keeps its own About item, whose text never changes.
-    noDocumentAbout_ = new QAction(tr("&About Program..."), this);
-    noDocumentAbout_->setData(int(cmd::AppAbout));
-    connect(noDocumentAbout_, &QAction::triggered, this, [this] { onCommand(cmd::AppAbout); });
+void CMainFrame::connectCommands() {
+    const Commands& c = commands_;
+    connect(c.fileNew, &QAction::triggered, &app_, &CProgramApp::onFileNew);
+    connect(c.fileOpen, &QAction::triggered, &app_, &CProgramApp::onFileOpen);
+    connect(c.fileClose, &QAction::triggered, this, &CMainFrame::onFileClose);
+    connect(c.fileSave, &QAction::triggered, this, &CMainFrame::onFileSave);
+    connect(c.fileSaveAs, &QAction::triggered, this, &CMainFrame::onFileSaveAs);
+    connect(c.filePrintSetup, &QAction::triggered, this, [this] { app_.printing().pageSetup(); });
+    connect(c.appExit, &QAction::triggered, this, &QWidget::close);
+    for (QAction* about : {c.appAbout, c.noDocumentAbout}) {
+        connect(about, &QAction::triggered, &app_, &CProgramApp::onAppAbout);
+    }
+
+    connect(c.channelInformation, &QAction::triggered, this, &CMainFrame::onChannelInformation);
+    connect(c.optionalFeatures, &QAction::triggered, this, &CMainFrame::onOptionalFeatures);
+    connect(c.productInformation, &QAction::triggered, this, &CMainFrame::onProductInformation);
+    connect(c.powerAdjust, &QAction::triggered, this, &CMainFrame::onPowerAdjust);
+    connect(c.paramAdjust, &QAction::triggered, this, &CMainFrame::onParamAdjust);
+    connect(c.viewToolbar, &QAction::triggered, this, &CMainFrame::onViewToolbar);
+    connect(c.viewStatusBar, &QAction::triggered, this, &CMainFrame::onViewStatusBar);
+    connect(c.controlBar, &QAction::triggered, this, &CMainFrame::onControlBar);
+
+    connectToView(c.read, &CProgramView::onRead);
+    connectToView(c.write, &CProgramView::onWrite);
+    connectToView(c.scanInfo, &CProgramView::onScanInfo);
+    connectToView(c.comSetup, &CProgramView::onComSetup);
+    connectToView(c.language, &CProgramView::onLanguage);
+    connectToView(c.filePrint, &CProgramView::onPrint);
+    connectToView(c.filePrintPreview, &CProgramView::onPrintPreview);
+    connectToView(c.exportPdf, &CProgramView::onExportPdf);
+    connectToView(c.exportChannels, &CProgramView::onExportChannels);
+    connectToView(c.importChannels, &CProgramView::onImportChannels);
+}
+
+void CMainFrame::connectToView(QAction* command, void (CProgramView::*slot)()) {
+    connect(command, &QAction::triggered, this, [this, slot] {
+        if (CProgramView* view = activeView()) {
+            (view->*slot)();
+        }
+    });
+}
+
+void CMainFrame::updateCommands() {
+    const Commands& c = commands_;
+    const bool document = activeChildFrame() != nullptr;
+    for (QAction* command : {c.fileClose, c.fileSave, c.fileSaveAs, c.filePrint, c.filePrintPreview,
+                             c.exportPdf, c.exportChannels, c.importChannels, c.read, c.write,
+                             c.scanInfo, c.comSetup, c.language}) {
+        command->setEnabled(document);
+    }
 }
 
 void CMainFrame::buildMenus() {
-    auto menu = [this](const QString& title, std::initializer_list<int> ids, QList<QMenu*>& into) {
+    auto menu = [this](const QString& title, std::initializer_list<QAction*> commands,
+                       QList<QMenu*>& into) {
         auto* submenu = new QMenu(title, this);
-        for (int id : ids) {
-            if (id == 0) {
-                submenu->addSeparator();
+        for (QAction* command : commands) {
+            if (command) {
+                submenu->addAction(command);
             } else {
-                submenu->addAction(id == -1 ? noDocumentAbout_ : actions_.value(id));
+                submenu->addSeparator();
             }
         }
         submenu->installEventFilter(new MenuHelpFilter(app_, submenu));
         into.append(submenu);
     };
+    const Commands& c = commands_;
     menu(tr("&File"),
-         {cmd::FileNew, cmd::FileOpen, cmd::FileClose, cmd::FileSave, cmd::FileSaveAs, 0,
-          cmd::FilePrint, cmd::FilePrintPreview, cmd::FilePrintSetup, 0, cmd::ExportPdf,
-          cmd::ExportChannels, cmd::ImportChannels, 0, cmd::AppExit},
+         {c.fileNew, c.fileOpen, c.fileClose, c.fileSave, c.fileSaveAs, nullptr, c.filePrint,
+          c.filePrintPreview, c.filePrintSetup, nullptr, c.exportPdf, c.exportChannels,
+          c.importChannels, nullptr, c.appExit},
          documentMenus_);
     menu(tr("&Edit"),
-         {cmd::ProductInformation, cmd::ChannelInformation, cmd::OptionalFeatures, cmd::PowerAdjust,
-          cmd::ParamAdjust},
+         {c.productInformation, c.channelInformation, c.optionalFeatures, c.powerAdjust,
+          c.paramAdjust},
          documentMenus_);
-    menu(tr("&Program"), {cmd::Read, cmd::Write, cmd::ScanInfo}, documentMenus_);
-    menu(tr("&View"), {cmd::ViewToolbar, cmd::ViewStatusBar, cmd::ControlBar}, documentMenus_);
-    menu(tr("&Setup"), {cmd::ComSetup, cmd::Language}, documentMenus_);
-    menu(tr("&Help"), {cmd::AppAbout}, documentMenus_);
+    menu(tr("&Program"), {c.read, c.write, c.scanInfo}, documentMenus_);
+    menu(tr("&View"), {c.viewToolbar, c.viewStatusBar, c.controlBar}, documentMenus_);
+    menu(tr("&Setup"), {c.comSetup, c.language}, documentMenus_);
+    menu(tr("&Help"), {c.appAbout}, documentMenus_);
 
-    menu(tr("&File"), {cmd::FileNew, cmd::FileOpen, cmd::FilePrintSetup, 0, cmd::AppExit},
+    menu(tr("&File"), {c.fileNew, c.fileOpen, c.filePrintSetup, nullptr, c.appExit},
          noDocumentMenus_);
-    menu(tr("&View"), {cmd::ViewToolbar, cmd::ViewStatusBar}, noDocumentMenus_);
-    menu(tr("&Help"), {-1}, noDocumentMenus_);
+    menu(tr("&View"), {c.viewToolbar, c.viewStatusBar}, noDocumentMenus_);
+    menu(tr("&Help"), {c.noDocumentAbout}, noDocumentMenus_);
 }
 
 void CMainFrame::buildToolBar() {
@@ -179,21 +237,21 @@ void CMainFrame::buildToolBar() {
     toolBar_->setMovable(false);
     toolBar_->setIconSize(QSize(18, 19));
     using pictures::ToolbarButton;
-    auto button = [&](int id, ToolbarButton picture) {
-        QAction* command = actions_.value(id);
+    auto button = [&](QAction* command, ToolbarButton picture) {
         command->setIcon(QIcon(QPixmap::fromImage(pictures::toolbarImage(picture))));
         toolBar_->addAction(command);
     };
-    button(cmd::FileNew, ToolbarButton::New);
-    button(cmd::FileOpen, ToolbarButton::Open);
-    button(cmd::FileSave, ToolbarButton::Save);
+    const Commands& c = commands_;
+    button(c.fileNew, ToolbarButton::New);
+    button(c.fileOpen, ToolbarButton::Open);
+    button(c.fileSave, ToolbarButton::Save);
     toolBar_->addSeparator();
-    button(cmd::Read, ToolbarButton::Read);
-    button(cmd::Write, ToolbarButton::Write);
+    button(c.read, ToolbarButton::Read);
+    button(c.write, ToolbarButton::Write);
     toolBar_->addSeparator();
-    button(cmd::FilePrint, ToolbarButton::Print);
+    button(c.filePrint, ToolbarButton::Print);
     toolBar_->addSeparator();
-    button(cmd::AppAbout, ToolbarButton::About);
+    button(c.appAbout, ToolbarButton::About);
 }
 
 void CMainFrame::buildStatusBar() {
@@ -225,13 +283,15 @@ void CMainFrame::buildNavigationBar() {
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    navBar_ = new CNavTreeBar(app_.languageText("company"), entries, central);
+    const Commands& c = commands_;
+    navBar_ =
+        new CNavTreeBar(app_.languageText("company"), entries,
+                        {c.productInformation, c.channelInformation, c.optionalFeatures}, central);
     navBar_->setFixedWidth(CNavTreeBar::kInitialWidth);
     workspace_ = new CMdiClientWnd(app_.settings().programDir, central);
     layout->addWidget(navBar_);
     layout->addWidget(workspace_, 1);
     setCentralWidget(central);
-    connect(navBar_, &CNavTreeBar::entryChosen, this, &CMainFrame::onCommand);
     connect(navBar_, &CNavTreeBar::closeRequested, this, [this] {
         navBar_->hide();
         updateViewChecks();
@@ -240,27 +300,22 @@ void CMainFrame::buildNavigationBar() {
         if (auto* frame = qobject_cast<CChildFrame*>(window)) {
             lastActive_ = frame;
         }
+        updateCommands();
     });
 }
 
-QAction* CMainFrame::action(int id) const {
-    QAction* command = actions_.value(id);
-    if (!command) {
-        return nullptr;
-    }
-    for (QMenu* menu : documentMenus_) {
-        if (menu->actions().contains(command)) {
-            return command;
+bool CMainFrame::inDocumentMenu(const QAction* command) const {
+    for (const QMenu* menu : documentMenus_) {
+        if (menu->actions().contains(const_cast<QAction*>(command))) {
+            return true;
         }
     }
-    return nullptr;
+    return false;
 }
 
-void CMainFrame::removeCommand(int id) {
-    if (QAction* command = actions_.value(id)) {
-        for (QMenu* menu : documentMenus_) {
-            menu->removeAction(command);
-        }
+void CMainFrame::removeFromDocumentMenu(QAction* command) {
+    for (QMenu* menu : documentMenus_) {
+        menu->removeAction(command);
     }
 }
 
@@ -269,6 +324,7 @@ QMenu* CMainFrame::documentSubmenu(int position) const {
 }
 
 void CMainFrame::updateMenuBar() {
+    updateCommands();
     const bool document = !childFrames().isEmpty();
     if (document == documentMenuShown_ && !menuBar()->actions().isEmpty()) {
         return;
@@ -281,9 +337,9 @@ void CMainFrame::updateMenuBar() {
 }
 
 void CMainFrame::updateViewChecks() {
-    actions_.value(cmd::ViewToolbar)->setChecked(toolBar_->isVisibleTo(this));
-    actions_.value(cmd::ViewStatusBar)->setChecked(statusBar()->isVisibleTo(this));
-    actions_.value(cmd::ControlBar)->setChecked(navBar_->isVisibleTo(this));
+    commands_.viewToolbar->setChecked(toolBar_->isVisibleTo(this));
+    commands_.viewStatusBar->setChecked(statusBar()->isVisibleTo(this));
+    commands_.controlBar->setChecked(navBar_->isVisibleTo(this));
 }
 
 QList<CChildFrame*> CMainFrame::childFrames() const {
@@ -380,27 +436,25 @@ bool CMainFrame::saveDocument(CChildFrame& frame, bool askForName) {
     return true;
 }
 
-bool CMainFrame::routeToDocument(int id) {
-    CChildFrame* frame = activeChildFrame();
-    if (!frame) {
-        return false;
-    }
-    switch (id) {
-        case cmd::FileClose:
-            frame->close();
-            return true;
-        case cmd::FileSave:
-            saveDocument(*frame, false);
-            return true;
-        case cmd::FileSaveAs:
-            saveDocument(*frame, true);
-            return true;
-        default:
-            return frame->view().onCommand(id);
+void CMainFrame::onFileClose() {
+    if (CChildFrame* frame = activeChildFrame()) {
+        frame->close();
     }
 }
 
-void CMainFrame::showChannelInformation() {
+void CMainFrame::onFileSave() {
+    if (CChildFrame* frame = activeChildFrame()) {
+        saveDocument(*frame, false);
+    }
+}
+
+void CMainFrame::onFileSaveAs() {
+    if (CChildFrame* frame = activeChildFrame()) {
+        saveDocument(*frame, true);
+    }
+}
+
+void CMainFrame::onChannelInformation() {
     if (CChildFrame* frame = activeChildFrame()) {
         bringBack(*frame);
     } else {
@@ -416,7 +470,7 @@ CProgramDoc* CMainFrame::documentForPage() {
     return document;
 }
 
-void CMainFrame::showOptionalFeatures() {
+void CMainFrame::onOptionalFeatures() {
     CProgramDoc* document = documentForPage();
     if (!document) {
         return;
@@ -427,7 +481,7 @@ void CMainFrame::showOptionalFeatures() {
     runSettingsPage(app_.prompts(), *optionalFeaturesDlg_, *document);
 }
 
-void CMainFrame::showProductInformation() {
+void CMainFrame::onProductInformation() {
     CProgramDoc* document = documentForPage();
     if (!document) {
         return;
@@ -441,7 +495,7 @@ void CMainFrame::showProductInformation() {
     }
 }
 
-void CMainFrame::showPowerAdjustment() {
+void CMainFrame::onPowerAdjust() {
     CProgramDoc* document = documentForPage();
     if (!document) {
         return;
@@ -453,7 +507,7 @@ void CMainFrame::showPowerAdjustment() {
     runStoringPage(app_.prompts(), *powerAdjustDlg_, *document);
 }
 
-void CMainFrame::showParamAdjust() {
+void CMainFrame::onParamAdjust() {
     CProgramDoc* document = documentForPage();
     if (!document) {
         return;
@@ -463,51 +517,18 @@ void CMainFrame::showParamAdjust() {
     runStoringPage(app_.prompts(), dialog, *document);
 }
 
-void CMainFrame::onCommand(int id) {
-    switch (id) {
-        case cmd::FileNew:
-            app_.onFileNew();
-            return;
-        case cmd::FileOpen:
-            app_.onFileOpen();
-            return;
-        case cmd::AppAbout:
-            app_.onAppAbout();
-            return;
-        case cmd::AppExit:
-            close();
-            return;
-        case cmd::FilePrintSetup:
-            app_.printing().pageSetup();
-            return;
-        case cmd::ChannelInformation:
-            showChannelInformation();
-            return;
-        case cmd::OptionalFeatures:
-            showOptionalFeatures();
-            return;
-        case cmd::ProductInformation:
-            showProductInformation();
-            return;
-        case cmd::PowerAdjust:
-            showPowerAdjustment();
-            return;
-        case cmd::ParamAdjust:
-            showParamAdjust();
-            return;
-        case cmd::ViewToolbar:
-            toolBar_->setVisible(!toolBar_->isVisibleTo(this));
-            break;
-        case cmd::ViewStatusBar:
-            statusBar()->setVisible(!statusBar()->isVisibleTo(this));
-            break;
-        case cmd::ControlBar:
-            navBar_->setVisible(!navBar_->isVisibleTo(this));
-            break;
-        default:
-            routeToDocument(id);
-            return;
-    }
+void CMainFrame::onViewToolbar() {
+    toolBar_->setVisible(!toolBar_->isVisibleTo(this));
+    updateViewChecks();
+}
+
+void CMainFrame::onViewStatusBar() {
+    statusBar()->setVisible(!statusBar()->isVisibleTo(this));
+    updateViewChecks();
+}
+
+void CMainFrame::onControlBar() {
+    navBar_->setVisible(!navBar_->isVisibleTo(this));
     updateViewChecks();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QMap>
 #include <QPointer>
 #include <memory>
+
+#include "gui/app/Commands.h"
 
 class QAction;
 class QLabel;
@@ -24,18 +25,19 @@ class CProgramDoc;
 class CProgramView;
 
 // The main window: menus, toolbar, status bar, the navigation bar and the workspace of
-// document windows. Routes every command to the application, the main frame, the active
-// document or its view.
+// document windows. Owns the commands and connects each to the application, the main frame or
+// the active document's view.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
   public:
     explicit CMainFrame(CProgramApp& app);
     ~CMainFrame() override;
 
-    // The document-menu action of a command; nullptr when the menu does not hold it.
-    QAction* action(int id) const;
+    const Commands& commands() const { return commands_; }
+    // Whether the document menu holds the command.
+    bool inDocumentMenu(const QAction* command) const;
     // Removes a command's item from the document menu.
-    void removeCommand(int id);
+    void removeFromDocumentMenu(QAction* command);
     // Submenu by position of the document menu: 0 File, 1 Edit, 2 Program, 3 View, 4 Setup, 5 Help.
     QMenu* documentSubmenu(int position) const;
     bool showsDocumentMenu() const { return documentMenuShown_; }
@@ -61,9 +63,6 @@ class CMainFrame : public QMainWindow {
     // Saves a document, asking for a name when it has no file yet; false when not saved.
     bool saveDocument(CChildFrame& frame, bool askForName);
 
-  public slots:
-    void onCommand(int id);
-
   protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -71,29 +70,40 @@ class CMainFrame : public QMainWindow {
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
+  private slots:
+    void onFileClose();
+    void onFileSave();
+    void onFileSaveAs();
+    void onChannelInformation();
+    void onOptionalFeatures();
+    void onProductInformation();
+    void onPowerAdjust();
+    void onParamAdjust();
+    void onViewToolbar();
+    void onViewStatusBar();
+    void onControlBar();
+
   private:
-    QAction* makeCommand(int id, const QString& text, const QString& prompt = QString(),
+    QAction* makeCommand(int helpContext, const QString& text, const QString& prompt = QString(),
                          const QKeySequence& shortcut = QKeySequence());
     void buildCommands();
+    void connectCommands();
+    // Connects a command to a slot of the active document's view; nothing happens without one.
+    void connectToView(QAction* command, void (CProgramView::*slot)());
+    // Enables the commands that need a document as the document state stands.
+    void updateCommands();
     void buildMenus();
     void buildToolBar();
     void buildStatusBar();
     void buildNavigationBar();
     void updateMenuBar();
     void updateViewChecks();
-    bool routeToDocument(int id);
-    void showChannelInformation();
     // The document a settings page works on; nullptr (after telling the user) when none is open.
     CProgramDoc* documentForPage();
-    void showOptionalFeatures();
-    void showProductInformation();
-    void showPowerAdjustment();
-    void showParamAdjust();
     bool queryCloseAll();
 
     CProgramApp& app_;
-    QMap<int, QAction*> actions_;
-    QAction* noDocumentAbout_ = nullptr;
+    Commands commands_;
     QList<QMenu*> documentMenus_;
     QList<QMenu*> noDocumentMenus_;
     bool documentMenuShown_ = false;

@@ -1,5 +1,6 @@
 #include "gui/app/CNavTreeBar.h"
 
+#include <QAction>
 #include <QCursor>
 #include <QFontDatabase>
 #include <QHelpEvent>
@@ -11,7 +12,6 @@
 #include <QTreeWidget>
 #include <algorithm>
 
-#include "gui/app/CommandIds.h"
 #include "gui/app/Pictures.h"
 
 namespace radio {
@@ -24,10 +24,12 @@ constexpr int kMinTrack = 80;
 
 }  // namespace
 
-CNavTreeBar::CNavTreeBar(QString caption, const Entries& entries, QWidget* parent)
+CNavTreeBar::CNavTreeBar(QString caption, const Entries& entries, const EntryCommands& commands,
+                         QWidget* parent)
     : QWidget(parent),
       caption_(std::move(caption)),
       entries_(entries),
+      commands_(commands),
       tree_(new QTreeWidget(this)) {
     // Hidden before the font arrives, so no header is ever measured (that would load a bold face).
     tree_->setHeaderHidden(true);
@@ -220,11 +222,11 @@ void CNavTreeBar::onSelectionChanged() {
         return;
     }
     if (text == entries_.channelInformation) {
-        emit entryChosen(cmd::ChannelInformation);
+        commands_.channelInformation->trigger();
     } else if (text == entries_.optionalFeatures) {
-        emit entryChosen(cmd::OptionalFeatures);
+        commands_.optionalFeatures->trigger();
     } else if (text == entries_.productInformation) {
-        emit entryChosen(cmd::ProductInformation);
+        commands_.productInformation->trigger();
     }
 }
 

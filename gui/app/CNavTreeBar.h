@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QWidget>
 
+class QAction;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -11,7 +12,8 @@ namespace radio {
 namespace gui {
 
 // The navigation bar along the main window's left edge: a caption strip with the company name
-// and a close button, and a tree whose entries open the channel window and the option pages.
+// and a close button, and a tree whose entries trigger the commands that open the channel window
+// and the option pages.
 // Its right edge can be dragged to change its width.
 class CNavTreeBar : public QWidget {
     Q_OBJECT
@@ -19,7 +21,14 @@ class CNavTreeBar : public QWidget {
     struct Entries {
         QString root, productInformation, channelInformation, optionalFeatures;
     };
-    CNavTreeBar(QString caption, const Entries& entries, QWidget* parent = nullptr);
+    // The commands the entries trigger, in the order of Entries.
+    struct EntryCommands {
+        QAction* productInformation;
+        QAction* channelInformation;
+        QAction* optionalFeatures;
+    };
+    CNavTreeBar(QString caption, const Entries& entries, const EntryCommands& commands,
+                QWidget* parent = nullptr);
 
     QTreeWidget* tree() const { return tree_; }
     int barWidth() const { return width_; }
@@ -35,8 +44,6 @@ class CNavTreeBar : public QWidget {
     void finishResize(int x);
 
   signals:
-    // A tree entry was chosen: the command it stands for.
-    void entryChosen(int command);
     void closeRequested();
 
   protected:
@@ -56,6 +63,7 @@ class CNavTreeBar : public QWidget {
 
     QString caption_;
     Entries entries_;
+    EntryCommands commands_;
     QTreeWidget* tree_;
     QTreeWidgetItem* root_;
     int width_ = kInitialWidth;

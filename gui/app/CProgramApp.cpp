@@ -14,7 +14,6 @@
 #include "gui/app/CAboutDlg.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/app/CMainFrame.h"
-#include "gui/app/CommandIds.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/app/Pictures.h"
 #include "gui/app/RunTimeText.h"
@@ -110,14 +109,13 @@ bool CProgramApp::initInstance(const QStringList& arguments) {
 
 void CProgramApp::editDocumentMenu() {
     CMainFrame& frame = *mainFrame_;
-    if (QAction* about = frame.action(cmd::AppAbout)) {
-        about->setText(languageText("About Title"));
-    }
+    const Commands& commands = frame.commands();
+    commands.appAbout->setText(languageText("About Title"));
     if (leadingInt(config_.get("Setup", "ShowLang", "")) == 0) {
-        frame.removeCommand(cmd::Language);
+        frame.removeFromDocumentMenu(commands.language);
     }
-    frame.removeCommand(cmd::ParamAdjust);
-    frame.removeCommand(cmd::PowerAdjust);
+    frame.removeFromDocumentMenu(commands.paramAdjust);
+    frame.removeFromDocumentMenu(commands.powerAdjust);
 }
 
 QMessageBox::StandardButton CProgramApp::message(const QString& text,

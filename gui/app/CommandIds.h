@@ -1,7 +1,8 @@
 #pragma once
 
-// Command ids of the menus, the toolbar and the help contexts. The program's own commands
-// lie from 32771 upward, the framework's from 57600 upward; help context numbers are these ids.
+// Help context numbers of the commands: F1 on a menu item or in a command's window opens the
+// help file at its number. The program's own commands lie from 32771 upward, the framework's
+// from 57600 upward, as the help file knows them.
 namespace radio {
 namespace gui {
 namespace cmd {
@@ -30,13 +31,9 @@ enum CommandId : int {
     FileSaveAs = 57604,
     FilePrintSetup = 57606,
     FilePrint = 57607,
-    FilePrintDirect = 57608,
     FilePrintPreview = 57609,
     AppAbout = 57664,
     AppExit = 57665,
-    Help = 57670,
-    NextPane = 57680,
-    PrevPane = 57681,
     ViewToolbar = 59392,
     ViewStatusBar = 59393,
 };

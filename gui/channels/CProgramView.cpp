@@ -19,7 +19,6 @@
 #include "core/util/CText.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
-#include "gui/app/CommandIds.h"
 #include "gui/app/HelpContext.h"
 #include "gui/app/HistoryKeys.h"
 #include "gui/app/Pictures.h"
@@ -504,47 +503,37 @@ void CProgramView::onLanguage() {
     }
 }
 
-bool CProgramView::onCommand(int id) {
-    switch (id) {
-        case cmd::Read:
-            link_->onRead();
-            return true;
-        case cmd::Write:
-            link_->onWrite();
-            return true;
-        case cmd::ComSetup:
-            onComSetup();
-            return true;
-        case cmd::ScanInfo:
-            onScanInfo();
-            return true;
-        case cmd::Language:
-            onLanguage();
-            return true;
-        case cmd::FilePrint:
-        case cmd::FilePrintDirect:
-            CommitCellEdit();
-            app_.printing().print(*this, id == cmd::FilePrint);
-            return true;
-        case cmd::FilePrintPreview:
-            CommitCellEdit();
-            app_.printing().preview(*this);
-            return true;
-        case cmd::ExportPdf:
-            CommitCellEdit();
-            app_.printing().exportPdf(*this);
-            return true;
-        case cmd::ExportChannels:
-            CommitCellEdit();
-            ChannelListFiles::exportTo(app_, *this);
-            return true;
-        case cmd::ImportChannels:
-            CommitCellEdit();
-            ChannelListFiles::importFrom(app_, *this);
-            return true;
-        default:
-            return false;
-    }
+void CProgramView::onRead() {
+    link_->onRead();
+}
+
+void CProgramView::onWrite() {
+    link_->onWrite();
+}
+
+void CProgramView::onPrint() {
+    CommitCellEdit();
+    app_.printing().print(*this, true);
+}
+
+void CProgramView::onPrintPreview() {
+    CommitCellEdit();
+    app_.printing().preview(*this);
+}
+
+void CProgramView::onExportPdf() {
+    CommitCellEdit();
+    app_.printing().exportPdf(*this);
+}
+
+void CProgramView::onExportChannels() {
+    CommitCellEdit();
+    ChannelListFiles::exportTo(app_, *this);
+}
+
+void CProgramView::onImportChannels() {
+    CommitCellEdit();
+    ChannelListFiles::importFrom(app_, *this);
 }
 
 }  // namespace gui

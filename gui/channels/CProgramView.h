@@ -63,8 +63,19 @@ class CProgramView : public QWidget {
 
     // Asked before the window is destroyed or the program ends; false keeps it.
     bool prepareToClose();
-    // Commands the view handles; false when the command is not its own.
-    bool onCommand(int id);
+
+  public slots:
+    // The commands that work on this document.
+    void onRead();
+    void onWrite();
+    void onComSetup();
+    void onScanInfo();
+    void onLanguage();
+    void onPrint();
+    void onPrintPreview();
+    void onExportPdf();
+    void onExportChannels();
+    void onImportChannels();
 
     // Edit > Undo and Redo: the open editor is committed first; false when there was no step.
     bool undo();
@@ -96,9 +107,6 @@ class CProgramView : public QWidget {
     // key is not one of them.
     bool leaveByKey(QObject* watched, const QKeyEvent& key);
     void showHelpForFocus(QObject* focused);
-    void onComSetup();
-    void onScanInfo();
-    void onLanguage();
 
     CProgramApp& app_;
     CProgramDoc& document_;

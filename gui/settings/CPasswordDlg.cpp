@@ -11,7 +11,6 @@
 #include "core/settings/AccessCode.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
-#include "gui/app/CommandIds.h"
 #include "gui/app/RunTimeText.h"
 #include "gui/app/UserPrompts.h"
 
@@ -25,16 +24,15 @@ void appendAdjustmentItems(CProgramApp& app) {
     CMainFrame* frame = app.mainFrame();
     QMenu* edit = frame ? frame->documentSubmenu(kEditMenu) : nullptr;
     if (!edit || edit->actions().isEmpty() ||
-        edit->actions().last()->data().toInt() == cmd::ParamAdjust) {
+        frame->inDocumentMenu(frame->commands().paramAdjust)) {
         return;  // already there from an earlier pass
     }
-    const auto append = [&](TextId text, int id) {
-        QAction* item = edit->addAction(uiText(text, app.language()));
-        item->setData(id);
-        QObject::connect(item, &QAction::triggered, frame, [frame, id] { frame->onCommand(id); });
+    const auto append = [&](TextId text, QAction* command) {
+        command->setText(uiText(text, app.language()));
+        edit->addAction(command);
     };
-    append(TextId::PowerAdjustItem, cmd::PowerAdjust);
-    append(TextId::ParamAdjustItem, cmd::ParamAdjust);
+    append(TextId::PowerAdjustItem, frame->commands().powerAdjust);
+    append(TextId::ParamAdjustItem, frame->commands().paramAdjust);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <numeric>
 #include <vector>
 
-#include "core/image/ImageMap.h"
 #include "tests/support/FakeSerialPort.h"
 
 namespace radio {
@@ -14,24 +13,17 @@ namespace {
 
 using test::Bytes;
 using test::CloneRig;
-using test::PortEvent;
-using Kind = PortEvent::Kind;
 
 constexpr std::size_t kHandshakeWrites = 10;  // 8 wake-up bytes, STX, ACK
 
 // Which bytes each kind of transfer moves, and in how many blocks.
 struct Coverage {
     const char* name;
-    clone::Direction direction;
+    bool reading;
     bool unlocked;
     std::vector<clone::Range> moved;
     int blocks;
 };
-
-bool inside(const std::vector<clone::Range>& ranges, std::size_t offset) {
-    return std::ranges::any_of(
-        ranges, [&](const clone::Range& r) { return offset >= r.start && offset < r.end; });
-}
 
 void PrintTo(const Coverage& c, std::ostream* out) {
     *out << c.name;
@@ -41,102 +33,76 @@ class CloneSessionCoverage : public testing::TestWithParam<Coverage> {};
 
 TEST_P(CloneSessionCoverage, MovesExactlyItsRangesInRowBlocks) {
     const Coverage& c = GetParam();
-    const bool reading = c.direction == clone::Direction::Read;
     CloneRig rig;
     const MemoryImage radioBefore = rig.radio.memory();
     const MemoryImage before = test::patternedImage(100);
     MemoryImage image = before;
-    ASSERT_EQ(reading ? rig.read(image) : rig.write(image, c.unlocked), TransferOutcome::Completed);
-
+    ASSERT_EQ(c.reading ? rig.read(image) : rig.write(image, c.unlocked),
+              TransferOutcome::Completed);
     std::vector<int> counted(static_cast<std::size_t>(c.blocks));
     std::iota(counted.begin(), counted.end(), 1);
     EXPECT_EQ(rig.observer.done, counted);
     EXPECT_EQ(rig.observer.started, std::vector<int>{c.blocks});
 
     // After the handshake: a command, then the ACK (read) or the data (write), per block.
-    const std::vector<Bytes> writes = rig.port.writes();
+    const std::vector<Bytes>& writes = rig.port.writes();
     ASSERT_EQ(writes.size(), kHandshakeWrites + 2 * static_cast<std::size_t>(c.blocks));
     std::vector<bool> moved(MemoryImage::kSize, false);
     std::size_t next = 0;
     for (std::size_t index = kHandshakeWrites; index < writes.size(); index += 2) {
         const Bytes& command = writes[index];
         ASSERT_EQ(command.size(), 4u);
-        EXPECT_EQ(command[0], reading ? 'R' : 'W');
+        EXPECT_EQ(command[0], c.reading ? 'R' : 'W');
         const std::size_t address = std::size_t{command[1]} << 8 | command[2];
         const std::size_t length = command[3];
         EXPECT_GE(address, next) << "blocks in address order";
         EXPECT_EQ(address / 8, (address + length - 1) / 8) << "block at " << address;
-        const Bytes expected =
-            reading ? Bytes{clone::kAck} : Bytes(&image[address], &image[address] + length);
-        EXPECT_EQ(writes[index + 1], expected) << "block at " << address;
+        const Bytes data =
+            c.reading ? Bytes{clone::kAck} : Bytes(&image[address], &image[address] + length);
+        EXPECT_EQ(writes[index + 1], data) << "block at " << address;
         std::fill_n(moved.begin() + static_cast<std::ptrdiff_t>(address), length, true);
         next = address + length;
     }
     for (std::size_t offset = 0; offset < MemoryImage::kSize; ++offset) {
-        ASSERT_EQ(moved[offset], inside(c.moved, offset)) << "offset " << offset;
-        const bool changed = moved[offset];
-        if (reading) {
-            ASSERT_EQ(image[offset], changed ? radioBefore[offset] : before[offset]) << offset;
+        const bool inRange = std::ranges::any_of(
+            c.moved, [&](const clone::Range& r) { return offset >= r.start && offset < r.end; });
+        ASSERT_EQ(moved[offset], inRange) << "offset " << offset;
+        if (c.reading) {
+            ASSERT_EQ(image[offset], inRange ? radioBefore[offset] : before[offset]) << offset;
         } else {
-            ASSERT_EQ(rig.radio.memory()[offset], changed ? image[offset] : radioBefore[offset])
+            ASSERT_EQ(rig.radio.memory()[offset], inRange ? image[offset] : radioBefore[offset])
                 << offset;
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Clone, CloneSessionCoverage,
-                         testing::ValuesIn(std::vector<Coverage>{
-                             {"Read", clone::Direction::Read, false, {{0, 1009}}, 127},
-                             {"ReadUnlocked", clone::Direction::Read, true, {{0, 1009}}, 127},
-                             {"Write",
-                              clone::Direction::Write,
-                              false,
-                              {{0, 816}, {832, 976}, {987, 992}, {1008, 1009}},
-                              122},
-                             {"WriteUnlocked", clone::Direction::Write, true, {{0, 1009}}, 127}}),
-                         [](const testing::TestParamInfo<Coverage>& info) {
-                             return info.param.name;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Clone, CloneSessionCoverage,
+    testing::ValuesIn(std::vector<Coverage>{
+        {"Read", true, false, {{0, 1009}}, 127},
+        {"ReadUnlocked", true, true, {{0, 1009}}, 127},
+        {"Write", false, false, {{0, 816}, {832, 976}, {987, 992}, {1008, 1009}}, 122},
+        {"WriteUnlocked", false, true, {{0, 1009}}, 127}}),
+    [](const testing::TestParamInfo<Coverage>& info) { return info.param.name; });
 
+// The radio needs its pauses: a purge before the wake-up, 2 ms between its bytes.
 TEST(CloneSessionHandshake, OnePassAndFirstBlockInExactOrder) {
     CloneRig rig;
     MemoryImage image;
     ASSERT_EQ(rig.read(image), TransferOutcome::Completed);
-
-    const PortEvent drain{Kind::Drain}, clear{Kind::Clear}, sleep1{Kind::Sleep, {}, 1};
-    std::vector<PortEvent> expected(6, sleep1);
-    expected.insert(expected.end(), {drain, {Kind::ClearAll}});
-    for (const std::uint8_t byte : clone::kWakeUp) {
-        expected.insert(expected.end(),
-                        {{Kind::Sleep, {}, 2}, drain, clear, {Kind::Write, {byte}}});
+    std::string expected = "z1 z1 z1 z1 z1 z1 d C ";
+    for (std::size_t i = 0; i < clone::kWakeUp.size(); ++i) {
+        expected += "z2 d c w1 ";
     }
-    expected.insert(expected.end(), {{Kind::Read, {}, 1},
-                                     sleep1,
-                                     drain,
-                                     clear,
-                                     {Kind::Write, {2}},
-                                     sleep1,
-                                     {Kind::Read, {}, 8},
-                                     drain,
-                                     clear,
-                                     {Kind::Write, {6}},
-                                     drain,
-                                     clear,
-                                     sleep1,
-                                     {Kind::Read, {}, 1},
-                                     drain,
-                                     clear,
-                                     {Kind::Write, {'R', 0, 0, 8}},
-                                     {Kind::Read, {}, 4},
-                                     {Kind::Read, {}, 8},
-                                     drain,
-                                     clear,
-                                     {Kind::Write, {6}},
-                                     {Kind::Read, {}, 1}});
-    const std::vector<PortEvent>& events = rig.port.events();
-    ASSERT_GE(events.size(), expected.size());
-    EXPECT_EQ(std::vector<PortEvent>(events.begin(), events.begin() + std::ssize(expected)),
-              expected);
+    expected += "r1 z1 d c w1 z1 r8 d c w1 d c z1 r1 d c w4 r4 r8 d c w1 r1 ";
+    EXPECT_EQ(rig.port.trace().substr(0, expected.size()), expected);
+    Bytes sent;
+    for (std::size_t i = 0; i < kHandshakeWrites + 1; ++i) {
+        sent.insert(sent.end(), rig.port.writes()[i].begin(), rig.port.writes()[i].end());
+    }
+    Bytes handshake(clone::kWakeUp.begin(), clone::kWakeUp.end());
+    handshake.insert(handshake.end(), {clone::kStx, clone::kAck, 'R', 0, 0, 8});
+    EXPECT_EQ(sent, handshake);
 }
 
 // A clear right after a write would otherwise throw away bytes still in the transmit queue.
@@ -145,13 +111,11 @@ TEST(CloneSessionPurge, EveryClearWaitsForTheOutputFirst) {
         CloneRig rig({}, {.ioErrorReads = 1});
         MemoryImage image;
         ASSERT_EQ(reading ? rig.read(image) : rig.write(image), TransferOutcome::Completed);
-        const std::vector<PortEvent>& events = rig.port.events();
+        const std::string& trace = rig.port.trace();
         int clears = 0;
-        for (std::size_t i = 1; i < events.size(); ++i) {
-            if (events[i].kind == Kind::Clear || events[i].kind == Kind::ClearAll) {
-                ++clears;
-                EXPECT_EQ(events[i - 1].kind, Kind::Drain) << "event " << i;
-            }
+        for (std::size_t at = 0; (at = trace.find_first_of("cC", at)) != std::string::npos;
+             ++at, ++clears) {
+            ASSERT_EQ(trace.substr(at - 2, 2), "d ") << "at " << at;
         }
         EXPECT_GT(clears, 122);
     }

@@ -39,12 +39,12 @@ TEST(IniFile, ReadsValuesWithCommentsCutAndSavesEveryEntry) {
     Loaded loaded(
         "top=level\n  [Setup]  \nLanguage=English // note\nUrl = http://example.org/x \n"
         "Tabbed=value\t; comment\n; comment line\n// another\n* star\n=no key\nbare\n"
-        "Type1=A\r\ntype1=B\n[ Spaced ]\nx=1\n[Setup]\nHidden=yes\n");
+        "Type1=A\r\ntype1=B\n[Broken\nAfter=1\n[ Spaced ]\nx=1\n[Setup]\nHidden=yes\n");
     const std::array<std::array<std::string, 4>, 9> cases = {{
         {"SETUP", "language", "-", "English "},
         {"Setup", "Url", "-", "http:"},
         {"Setup", "Tabbed", "-", "value"},
-        {"Setup", "bare", "-", ""},
+        {"Setup", "After", "-", "1"},  // "[Broken" is no section header
         {"Setup", "Type1", "-", "B"},  // the last of equal keys wins
         {"", "top", "-", "level"},
         {" Spaced ", "x", "-", "1"},
@@ -57,7 +57,7 @@ TEST(IniFile, ReadsValuesWithCommentsCutAndSavesEveryEntry) {
     loaded.ini.set("Setup", "Language", "Chinese");
     EXPECT_EQ(loaded.saved(),
               "top=level\r\n[Setup]\r\nLanguage=Chinese\r\nUrl=http://example.org/x\r\n"
-              "Tabbed=value\t; comment\r\nbare=\r\nType1=A\r\ntype1=B\r\n"
+              "Tabbed=value\t; comment\r\nbare=\r\nType1=A\r\ntype1=B\r\n[Broken=\r\nAfter=1\r\n"
               "[ Spaced ]\r\nx=1\r\n[Setup]\r\nHidden=yes\r\n");
 }
 
@@ -65,7 +65,8 @@ TEST(IniFile, ByteOrderMarkIsNotPartOfTheFirstSection) {
     Loaded loaded("\xEF\xBB\xBF[Setup]\nLanguage=Chinese\n");
     EXPECT_EQ(loaded.ini.get("Setup", "Language"), "Chinese");
     loaded.ini.set("Setup", "ShowLang", "1");
-    EXPECT_EQ(loaded.saved(), "[Setup]\r\nLanguage=Chinese\r\nShowLang=1\r\n");
+    loaded.ini.set("New", "Key", "v");
+    EXPECT_EQ(loaded.saved(), "[Setup]\r\nLanguage=Chinese\r\nShowLang=1\r\n[New]\r\nKey=v\r\n");
 }
 
 TEST(IniFile, NamesCompareByTheCaseRule) {
@@ -109,37 +110,6 @@ TEST(IniFile, SetRefusesLineBreaksAndNeedsALoadedFile) {
     EXPECT_FALSE(empty.set("Setup", "Language", "Chinese"));
 }
 
-TEST(IniFile, DeletingListingAndNewEntries) {
-    Loaded loaded("a=1\n[One]\nx=1\ny=2\n[Two]\nz=3\n[One]\nw=4\n[]\nz=unnamed\n");
-    std::vector<std::string> keys;
-    loaded.ini.keyNames("one", keys);
-    EXPECT_EQ(keys, (std::vector<std::string>{"x", "y"}));
-    EXPECT_TRUE(loaded.ini.deleteSection("One"));
-    EXPECT_EQ(loaded.ini.get("One", "w"), "4");  // the second [One] now answers
-    EXPECT_FALSE(loaded.ini.deleteKey("Two", "nope"));
-    // The unnamed section is emptied, not removed: keys set in it later must not end up
-    // under another section's header. A later "[]" keeps its header.
-    EXPECT_TRUE(loaded.ini.deleteSection(""));
-    loaded.ini.set("b", "2");
-    loaded.ini.set("New", "Key", "v");
-    EXPECT_EQ(loaded.saved(),
-              "b=2\r\n[Two]\r\nz=3\r\n[One]\r\nw=4\r\n[]\r\nz=unnamed\r\n"
-              "[New]\r\nKey=v\r\n");
-    EXPECT_EQ(loaded.ini.get("Two", "z"), "3");
-}
-
-TEST(IniFile, ListItems) {
-    Loaded loaded("[Setup]\nField1= 400-470 | 430-480 |\nNull=(null)\n");
-    // clang-format off
-    const std::array<std::tuple<std::string, int, std::string>, 6> cases = {
-        {{"Field1", 0, "400-470"}, {"Field1", 1, "430-480"}, {"Field1", 2, ""}, {"Field1", -1, ""},
-        {"Null", 0, ""}, {"Missing", 0, ""}}};
-    // clang-format on
-    for (const auto& [key, index, expected] : cases) {
-        EXPECT_EQ(loaded.ini.getListItem("Setup", key, index, '|'), expected) << key << index;
-    }
-}
-
 TEST(IniFile, MissingFileIsCreatedEmptyAndAFolderIsRefused) {
     TempDir dir;
     IniFile ini;
@@ -170,44 +140,6 @@ TEST(IniFile, AutoSaveOnReloadAndDestruction) {
         }
         EXPECT_EQ(readText(second), changed);
     }
-}
-
-TEST(IniFile, OpenUsesTheProgramFolderWithEitherSeparator) {
-    TempDir dir;
-    fs::create_directory(dir.file("bin"));
-    writeText(dir.file("bin/Program.ini"), "[Setup]\nLanguage=Chinese\n");
-    const fs::path before = fs::current_path();
-    fs::current_path(dir.file("bin"));
-    for (const std::string& program :
-         {dir.file("bin/radioprog"), dir.file("bin") + "\\Program.exe", std::string("radioprog")}) {
-        IniFile ini;
-        EXPECT_TRUE(ini.open("Program.ini", program, false, true, false)) << program;
-        EXPECT_EQ(ini.get("Setup", "Language"), "Chinese") << program;
-    }
-    fs::current_path(before);
-}
-
-TEST(IniFile, BackupsAreNumbered) {
-    TempDir dir;
-    const std::string path = dir.file("Program.ini");
-    writeText(path, "[Setup]\nLanguage=English\n");
-    writeText(dir.file("Program.ini.007"), "x");
-    writeText(dir.file("Other.ini.099"), "x");
-    // A file name without a dot: a dot in the folder's name must not lead the search
-    // elsewhere and hand out the name of an existing backup.
-    fs::create_directory(dir.file("cfg.d"));
-    writeText(dir.file("cfg.d/config.001"), "x");
-    EXPECT_EQ(IniFile::nextBackupName(dir.file("cfg.d/config")), dir.file("cfg.d/config.002"));
-
-    IniFile ini;
-    ASSERT_TRUE(ini.load(path, false, true, false));
-    EXPECT_EQ(ini.save(true).value(), "");  // nothing changed: no file, no backup
-    ini.set("Setup", "Language", "Chinese");
-    EXPECT_EQ(ini.save(true).value(), path + ".008");
-    EXPECT_EQ(readText(path + ".008"), "[Setup]\nLanguage=English\n");
-    ini.set("Setup", "Language", "English");  // the name is kept for later backup saves
-    EXPECT_EQ(ini.save(true).value(), path + ".008");
-    EXPECT_EQ(readText(path + ".008"), "[Setup]\r\nLanguage=Chinese\r\n");
 }
 
 }  // namespace

@@ -2,10 +2,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
-#include "GuiFixture.h"
-#include "core/channels/ChannelCodec.h"
-#include "core/image/ImageMap.h"
-#include "core/image/NewImage.h"
+#include "UserInput.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/channels/CellEditors.h"
@@ -22,28 +19,17 @@ const QStringList kNewChannel = {"446.00625", "446.00625", "None", "None", "High
                                  "No",        "Off",       "Wide", "Off",  "Off"};
 
 struct GridFixture : ::testing::Test {
-    void SetUp() override {
-        clearUserSettings();
-        program = std::make_unique<StartedProgram>();
-        ASSERT_TRUE(program->started);
-        user::bringUp(frame());
-        view = frame().activeView();
-        grid = &view->grid();
-    }
-    void TearDown() override {
-        program.reset();
-        clearUserSettings();
-    }
-    CMainFrame& frame() { return program->frame(); }
-    void click(int row, int col) { user::clickCell(*grid, row, col); }
+    void SetUp() override { ASSERT_TRUE(program.started); }
+    CMainFrame& frame() { return program.frame(); }
+    void click(int row, int col) { clickCell(*grid, row, col); }
     void press(int key, Qt::KeyboardModifiers modifiers = {}) {
-        user::press(frame(), key, modifiers);
+        test::press(frame(), key, modifiers);
     }
     // Clicks a cell and types over its text, leaving the editor open.
     void typeInto(int row, int col, const QString& text) {
         click(row, col);
         press(Qt::Key_Backspace);
-        user::type(frame(), text);
+        test::type(frame(), text);
     }
     void type(int row, int col, const QString& text) {
         typeInto(row, col, text);
@@ -65,24 +51,12 @@ struct GridFixture : ::testing::Test {
         }
         return texts;
     }
-    ScriptedPrompts& prompts() { return program->prompts; }
+    ScriptedPrompts& prompts() { return program.prompts; }
 
-    std::unique_ptr<StartedProgram> program;
-    CProgramView* view = nullptr;
-    ChannelGrid* grid = nullptr;
+    StartedProgram program;
+    CProgramView* view = frame().activeView();
+    ChannelGrid* grid = &view->grid();
 };
-
-TEST_F(GridFixture, HeadersLabelsAndHiddenPowerColumn) {
-    const QStringList headers = {"CH",         "Rx Frequency", "Tx Frequency", "QT/DQT Dec",
-                                 "QT/DQT Enc", "Power",        "Scan Add",     "Busy Lock",
-                                 "W/N",        "Compand",      "Scrambler"};
-    for (int col = 0; col < 11; ++col) {
-        EXPECT_EQ(cell(0, col), headers[col]);
-    }
-    EXPECT_EQ(cell(1, 0), " 1");
-    EXPECT_EQ(cell(16, 0), "16");
-    EXPECT_EQ(grid->columnWidthOf(5), 0);
-}
 
 TEST_F(GridFixture, TypingANewChannelFillsBothFrequenciesAndTheDefaults) {
     type(3, 1, "446.00625");
@@ -161,7 +135,7 @@ TEST_F(GridFixture, AMessageKeepsTheCellAndTypingCorrectsAtOnce) {
         EXPECT_EQ(grid->row(), 5);
         EXPECT_EQ(grid->col(), c.col);
         EXPECT_EQ(view->editors().text(c.col), "");
-        user::type(frame(), "446.5");
+        test::type(frame(), "446.5");
         press(Qt::Key_Return);
         EXPECT_EQ(cell(5, c.col), "446.50000");
     }
@@ -194,7 +168,7 @@ TEST_F(GridFixture, AListChoiceGoesInOnlyWhenTheRowHasAFrequency) {
 TEST_F(GridFixture, TabAndArrowsKeepListChoices) {
     type(1, 1, "446");
     click(1, 3);
-    user::type(frame(), "88.5");
+    test::type(frame(), "88.5");
     press(Qt::Key_Tab);
     press(Qt::Key_Down);
     press(Qt::Key_Right);
@@ -229,16 +203,6 @@ TEST_F(GridFixture, KeysMoveAlongTheRowsAndWrap) {
     EXPECT_EQ(editor(5)->width(), 0) << "the hidden power column's editor";
 }
 
-TEST_F(GridFixture, ListOpensOnTheCellTextOrTheFirstItem) {
-    type(1, 1, "446");
-    grid->setTextMatrix(1, 3, "67.0");
-    grid->setTextMatrix(1, 10, "5");
-    for (const auto& [row, col, item] : {std::tuple{1, 3, "67.0"}, {2, 3, "None"}, {1, 10, "5"}}) {
-        click(row, col);
-        EXPECT_EQ(view->editors().text(col), item);
-    }
-}
-
 TEST_F(GridFixture, ScrollingHidesTheEditorWithoutCommitting) {
     frame().activeChildFrame()->resize(320, 160);
     QApplication::processEvents();
@@ -250,93 +214,14 @@ TEST_F(GridFixture, ScrollingHidesTheEditorWithoutCommitting) {
     EXPECT_FALSE(view->document().isModified());
 }
 
-MemoryImage fullImage() {
-    MemoryImage image = newDocumentImage();
-    ChannelTable table;
-    const char* tones[] = {"67.0", "D023N", "D754I", "254.1", "None", "100.0", "D411N", "88.5"};
-    for (int n = 0; n < 16; ++n) {
-        const std::string f = formatFrequency(40000000 + n * 62500);
-        table[static_cast<std::size_t>(n)] = {f,
-                                              formatFrequency(40000000 + n * 125000),
-                                              tones[n % 8],
-                                              tones[(n + 3) % 8],
-                                              "Low",
-                                              n % 2 ? "Yes" : "No",
-                                              n % 3 == 0 ? "Carrier" : "QT/DQT",
-                                              n % 2 ? "Narrow" : "Wide",
-                                              n % 4 ? "On" : "Off",
-                                              n % 9 ? std::to_string(n % 9) : "Off"};
-    }
-    encodeChannels(image, table);
-    return image;
-}
-
-TEST_F(GridFixture, LoadAndStoreRoundTripAFullImage) {
-    const MemoryImage image = fullImage();
-    CProgramDoc& document = view->document();
-    document.image() = image;
-    program->app.setNewImageFlag(false);
-    view->LoadChannels();
-    EXPECT_EQ(cell(2, 1), QString("400.62500"));
-    EXPECT_EQ(cell(2, 6), "Yes");
-    document.image() = newDocumentImage();
-    view->StoreChannels();
-    for (std::size_t i = map::kChannelArea; i < map::kChannelAreaEnd; ++i) {
-        ASSERT_EQ(document.image()[i], image[i]) << i;
-    }
-    EXPECT_EQ(document.image()[map::kScanAddLow], image[map::kScanAddLow]);
-    EXPECT_EQ(document.image()[map::kScanAddHigh], image[map::kScanAddHigh]);
-}
-
-TEST_F(GridFixture, TypeAndBandComeFromOrGoToTheRegistry) {
-    CProgramDoc& document = view->document();
-    Registry registry = program->app.registry();
-    registry.writeInt("Type", 1);
-    registry.writeInt("Field", 2);
-    program->app.setNewImageFlag(true);
-    view->LoadChannels();
-    EXPECT_EQ(document.image()[map::kRadioType], 1);
-    EXPECT_EQ(document.image()[map::kBand], 2);
-    EXPECT_EQ(frame().windowTitle(), "Test Radio Programming Software  [ Type:Beta  Fre:400-400 ]");
-    EXPECT_EQ(view->bandLimits().upper, 40000000);
-
-    document.image().set(map::kRadioType, 0);
-    document.image().set(map::kBand, 5);  // beyond the list: its last band
-    program->app.setNewImageFlag(false);
-    view->LoadChannels();
-    EXPECT_EQ(registry.readInt("Field"), 5);
-    EXPECT_EQ(frame().windowTitle(),
-              "Test Radio Programming Software  [ Type:Alpha  Fre:430-480 ]");
-    EXPECT_EQ(view->bandLimits().lower, 43000000);
-    EXPECT_EQ(view->bandLimits().upper, 48000000);
-}
-
-TEST_F(GridFixture, UsedChannelsGivePrintedPages) {
-    for (int row : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 16}) {
-        grid->setTextMatrix(row, 1, "446.00000");
-    }
-    EXPECT_EQ(view->CountUsedChannels(), 3);
-    EXPECT_EQ(view->usedChannelCount(), 15);
-    EXPECT_EQ(view->printPageTable(), (std::array<int, 3>{0, 7, 14}));
-}
-
-TEST(GridChinese, TitleHeadersAndDefaultsInChinese) {
-    clearUserSettings();
+TEST(GridChinese, TitleAndDefaultsInChinese) {
     StartedProgram program(ProgramFolder::defaultIni("Chinese"));
-    ASSERT_TRUE(program.started);
     CProgramView* view = program.frame().activeView();
-    EXPECT_EQ(view->grid().textMatrix(0, 1), QString::fromUtf8("接收频率"));
     EXPECT_EQ(program.frame().windowTitle(),
               QString::fromUtf8("测试对讲机 写频软件  [ 类型:Alpha  频率:400-470 ]"));
-    user::bringUp(program.frame());
-    user::clickCell(view->grid(), 1, 1);
-    user::type(program.frame(), "446.00625");
-    user::press(program.frame(), Qt::Key_Return);
+    typeIntoCell(*view, 1, 1, "446.00625");
     EXPECT_EQ(view->grid().textMatrix(1, 3), QString::fromUtf8("无"));
-    EXPECT_EQ(view->grid().textMatrix(1, 5), QString::fromUtf8("高"));
     EXPECT_EQ(view->grid().textMatrix(1, 8), QString::fromUtf8("宽"));
-    view->StoreChannels();
-    EXPECT_EQ(view->document().image()[map::channelOffset(1) + 13] & 0x10, 0x10);
 }
 
 }  // namespace

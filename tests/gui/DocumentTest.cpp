@@ -1,20 +1,9 @@
-#include <QCursor>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QFileInfo>
-#include <QMimeData>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QTreeWidget>
-#include <QUrl>
 
-#include "GuiFixture.h"
+#include "UserInput.h"
 #include "core/channels/ChannelCodec.h"
 #include "core/image/NewImage.h"
 #include "gui/app/CChildFrame.h"
-#include "gui/app/CMdiClientWnd.h"
-#include "gui/app/CNavTreeBar.h"
-#include "gui/app/CommandIds.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/image/CProgramDoc.h"
@@ -32,12 +21,6 @@ QByteArray readAll(const QString& path) {
     return file.readAll();
 }
 
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
-}
-
 // A file whose channel 1 lies outside every band of the test radio types, as one read from a
 // radio of another band would.
 QByteArray fileWithForeignChannel() {
@@ -51,15 +34,14 @@ QByteArray fileWithForeignChannel() {
 
 // A started program on the screen, driven by keys and mouse.
 struct Desk {
-    Desk() { user::bringUp(frame()); }
     CMainFrame& frame() { return program.frame(); }
     CProgramView& view() { return *frame().activeView(); }
     void press(int key, Qt::KeyboardModifiers modifiers = {}) {
-        user::press(frame(), key, modifiers);
+        test::press(frame(), key, modifiers);
     }
     void typeInto(int row, int col, const QString& text) {
-        user::clickCell(view().grid(), row, col);
-        user::type(frame(), text);
+        clickCell(view().grid(), row, col);
+        type(frame(), text);
     }
     // Ctrl+O with the file dialog answered by path.
     void open(const QString& path) {
@@ -67,12 +49,11 @@ struct Desk {
         press(Qt::Key_O, Qt::ControlModifier);
     }
     QString file(const QString& name, const QByteArray& bytes) {
-        writeAll(program.folder.path(name), bytes);
+        program.folder.writeFile(name, bytes);
         return program.folder.path(name);
     }
     ScriptedPrompts& prompts() { return program.prompts; }
 
-    FreshProgram::SettingsCleared cleared;  // no radio type left over from another test
     StartedProgram program;
 };
 
@@ -127,9 +108,7 @@ TEST(Documents, SaveOfANewDocumentAsksForANameAndWrites1024Bytes) {
     desk.prompts().files.push_back(path);
     desk.press(Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(desk.prompts().proposedNames, std::vector<QString>{"RadioProgTest.dat"});
-    const QByteArray bytes = readAll(path + ".dat");
-    ASSERT_EQ(bytes.size(), 1024);
-    EXPECT_EQ(bytes.mid(440, 6), "K58146");
+    EXPECT_EQ(readAll(path + ".dat").size(), 1024);
     EXPECT_EQ(desk.frame().activeDocument()->title(), "saved.dat");
     desk.press(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(desk.prompts().proposedNames.size(), 1u) << "the second Save asks no name";
@@ -144,24 +123,13 @@ TEST(Documents, AnOpenedFileKeepsItsBytesUntilTheUserTypes) {
     desk.open(path);
     ChannelGrid& grid = desk.view().grid();
     ASSERT_EQ(grid.textMatrix(1, 1), "150.00000");
-    user::clickCell(grid, 10, 1);
+    clickCell(grid, 10, 1);
     EXPECT_EQ(grid.textMatrix(10, 1), "");
     EXPECT_FALSE(desk.frame().activeDocument()->isModified());
-    user::clickCell(grid, 1, 1);
+    clickCell(grid, 1, 1);
     desk.press(Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(desk.prompts().shown.empty());
     EXPECT_EQ(readAll(path), bytes);
-}
-
-TEST(Documents, OpenHidesThePreviousWindowAndKeepsItsDocument) {
-    Desk desk;
-    CChildFrame* first = desk.frame().activeChildFrame();
-    desk.open(desk.file("radio.dat", QByteArray(1025, char(0x33))));
-    ASSERT_EQ(desk.frame().childFrames().size(), 2);
-    EXPECT_FALSE(first->isVisible());
-    EXPECT_EQ(desk.frame().activeDocument()->title(), "radio.dat");
-    EXPECT_EQ(desk.frame().activeDocument()->image()[1023], 0x33);
-    EXPECT_FALSE(desk.program.app.newImageFlag());
 }
 
 TEST(Documents, ReopeningAnOpenFileBringsBackItsEdits) {
@@ -171,7 +139,7 @@ TEST(Documents, ReopeningAnOpenFileBringsBackItsEdits) {
     CChildFrame* window = desk.frame().activeChildFrame();
     desk.typeInto(8, 1, "446");
     desk.press(Qt::Key_Return);
-    ASSERT_TRUE(user::chooseMenuItem(desk.frame(), "File", "Close"));
+    ASSERT_TRUE(chooseMenu(desk.frame(), "Close"));
     desk.open(QFileInfo(path).absolutePath() + "/./t1.dat");  // the same file, spelt apart
     EXPECT_EQ(desk.frame().childFrames().size(), 2);
     EXPECT_EQ(desk.frame().activeChildFrame(), window);
@@ -223,14 +191,14 @@ TEST(Documents, NewAsksBeforeReplacingTheActiveDocument) {
 TEST(Documents, ClosingOnlyHidesAndChannelInformationShowsAgain) {
     Desk desk;
     CChildFrame* window = desk.frame().activeChildFrame();
-    const std::function<void()> closes[] = {
-        [&] { user::chooseMenuItem(desk.frame(), "File", "Close"); }, [&] { window->close(); },
-        [&] { desk.press(Qt::Key_F4, Qt::ControlModifier); }};
+    const std::function<void()> closes[] = {[&] { chooseMenu(desk.frame(), "Close"); },
+                                            [&] { window->close(); },
+                                            [&] { desk.press(Qt::Key_F4, Qt::ControlModifier); }};
     for (const auto& close : closes) {
         close();
         EXPECT_FALSE(window->isVisible());
         EXPECT_EQ(desk.frame().childFrames().size(), 1);
-        ASSERT_TRUE(user::chooseMenuItem(desk.frame(), "Edit", "Channel Information"));
+        ASSERT_TRUE(chooseMenu(desk.frame(), "Channel Information"));
         EXPECT_TRUE(window->isVisible());
         window->widget()->setFocus();
     }
@@ -241,7 +209,7 @@ TEST(Documents, LeavingWithATypedTextAsksSaveDiscardOrCancel) {
     const std::function<bool(Desk&)> leaves[] = {
         [](Desk& desk) { return desk.frame().close(); },  // the close box
         [](Desk& desk) {
-            user::chooseMenuItem(desk.frame(), "File", "Exit");
+            chooseMenu(desk.frame(), "Exit");
             return !desk.frame().isVisible();
         }};
     for (const auto& leave : leaves) {
@@ -268,133 +236,51 @@ TEST(Documents, HiddenDocumentsAreAskedAboutOnlyWhenChanged) {
         if (changed) {
             desk.typeInto(4, 1, "446");
         }
-        user::chooseMenuItem(desk.frame(), "File", "Close");
+        chooseMenu(desk.frame(), "Close");
         desk.prompts().answers = {QMessageBox::Discard};
         EXPECT_TRUE(desk.frame().close());
         EXPECT_EQ(desk.prompts().shown.size(), changed ? 1u : 0u);
     }
 }
 
-// The language is stored for the next start only when the restart happens.
+// The language is stored for the next start only when the restart happens; a typed text is
+// asked about first.
 TEST(Language, TheRestartAsksAboutATypedTextAndCancelKeepsTheLanguage) {
     struct Case {
+        QString language;
+        bool typed;
         QMessageBox::StandardButton answer;
         bool restarted;
-        const char* stored;
+        QByteArray stored;  // in Program.ini, on disk already when the new start comes
     };
-    for (const Case& c : {Case{QMessageBox::Cancel, false, "Language=English"},
-                          Case{QMessageBox::Discard, true, "Language=Chinese"}}) {
+    const Case cases[] = {{"English", false, QMessageBox::Cancel, false, "Language=English"},
+                          {"Chinese", true, QMessageBox::Cancel, false, "Language=English"},
+                          {"Chinese", true, QMessageBox::Discard, true, "Language=Chinese"},
+                          {"Chinese", false, QMessageBox::Cancel, true, "Language=Chinese"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language.toStdString() + (c.typed ? " typed" : ""));
         Desk desk;
-        int restarts = 0;
-        desk.program.app.setRestartLauncher([&](const QString&) { ++restarts; });
-        desk.prompts().onDialog = [](QDialog& dialog) {
-            dialog.findChildren<QRadioButton*>().at(1)->click();  // Chinese
-            dialog.accept();
-            return dialog.result();
-        };
-        desk.typeInto(4, 1, "446");
+        const QString ini = desk.program.folder.path("Program.ini");
+        QByteArray iniAtRestart;
+        desk.program.app.setRestartLauncher([&](const QString& path) {
+            EXPECT_EQ(path, desk.program.folder.programPath());
+            iniAtRestart = readAll(ini);
+        });
+        desk.prompts().onDialog = byUser([&](QDialog& dialog) {
+            click(button(dialog, c.language));
+            click(button(dialog, "OK"));
+        });
+        if (c.typed) {
+            desk.typeInto(4, 1, "446");
+        }
         desk.prompts().answers = {c.answer};
-        ASSERT_TRUE(user::chooseMenuItem(desk.frame(), "Setup", "Language"));
-        ASSERT_EQ(desk.prompts().shown.size(), 1u);
-        EXPECT_TRUE(desk.prompts().shown[0].text.startsWith("Save changes"));
-        EXPECT_EQ(restarts, c.restarted ? 1 : 0);
-        EXPECT_TRUE(readAll(desk.program.folder.path("Program.ini")).contains(c.stored));
-        EXPECT_EQ(desk.program.app.config().get("Setup", "Language", ""),
-                  std::string(c.stored).substr(9));
+        ASSERT_TRUE(chooseMenu(desk.frame(), "Language"));
+        EXPECT_EQ(desk.prompts().shown.size(), c.typed ? 1u : 0u);
+        EXPECT_EQ(!iniAtRestart.isEmpty(), c.restarted);
+        EXPECT_EQ(desk.frame().isVisible(), !c.restarted);
+        EXPECT_TRUE(readAll(ini).contains(c.stored));
+        EXPECT_TRUE(!c.restarted || iniAtRestart.contains(c.stored));
     }
-}
-
-TEST(Navigation, EveryClickOnAnEntryActsAlsoTheSameAgain) {
-    StartedProgram program;
-    CMainFrame& frame = program.frame();
-    frame.show();
-    CNavTreeBar* bar = frame.navigationBar();
-    QTreeWidget* tree = bar->tree();
-    QSignalSpy chosen(bar, &CNavTreeBar::entryChosen);
-    QTreeWidgetItem* entry = tree->topLevelItem(0)->child(2);
-    QCursor::setPos(tree->viewport()->mapToGlobal(tree->visualItemRect(entry).center()));
-    for (int click = 0; click < 2; ++click) {
-        tree->setCurrentItem(entry);
-        EXPECT_EQ(tree->currentItem(), tree->topLevelItem(0));
-    }
-    ASSERT_EQ(chosen.count(), 2);
-    EXPECT_EQ(chosen[0][0].toInt(), int(cmd::OptionalFeatures));
-    QCursor::setPos(tree->mapToGlobal(QPoint(-50, -50)));  // away from the tree: nothing
-    tree->setCurrentItem(entry);
-    EXPECT_EQ(chosen.count(), 2);
-}
-
-TEST(Navigation, CloseButtonAndControlBarToggle) {
-    StartedProgram program;
-    CMainFrame& frame = program.frame();
-    frame.show();
-    CNavTreeBar* bar = frame.navigationBar();
-    QAction* toggle = frame.action(cmd::ControlBar);
-    EXPECT_TRUE(toggle->isChecked());
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->closeButtonRect().center());
-    EXPECT_FALSE(bar->isVisible());
-    EXPECT_FALSE(toggle->isChecked());
-    ASSERT_TRUE(user::chooseMenuItem(frame, "View", "Control Bar"));
-    EXPECT_TRUE(bar->isVisible());
-    EXPECT_TRUE(toggle->isChecked());
-    EXPECT_EQ(bar->width(), CNavTreeBar::kInitialWidth);
-}
-
-TEST(Navigation, ResizingKeepsWithinTheLimits) {
-    StartedProgram program;
-    CMainFrame& frame = program.frame();
-    frame.showNormal();
-    frame.resize(1000, 600);
-    CNavTreeBar* bar = frame.navigationBar();
-    for (const auto& [x, width] : {std::pair{5000, frame.width() / 2}, {-30, 11}, {150, 150}}) {
-        bar->finishResize(x);
-        EXPECT_EQ(bar->barWidth(), width);
-    }
-}
-
-TEST(Workspace, PaintsTheBackgroundFileOrTheBuiltInPicture) {
-    StartedProgram program;
-    CMdiClientWnd* workspace = program.frame().workspace();
-    workspace->resize(200, 100);
-    QImage red(10, 10, QImage::Format_RGB32);
-    red.fill(Qt::red);
-    auto cornerColour = [&] {
-        QImage shot = workspace->viewport()->grab().toImage();
-        return shot.pixelColor(shot.width() - 5, shot.height() - 5);
-    };
-    program.frame().activeChildFrame()->hide();
-    EXPECT_NE(cornerColour(), QColor(Qt::red));
-    ASSERT_TRUE(red.save(program.folder.path("background.bmp"), "BMP"));
-    EXPECT_EQ(cornerColour(), QColor(Qt::red));
-}
-
-// Drags the given files over the window and drops them; whether the drag was taken.
-bool dropFiles(QWidget& window, const QStringList& paths) {
-    QMimeData data;
-    QList<QUrl> urls;
-    for (const QString& path : paths) {
-        urls << QUrl::fromLocalFile(path);
-    }
-    data.setUrls(urls);
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &enter);
-    if (!enter.isAccepted()) {
-        return false;
-    }
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&window, &drop);
-    return drop.isAccepted();
-}
-
-TEST(Documents, ADroppedDatFileOpensLikeFileOpen) {
-    Desk desk;
-    EXPECT_FALSE(dropFiles(desk.frame(), {desk.file("notes.txt", "x")}));
-    ASSERT_TRUE(dropFiles(desk.frame(), {desk.file("dropped.dat", QByteArray(1024, char(0x21)))}));
-    ASSERT_EQ(desk.frame().childFrames().size(), 2);
-    EXPECT_EQ(desk.frame().activeDocument()->image()[5], 0x21);
-    dropFiles(desk.frame(), {desk.file("short.dat", QByteArray(10, char(0)))});
-    EXPECT_EQ(desk.frame().childFrames().size(), 2);
-    EXPECT_EQ(desk.prompts().shown.size(), 1u);
 }
 
 }  // namespace

@@ -6,8 +6,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QMenu>
-#include <QMenuBar>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -19,7 +17,6 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/UserPrompts.h"
-#include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
 
 namespace radio::test {
@@ -37,9 +34,6 @@ class ScriptedPrompts final : public gui::UserPrompts {
                                         const QString& text,
                                         QMessageBox::StandardButtons buttons) override {
         shown.push_back({caption, text, buttons});
-        if (onMessage) {
-            onMessage(shown.back());
-        }
         if (!answers.empty()) {
             auto answer = answers.front();
             answers.pop_front();
@@ -64,7 +58,6 @@ class ScriptedPrompts final : public gui::UserPrompts {
     std::deque<QString> files;                        // next file names, else cancelled
     std::vector<Shown> shown;
     std::vector<QString> proposedNames;
-    std::function<void(const Shown&)> onMessage;
     std::function<int(QDialog&)> onDialog;
     std::vector<QString> dialogs;  // object names of the dialogs shown
 
@@ -115,7 +108,8 @@ inline void clearUserSettings() {
     QSettings(QSettings::NativeFormat, QSettings::UserScope, "RadioProgTest").clear();
 }
 
-// A started program with its own folder.
+// A started program with its own folder; the user settings are cleared before it starts and
+// after it ends, so no radio type is left over from another test.
 struct StartedProgram {
     explicit StartedProgram(const QString& ini = ProgramFolder::defaultIni(),
                             const QStringList& arguments = {})
@@ -123,73 +117,17 @@ struct StartedProgram {
         started = app.initInstance(arguments);
     }
     gui::CMainFrame& frame() { return *app.mainFrame(); }
+    gui::CProgramDoc& document() { return *frame().activeDocument(); }
+    MemoryImage& image() { return document().image(); }
 
+    struct SettingsCleared {
+        SettingsCleared() { clearUserSettings(); }
+        ~SettingsCleared() { clearUserSettings(); }
+    } cleared;  // first, so it runs before the start and after the end
     ScriptedPrompts prompts;
     ProgramFolder folder;
     gui::CProgramApp app;
     bool started = false;
 };
-
-// A started program whose user settings are cleared before it starts and after it ends,
-// with its active document at hand.
-struct FreshProgram {
-    struct SettingsCleared {
-        SettingsCleared() { clearUserSettings(); }
-        ~SettingsCleared() { clearUserSettings(); }
-    };
-    gui::CMainFrame& frame() { return started.frame(); }
-    gui::CProgramDoc& document() { return *frame().activeDocument(); }
-    MemoryImage& image() { return document().image(); }
-
-    SettingsCleared cleared;  // first, so it runs before the start and after the end
-    StartedProgram started;
-};
-
-// What a user does with the mouse and the keys.
-namespace user {
-
-inline void clickCell(gui::ChannelGrid& grid, int row, int col) {
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(row, col).center());
-}
-
-// A key goes to the widget of the window that has the focus, as the keyboard's keys do;
-// shortcuts of the main window fire from there.
-inline QWidget& focusIn(QWidget& window) {
-    QWidget* focused = window.window()->focusWidget();
-    return focused ? *focused : window;
-}
-
-inline void press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::keyClick(&focusIn(window), static_cast<Qt::Key>(key), modifiers);
-}
-
-inline void type(QWidget& window, const QString& text) {
-    QTest::keyClicks(&focusIn(window), text);
-}
-
-// Shows the main window as the active one, so that its shortcuts work.
-inline void bringUp(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    (void)QTest::qWaitForWindowActive(&window);
-}
-
-// Chooses an item of a menu of the menu bar, both named by their texts without the "&".
-inline bool chooseMenuItem(QMainWindow& window, const QString& menu, const QString& item) {
-    for (QAction* title : window.menuBar()->actions()) {
-        if (!title->menu() || title->text().remove('&') != menu) {
-            continue;
-        }
-        for (QAction* action : title->menu()->actions()) {
-            if (action->isEnabled() && action->text().remove('&').startsWith(item)) {
-                action->trigger();
-                return true;
-            }
-        }
-    }
-    return false;
-}
-
-}  // namespace user
 
 }  // namespace radio::test

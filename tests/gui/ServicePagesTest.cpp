@@ -1,9 +1,6 @@
-#include <QCheckBox>
-#include <QHeaderView>
 #include <QMenu>
 
 #include "UserInput.h"
-#include "core/config/IniFile.h"
 #include "core/image/ImageMap.h"
 #include "gui/settings/AdjustTable.h"
 #include "gui/settings/CParamAdjustDlg.h"
@@ -25,8 +22,8 @@ QStringList itemTexts(const QMenu& menu) {
 // --- Access-code gate -------------------------------------------------------------------------
 
 TEST(AccessCode, AWrongCodeKeepsTheDialogOpenWithTheEntry) {
-    FreshProgram program;
-    ScriptedPrompts& prompts = program.started.prompts;
+    StartedProgram program;
+    ScriptedPrompts& prompts = program.prompts;
     prompts.onDialog = byUser([&](QDialog& dialog) {
         QLineEdit* entry = static_cast<CPasswordDlg&>(dialog).entryBox();
         QTest::keyClicks(entry, "4728169");
@@ -40,45 +37,34 @@ TEST(AccessCode, AWrongCodeKeepsTheDialogOpenWithTheEntry) {
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(entry->text(), "123456");
     });
-    activate(program.frame());
-    QTest::keyClick(&program.frame().activeView()->grid(), Qt::Key_F11, Qt::ControlModifier);
-    EXPECT_FALSE(program.started.app.adjustmentUnlocked());
+    press(program.frame(), Qt::Key_F11, Qt::ControlModifier);
+    EXPECT_FALSE(program.app.adjustmentUnlocked());
 }
 
 TEST(AccessCode, CtrlF11AndTheCodeUnlockOnceAndAddTheItemsOnce) {
-    FreshProgram program;
+    StartedProgram program;
     QMenu* edit = program.frame().documentSubmenu(1);
     const QStringList lockedItems = itemTexts(*edit);
-    activate(program.frame());
-    QTest::keyClick(&program.frame().activeView()->grid(), Qt::Key_F11);  // without Ctrl
-    EXPECT_TRUE(program.started.prompts.dialogs.empty());
-    QTest::keyClick(&program.frame().activeView()->grid(), Qt::Key_F11, Qt::ControlModifier);
-    EXPECT_EQ(program.started.prompts.dialogs.size(), 1u);  // and cancelled
-    EXPECT_FALSE(program.started.app.adjustmentUnlocked());
+    press(program.frame(), Qt::Key_F11);  // without Ctrl
+    EXPECT_TRUE(program.prompts.dialogs.empty());
+    press(program.frame(), Qt::Key_F11, Qt::ControlModifier);
+    EXPECT_EQ(program.prompts.dialogs.size(), 1u);  // and cancelled
     EXPECT_EQ(itemTexts(*edit), lockedItems);
-
-    unlockAdjustment(program.started);
-    unlockAdjustment(program.started);
-    EXPECT_EQ(program.started.prompts.dialogs.size(), 3u);
-    EXPECT_TRUE(program.started.app.adjustmentUnlocked());
+    unlockAdjustment(program);
+    unlockAdjustment(program);
+    EXPECT_EQ(program.prompts.dialogs.size(), 3u);
     EXPECT_EQ(itemTexts(*edit), lockedItems + QStringList({"Power Adjust", "Param Adjust"}));
     chooseMenu(program.frame(), "Param Adjust");
-    EXPECT_EQ(program.started.prompts.dialogs.back(), "CParamAdjustDlg");
+    EXPECT_EQ(program.prompts.dialogs.back(), "CParamAdjustDlg");
 }
 
 // A program past the gate whose next service page is worked by the given user.
-struct ServicePage {
-    explicit ServicePage(const QString& ini = ProgramFolder::defaultIni()) : started(ini) {
-        unlockAdjustment(started);
-    }
-    CProgramDoc& document() { return *started.frame().activeDocument(); }
-    MemoryImage& image() { return document().image(); }
+struct ServicePage : StartedProgram {
+    ServicePage() { unlockAdjustment(*this); }
     template <typename Page>
     void open(const QString& item, std::function<void(Page&)> work) {
-        openPage(started, item, work);
+        openPage(*this, item, work);
     }
-    FreshProgram::SettingsCleared cleared;
-    StartedProgram started;
 };
 
 // Clicks a cell of a service table, which opens its editor.
@@ -89,41 +75,6 @@ QWidget* clickCell(AdjustTable& table, int row, int col) {
 }
 
 // --- Power Adjustment -------------------------------------------------------------------------
-
-TEST(PowerAdjust, RowsFollowTheBandChosenInProductInformation) {
-    QString ini = ProgramFolder::defaultIni();
-    ini.replace("Field1=400-470|430-480", "Field1=400-480|136-174|400-400|136-520");
-    const QStringList cases[] = {
-        {"400", "410", "420", "430", "440", "450", "460", "470"},
-        {"136", "140", "150", "160", "170", "174"},
-        {},
-        {"136", "140", "150", "160", "170", "180", "190", "200"},
-    };
-    ServicePage service(ini);
-    for (std::size_t i = 0; i < 16; ++i) {
-        service.image().set(map::kPowerTable + i, static_cast<std::uint8_t>(100 + i));
-    }
-    for (int band = 0; band < int(std::size(cases)); ++band) {
-        service.open<QDialog>("Product Information", [band](QDialog& page) {
-            pick(page.findChildren<QComboBox*>().last(), band);
-            click(button(page, "OK"));
-        });
-        MemoryImage before;
-        service.open<CPowerAdjustDlg>("Power Adjust", [&](CPowerAdjustDlg& page) {
-            before = service.image();
-            QStringList labels;
-            for (int r = 0; r < page.table()->rowCount(); ++r) {
-                labels << page.table()->verticalHeaderItem(r)->text();
-            }
-            EXPECT_EQ(labels, cases[band]);
-            if (!labels.isEmpty()) {
-                EXPECT_EQ(page.table()->cellText(0, 1), "101");
-            }
-            page.close();
-        });
-        EXPECT_TRUE(service.image() == before) << band;  // nothing edited: every byte as it was
-    }
-}
 
 TEST(PowerAdjust, EditsAreClampedAndStoredWhateverClosesThePage) {
     struct Case {
@@ -162,30 +113,6 @@ TEST(PowerAdjust, EditsAreClampedAndStoredWhateverClosesThePage) {
 
 // --- Param Adjust ----------------------------------------------------------------------------
 
-TEST(ParamAdjust, ShowsCorrectedValuesAndStoresThemWhenClosed) {
-    ServicePage service;
-    const std::uint8_t bytes[] = {9, 3, 0, 8, 2, 7, 7, 1, 200, 255, 0x03};
-    for (std::size_t i = 0; i < sizeof bytes; ++i) {
-        service.image().set(map::kParamAdjust + i, bytes[i]);
-    }
-    service.open<CParamAdjustDlg>("Param Adjust", [](CParamAdjustDlg& page) {
-        QStringList shown;
-        for (int r = 0; r < 5; ++r) {
-            shown << page.table()->cellText(r, 0) << page.table()->cellText(r, 1);
-        }
-        EXPECT_EQ(shown, QStringList({"0", "3", "1", "1", "2", "7", "7", "1", "200", "255"}));
-        EXPECT_TRUE(page.deEmphasisBox()->isChecked() && page.preEmphasisBox()->isChecked());
-        EXPECT_EQ(page.table()->horizontalHeaderItem(0)->text(), "Compnad Off");
-        EXPECT_EQ(page.table()->verticalHeaderItem(0)->text(), "Audio inpput");
-        click(page.deEmphasisBox());
-        page.close();
-    });
-    const std::uint8_t stored[] = {0, 3, 1, 1, 2, 7, 7, 1, 200, 255, 0x02};
-    for (std::size_t i = 0; i < sizeof stored; ++i) {
-        EXPECT_EQ(service.image()[map::kParamAdjust + i], stored[i]) << i;
-    }
-}
-
 TEST(ParamAdjust, EachRowsEditorAndEscapeClosesAndStores) {
     struct Case {
         int row;
@@ -216,51 +143,6 @@ TEST(ParamAdjust, EachRowsEditorAndEscapeClosesAndStores) {
         const std::size_t at = map::kParamAdjust + 2 * std::size_t(c.row) + 1;
         EXPECT_EQ(service.image()[at], c.stored) << c.typed.toStdString();
     }
-}
-
-// --- Language ---------------------------------------------------------------------------------
-
-struct LanguageChange : FreshProgram {
-    LanguageChange() {
-        started.app.setRestartLauncher([this](const QString& path) {
-            restarted = path;
-            IniFile ini;
-            ini.load(started.folder.path("Program.ini").toStdString(), false, true, false);
-            languageAtRestart = ini.get("Setup", "Language", "");
-        });
-        activate(frame());
-    }
-    void choose(const QString& language) {
-        started.prompts.onDialog = byUser([language](QDialog& dialog) {
-            click(button(dialog, language));
-            click(button(dialog, "OK"));
-        });
-        chooseMenu(frame(), "Language");
-    }
-    QString restarted;
-    std::string languageAtRestart;
-};
-
-TEST(Language, TheChoiceRestartsOnlyWhenItChangesAndNothingUnsavedIsLost) {
-    LanguageChange program;
-    program.choose("English");  // the running one
-    EXPECT_EQ(program.started.prompts.dialogs, std::vector<QString>{"CLanguageDlg"});
-    EXPECT_TRUE(program.restarted.isEmpty());
-
-    program.document().setModified(true);
-    program.started.prompts.answers.push_back(QMessageBox::Cancel);  // "Save changes?"
-    program.choose("Chinese");
-    EXPECT_TRUE(program.restarted.isEmpty());
-    EXPECT_TRUE(program.frame().isVisible());
-    program.choose("English");  // back to the running one after the called-off restart
-    EXPECT_TRUE(program.restarted.isEmpty());
-    EXPECT_EQ(program.started.app.config().get("Setup", "Language", ""), "English");
-
-    program.document().setModified(false);
-    program.choose("Chinese");
-    EXPECT_EQ(program.restarted, program.started.folder.programPath());
-    EXPECT_EQ(program.languageAtRestart, "Chinese");  // on disk before the new start
-    EXPECT_FALSE(program.frame().isVisible());
 }
 
 }  // namespace

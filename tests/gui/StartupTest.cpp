@@ -1,14 +1,9 @@
-#include <QAction>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTreeWidget>
 
 #include "GuiFixture.h"
-#include "gui/app/CAboutDlg.h"
-#include "gui/app/CChildFrame.h"
 #include "gui/app/CNavTreeBar.h"
-#include "gui/app/CommandIds.h"
 #include "gui/image/CProgramDoc.h"
 
 namespace radio::test {
@@ -16,47 +11,20 @@ namespace {
 
 using namespace gui;
 
-QList<int> idsOf(const QMenu* menu) {
-    QList<int> ids;
-    for (const QAction* action : menu->actions()) {
-        ids.append(action->isSeparator() ? 0 : action->data().toInt());
+bool hasMenuItem(QMainWindow& window, const QString& item) {
+    for (QAction* menu : window.menuBar()->actions()) {
+        for (QAction* action : menu->menu() ? menu->menu()->actions() : QList<QAction*>{}) {
+            if (QString(action->text()).remove('&').startsWith(item)) {
+                return true;
+            }
+        }
     }
-    return ids;
+    return false;
 }
 
 QString iniWith(const QString& setupLine) {
     QString ini = ProgramFolder::defaultIni();
     return ini.replace("ShowLang=1\n", setupLine + "\n");
-}
-
-TEST(Startup, BuildsTheDocumentMenuFromProgramIni) {
-    StartedProgram program;
-    ASSERT_TRUE(program.started);
-    CMainFrame& frame = program.frame();
-    ASSERT_TRUE(frame.showsDocumentMenu());
-    const QList<QList<int>> expected = {
-        {cmd::FileNew, cmd::FileOpen, cmd::FileClose, cmd::FileSave, cmd::FileSaveAs, 0,
-         cmd::FilePrint, cmd::FilePrintPreview, cmd::FilePrintSetup, 0, cmd::ExportPdf,
-         cmd::ExportChannels, cmd::ImportChannels, 0, cmd::AppExit},
-        {cmd::ProductInformation, cmd::ChannelInformation, cmd::OptionalFeatures},
-        {cmd::Read, cmd::Write, cmd::ScanInfo},
-        {cmd::ViewToolbar, cmd::ViewStatusBar, cmd::ControlBar},
-        {cmd::ComSetup, cmd::Language},
-        {cmd::AppAbout},
-    };
-    const QStringList titles = {"&File", "&Edit", "&Program", "&View", "&Setup", "&Help"};
-    ASSERT_EQ(frame.menuBar()->actions().size(), 6);
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(frame.documentSubmenu(i)->title(), titles[i]);
-        EXPECT_EQ(idsOf(frame.documentSubmenu(i)), expected[i]) << i;
-    }
-    EXPECT_EQ(frame.action(cmd::AppAbout)->text(), "About Test");
-    EXPECT_EQ(frame.action(cmd::Read)->text(), "&Read    Ctrl+R");
-    EXPECT_EQ(frame.action(cmd::Read)->statusTip(), "Read Data From Radio");
-    EXPECT_EQ(frame.action(cmd::Read)->toolTip(), "Read");
-    EXPECT_EQ(program.app.settings().displayName, "Test Company");
-    EXPECT_FALSE(program.app.settings().chinese);
-    EXPECT_EQ(program.app.settings().helpFile, "enHelp.html");
 }
 
 TEST(Startup, ShowLangDecidesTheLanguageCommand) {
@@ -69,7 +37,7 @@ TEST(Startup, ShowLangDecidesTheLanguageCommand) {
     for (const Case& c : cases) {
         StartedProgram program(iniWith(c.line));
         ASSERT_TRUE(program.started);
-        EXPECT_EQ(program.frame().action(cmd::Language) != nullptr, c.kept) << c.line.toStdString();
+        EXPECT_EQ(hasMenuItem(program.frame(), "Language"), c.kept) << c.line.toStdString();
     }
 }
 
@@ -100,59 +68,16 @@ TEST(Startup, ChineseRunsInChinese) {
     StartedProgram program(ProgramFolder::defaultIni("Chinese"));
     ASSERT_TRUE(program.started);
     CMainFrame& frame = program.frame();
-    EXPECT_TRUE(program.app.settings().chinese);
-    EXPECT_EQ(program.app.settings().helpFile, "chHelp.html");
     EXPECT_EQ(frame.documentSubmenu(0)->title(), QString::fromUtf8("文件(&F)"));
-    EXPECT_EQ(frame.action(cmd::AppAbout)->text(), QString::fromUtf8("关于测试"));
-    EXPECT_EQ(program.app.settings().displayName, QString::fromUtf8("测试公司"));
     QTreeWidget* tree = frame.navigationBar()->tree();
     EXPECT_EQ(tree->topLevelItem(0)->text(0), QString::fromUtf8("测试对讲机"));
     EXPECT_EQ(tree->topLevelItem(0)->child(0)->text(0), QString::fromUtf8("类型设置"));
     EXPECT_EQ(frame.activeDocument()->title(), QString::fromUtf8("信道信息"));
 }
 
-TEST(Startup, GbkProgramIniShowsCorrectly) {
-    QByteArray ini = ProgramFolder::defaultIni().toUtf8();
-    ini.replace("Company=Test Company", "Company=\xB2\xE2\xCA\xD4");  // GBK for 测试
-    ScriptedPrompts prompts;
-    ProgramFolder folder;
-    folder.writeFile("Program.ini", ini);
-    CProgramApp app(folder.programPath(), prompts);
-    ASSERT_TRUE(app.initInstance({}));
-    EXPECT_EQ(app.settings().displayName, QString::fromUtf8("测试"));
-}
-
-TEST(Startup, TreeHoldsTheRootAndThreeEntries) {
-    StartedProgram program;
-    QTreeWidget* tree = program.frame().navigationBar()->tree();
-    ASSERT_EQ(tree->topLevelItemCount(), 1);
-    QTreeWidgetItem* root = tree->topLevelItem(0);
-    EXPECT_EQ(root->text(0), "Test Radio");
-    EXPECT_TRUE(root->isExpanded());
-    QStringList entries;
-    for (int i = 0; i < root->childCount(); ++i) {
-        entries << root->child(i)->text(0);
-    }
-    EXPECT_EQ(entries,
-              (QStringList{"Product Information", "Channel Information", "Optional Features"}));
-}
-
-TEST(Startup, AboutShowsTheConfiguredTexts) {
-    StartedProgram program;
-    CAboutDlg about(program.app);
-    EXPECT_EQ(about.windowTitle(), "About Test");
-    EXPECT_EQ(about.findChild<QLabel*>("Version")->text(), "Version 9");
-    EXPECT_EQ(about.findChild<QLabel*>("Copyrights")->text(), "(C) Test");
-    EXPECT_EQ(about.findChild<QLabel*>("Copyrights Owner")->text(), "Owner Line");
-    EXPECT_FALSE(about.picture()->pixmap().isNull());
-}
-
 TEST(Startup, CommandLineFileOpensInsteadOfANewDocument) {
     ProgramFolder scratch;
-    QFile file(scratch.path("radio.dat"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(1024, char(0x5A)));
-    file.close();
+    scratch.writeFile("radio.dat", QByteArray(1024, char(0x5A)));
     StartedProgram program(ProgramFolder::defaultIni(), {scratch.path("radio.dat")});
     ASSERT_TRUE(program.started);
     CProgramDoc* document = program.frame().activeDocument();

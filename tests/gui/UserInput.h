@@ -4,6 +4,8 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTest>
 
@@ -23,29 +25,46 @@ inline void activate(QWidget& window) {
     window.show();
     window.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    if (QApplication::activeWindow() != &window) {
+        // The platform still counts a closed dialog's window as focused; no user would see it.
+        QApplication::setActiveWindow(&window);
+    }
 }
 
-// Clicks the action of a menu-bar menu whose text (without '&', tab and shortcut) starts with
-// the given words, as a user picking it from the menu would.
+// Clicks the enabled action of a menu-bar menu whose text (without '&', tab and shortcut) starts
+// with the given words, as a user picking it from the menu would.
 inline bool chooseMenu(QMainWindow& window, const QString& item) {
     for (QAction* menu : window.menuBar()->actions()) {
         for (QAction* action : menu->menu() ? menu->menu()->actions() : QList<QAction*>{}) {
             const QString text = QString(action->text()).remove('&');
-            if (text.startsWith(item) &&
+            if (action->isEnabled() && text.startsWith(item) &&
                 (text.size() == item.size() || !text[item.size()].isLetter())) {
                 action->trigger();
                 return true;
             }
         }
     }
-    ADD_FAILURE() << "no menu item " << item.toStdString();
+    ADD_FAILURE() << "no enabled menu item " << item.toStdString();
     return false;
 }
 
-// Presses a shortcut on the active main window.
-inline void press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
+// Keys go to the focused widget of the active window, as the keyboard's do; the main window's
+// shortcuts fire from there.
+inline QWidget& focusIn(QWidget& window) {
     activate(window);
-    QTest::keyClick(&window, Qt::Key(key), modifiers);
+    QWidget* focused = window.window()->focusWidget();
+    return focused ? *focused : window;
+}
+// Keys go to the active window only; a user pressing them has the window in front, which after
+// a dialog closes the offscreen platform does not restore by itself.
+inline void press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = {}) {
+    if (QApplication::activeWindow() != window.window()) {
+        activate(*window.window());
+    }
+    QTest::keyClick(&focusIn(window), Qt::Key(key), modifiers);
+}
+inline void type(QWidget& window, const QString& text) {
+    QTest::keyClicks(&focusIn(window), text);
 }
 
 // Clicks near the left edge, where a stretched check or radio button has its label.
@@ -107,14 +126,19 @@ inline std::function<int(QDialog&)> byUser(std::function<void(QDialog&)> work) {
 // Chooses a page from the menu; the given user works it.
 template <typename Page>
 void openPage(StartedProgram& program, const QString& item, std::function<void(Page&)> work) {
-    program.prompts.onDialog = byUser([work](QDialog& dialog) { work(static_cast<Page&>(dialog)); });
+    program.prompts.onDialog =
+        byUser([work](QDialog& dialog) { work(static_cast<Page&>(dialog)); });
     chooseMenu(program.frame(), item);
 }
 
-// Clicks a data cell of the channel grid, types and presses Enter.
+inline void clickCell(gui::ChannelGrid& grid, int row, int col) {
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(row, col).center());
+}
+
+// Clicks a data cell of the channel grid, types over its text and presses Enter.
 inline void typeIntoCell(gui::CProgramView& view, int row, int col, const QString& text) {
-    QWidget* viewport = view.grid().viewport();
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, view.grid().cellRect(row, col).center());
+    activate(*view.window());  // the editor gets the focus only in the active window
+    clickCell(view.grid(), row, col);
     QWidget* editor = QApplication::focusWidget();
     ASSERT_NE(editor, nullptr);
     typeInto(editor, text);
@@ -128,8 +152,7 @@ inline void unlockAdjustment(StartedProgram& program) {
         QTest::keyClicks(static_cast<gui::CPasswordDlg&>(dialog).entryBox(), "472816");
         QTest::keyClick(&dialog, Qt::Key_Return);
     });
-    activate(program.frame());
-    QTest::keyClick(&program.frame().activeView()->grid(), Qt::Key_F11, Qt::ControlModifier);
+    press(program.frame(), Qt::Key_F11, Qt::ControlModifier);
     program.prompts.onDialog = answer;
 }
 

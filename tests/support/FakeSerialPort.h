@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "core/image/MemoryImage.h"
@@ -22,34 +23,27 @@ struct PortFaults {
     int ioErrorAtBlock = 0;  // this block's header and data arrive, but their reads fail
 };
 
-struct PortEvent {
-    enum class Kind { Write, Read, Drain, Clear, ClearAll, Sleep };
-    Kind kind;
-    Bytes bytes = {};  // Write: the bytes written
-    int value = 0;     // Read: bytes asked for; Sleep: milliseconds
-    friend bool operator==(const PortEvent&, const PortEvent&) = default;
-};
-
 // An in-memory serial line to the simulated radio, on virtual time. Bytes written wait in a
 // transmit queue until time passes or the output is drained; a clear discards whatever is
 // still queued, as a driver does, and received bytes that have already arrived. Answers
 // arrive a few milliseconds after the byte that caused them, one byte per millisecond; reads
 // keep the radio's timeouts (30 ms between bytes, 500 ms per byte plus 90 ms in all).
+// Every call is noted in trace(): "w<n>" write, "r<n>" read, "z<n>" sleep, "d" drain,
+// "c" clear, "C" clear with pending operations abandoned.
 class FakeSerialPort : public SerialPort {
   public:
-    static constexpr long kAnswerDelayMs = 3;
-
     FakeSerialPort(sim::RadioModel& radio, PortFaults faults = {})
         : radio_(radio), faults_(faults) {}
 
     std::size_t write(const std::uint8_t* data, std::size_t length) override {
-        events_.push_back({PortEvent::Kind::Write, {data, data + length}});
+        note("w", length);
+        writes_.emplace_back(data, data + length);
         queued_.insert(queued_.end(), data, data + length);
         return length;
     }
 
     ReadResult read(std::uint8_t* buffer, std::size_t length) override {
-        events_.push_back({PortEvent::Kind::Read, {}, static_cast<int>(length)});
+        note("r", length);
         transmit();
         if (faults_.ioErrorReads > 0) {
             --faults_.ioErrorReads;
@@ -61,33 +55,24 @@ class FakeSerialPort : public SerialPort {
     }
 
     void drainOutput() override {
-        events_.push_back({PortEvent::Kind::Drain});
+        trace_ += "d ";
         transmit();
     }
 
     void clearBuffers(bool abandonPending) override {
-        events_.push_back({abandonPending ? PortEvent::Kind::ClearAll : PortEvent::Kind::Clear});
+        trace_ += abandonPending ? "C " : "c ";
         queued_.clear();
         std::erase_if(arriving_, [this](const Arrival& byte) { return byte.time <= now_; });
     }
 
     void sleepMs(int milliseconds) override {
-        events_.push_back({PortEvent::Kind::Sleep, {}, milliseconds});
+        note("z", static_cast<std::size_t>(milliseconds));
         transmit();
         now_ += milliseconds;
     }
 
-    const std::vector<PortEvent>& events() const { return events_; }
-
-    std::vector<Bytes> writes() const {
-        std::vector<Bytes> result;
-        for (const PortEvent& event : events_) {
-            if (event.kind == PortEvent::Kind::Write) {
-                result.push_back(event.bytes);
-            }
-        }
-        return result;
-    }
+    const std::string& trace() const { return trace_; }
+    const std::vector<Bytes>& writes() const { return writes_; }
 
   private:
     struct Arrival {
@@ -95,12 +80,13 @@ class FakeSerialPort : public SerialPort {
         std::uint8_t byte;
     };
 
+    void note(const char* kind, std::size_t value) { trace_ += kind + std::to_string(value) + " "; }
+
     // Puts the queued bytes on the line, one millisecond each, and schedules the answers.
     void transmit() {
         for (const std::uint8_t byte : queued_) {
             ++now_;
-            long time =
-                std::max(now_ + kAnswerDelayMs, arriving_.empty() ? 0 : arriving_.back().time + 1);
+            long time = std::max(now_ + 3, arriving_.empty() ? 0 : arriving_.back().time + 1);
             for (const std::uint8_t answer : radio_.receive(byte)) {
                 arriving_.push_back({time++, answer});
             }
@@ -132,7 +118,8 @@ class FakeSerialPort : public SerialPort {
     long now_ = 0;
     Bytes queued_;
     std::deque<Arrival> arriving_;
-    std::vector<PortEvent> events_;
+    std::vector<Bytes> writes_;
+    std::string trace_;
 };
 
 // Answers the prompt from a script and presses Cancel at a chosen cancel check.

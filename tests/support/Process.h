@@ -87,6 +87,13 @@ class ChildProcess {
         return exitCode_;
     }
 
+    // Sends a signal, as Ctrl+C on a terminal does with SIGINT.
+    void signal(int number) {
+        if (pid_ > 0) {
+            ::kill(pid_, number);
+        }
+    }
+
     int outFd() const { return out_; }
     int errFd() const { return err_; }
 

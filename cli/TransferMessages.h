@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+#include "core/link/Transfer.h"
+#include "serial/SerialLineOpener.h"
+
+namespace radio::cli {
+
+// The program's own message for a transfer that did not complete (empty when it did): why the
+// port did not open, the interrupt, or the prompt declined or the transfer cancelled.
+std::string transferFailure(TransferOutcome outcome, const SerialLineOpener& opener,
+                            bool declinedAtPrompt);
+
+}  // namespace radio::cli

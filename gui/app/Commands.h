@@ -1,0 +1,46 @@
+#pragma once
+
+class QAction;
+
+namespace radio {
+namespace gui {
+
+// The program's commands, made once by the main window. The menu bar, the toolbar and the
+// navigation bar all trigger these same actions; each carries its F1 help context.
+struct Commands {
+    QAction* fileNew = nullptr;
+    QAction* fileOpen = nullptr;
+    QAction* fileClose = nullptr;
+    QAction* fileSave = nullptr;
+    QAction* fileSaveAs = nullptr;
+    QAction* filePrint = nullptr;
+    QAction* filePrintPreview = nullptr;
+    QAction* filePrintSetup = nullptr;
+    QAction* exportPdf = nullptr;
+    QAction* exportChannels = nullptr;
+    QAction* importChannels = nullptr;
+    QAction* appExit = nullptr;
+
+    QAction* productInformation = nullptr;
+    QAction* channelInformation = nullptr;
+    QAction* optionalFeatures = nullptr;
+    QAction* powerAdjust = nullptr;
+    QAction* paramAdjust = nullptr;
+
+    QAction* read = nullptr;
+    QAction* write = nullptr;
+    QAction* scanInfo = nullptr;
+
+    QAction* viewToolbar = nullptr;
+    QAction* viewStatusBar = nullptr;
+    QAction* controlBar = nullptr;
+
+    QAction* comSetup = nullptr;
+    QAction* language = nullptr;
+    QAction* appAbout = nullptr;
+    // The menu shown without a document keeps its own About item, whose text never changes.
+    QAction* noDocumentAbout = nullptr;
+};
+
+}  // namespace gui
+}  // namespace radio
