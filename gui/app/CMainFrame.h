@@ -92,6 +92,8 @@ class CMainFrame : public QMainWindow {
     void connectToView(QAction* command, void (CProgramView::*slot)());
     // Enables the commands that need a document as the document state stands.
     void updateCommands();
+    // Edit > Undo and Redo follow the history of this document from now on.
+    void followHistory(CProgramDoc* document);
     void buildMenus();
     void buildToolBar();
     void buildStatusBar();
@@ -111,6 +113,7 @@ class CMainFrame : public QMainWindow {
     CNavTreeBar* navBar_ = nullptr;
     CMdiClientWnd* workspace_ = nullptr;
     QPointer<CChildFrame> lastActive_;
+    QPointer<CProgramDoc> historyShown_;
     // Made on first use, then kept for the run.
     std::unique_ptr<COptionalFeaturesDlg> optionalFeaturesDlg_;
     std::unique_ptr<CProductInfoDlg> productInfoDlg_;

@@ -23,6 +23,8 @@ enum CommandId : int {
     ExportPdf = 32800,
     ExportChannels = 32801,
     ImportChannels = 32802,
+    CompareWithRadio = 32803,
+    VerifyAfterWrite = 32804,
 
     FileNew = 57600,
     FileOpen = 57601,
@@ -32,6 +34,8 @@ enum CommandId : int {
     FilePrintSetup = 57606,
     FilePrint = 57607,
     FilePrintPreview = 57609,
+    EditUndo = 57643,
+    EditRedo = 57644,
     AppAbout = 57664,
     AppExit = 57665,
     ViewToolbar = 59392,

@@ -21,6 +21,10 @@ struct Commands {
     QAction* importChannels = nullptr;
     QAction* appExit = nullptr;
 
+    // Their texts name the step they take back or do again.
+    QAction* editUndo = nullptr;
+    QAction* editRedo = nullptr;
+
     QAction* productInformation = nullptr;
     QAction* channelInformation = nullptr;
     QAction* optionalFeatures = nullptr;
@@ -29,6 +33,7 @@ struct Commands {
 
     QAction* read = nullptr;
     QAction* write = nullptr;
+    QAction* compareWithRadio = nullptr;
     QAction* scanInfo = nullptr;
 
     QAction* viewToolbar = nullptr;
@@ -36,6 +41,7 @@ struct Commands {
     QAction* controlBar = nullptr;
 
     QAction* comSetup = nullptr;
+    QAction* verifyAfterWrite = nullptr;  // checkable, remembered for the user
     QAction* language = nullptr;
     QAction* appAbout = nullptr;
     // The menu shown without a document keeps its own About item, whose text never changes.

@@ -210,9 +210,10 @@ bool CProgramView::redo() {
 bool CProgramView::stepHistory(bool back) {
     QUndoStack& history = document_.history();
     const bool editing = editors_ && editors_->visibleColumn() != 0;
-    // What the open editor holds becomes a step of its own first, or stays (its message shown).
+    // What the open editor holds becomes a step of its own first; a text the cell refuses
+    // (its message shown) is dropped, since the user asked to go back.
     if (!CommitCellEdit()) {
-        return false;
+        HideCellEditors();
     }
     const bool stepped = back ? history.canUndo() : history.canRedo();
     if (stepped) {
@@ -509,6 +510,10 @@ void CProgramView::onRead() {
 
 void CProgramView::onWrite() {
     link_->onWrite();
+}
+
+void CProgramView::onCompare() {
+    link_->onCompare();
 }
 
 void CProgramView::onPrint() {

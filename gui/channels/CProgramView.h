@@ -68,6 +68,7 @@ class CProgramView : public QWidget {
     // The commands that work on this document.
     void onRead();
     void onWrite();
+    void onCompare();
     void onComSetup();
     void onScanInfo();
     void onLanguage();
