@@ -359,6 +359,30 @@ Import Channels</source>
         <translation>从 CSV 文件填入信道表
 导入信道</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>恢复(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Compare With Radio</source>
+        <translation>与对讲机比较</translation>
+    </message>
+    <message>
+        <source>Verify After Write</source>
+        <translation>写入后校验</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>撤销%1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>恢复%1(&amp;R)</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CNavTreeBar</name>

@@ -358,6 +358,30 @@ Import Channels</source>
         <translation>Fill the channel table from a CSV file
 Import Channels</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Compare With Radio</source>
+        <translation>Compare With Radio</translation>
+    </message>
+    <message>
+        <source>Verify After Write</source>
+        <translation>Verify After Write</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CNavTreeBar</name>
