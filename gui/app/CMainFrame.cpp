@@ -235,10 +235,8 @@ void CMainFrame::followHistory(CProgramDoc* document) {
     }
     historyShown_ = document;
     if (document) {
-        connect(&document->history(), &QUndoStack::indexChanged, this,
-                &CMainFrame::updateCommands);
-        connect(&document->history(), &QUndoStack::cleanChanged, this,
-                &CMainFrame::updateCommands);
+        connect(&document->history(), &QUndoStack::indexChanged, this, &CMainFrame::updateCommands);
+        connect(&document->history(), &QUndoStack::cleanChanged, this, &CMainFrame::updateCommands);
     }
 }
 
@@ -263,8 +261,8 @@ void CMainFrame::buildMenus() {
           c.importChannels, nullptr, c.appExit},
          documentMenus_);
     menu(tr("&Edit"),
-         {c.editUndo, c.editRedo, nullptr, c.productInformation, c.channelInformation, c.optionalFeatures, c.powerAdjust,
-          c.paramAdjust},
+         {c.editUndo, c.editRedo, nullptr, c.productInformation, c.channelInformation,
+          c.optionalFeatures, c.powerAdjust, c.paramAdjust},
          documentMenus_);
     menu(tr("&Program"), {c.read, c.write, c.compareWithRadio, c.scanInfo}, documentMenus_);
     menu(tr("&View"), {c.viewToolbar, c.viewStatusBar, c.controlBar}, documentMenus_);
