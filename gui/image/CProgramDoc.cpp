@@ -22,6 +22,11 @@ CProgramDoc::CProgramDoc() {
             [this](bool clean) { emit modifiedChanged(!clean); });
 }
 
+// The history clears itself as it goes; no window may hear of that from a document that is gone.
+CProgramDoc::~CProgramDoc() {
+    history_.blockSignals(true);
+}
+
 void CProgramDoc::initNew(const QString& title, const QString& appName) {
     image_ = newDocumentImage();
     title_ = title;

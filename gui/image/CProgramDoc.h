@@ -21,6 +21,7 @@ class CProgramDoc : public QObject {
     Q_OBJECT
   public:
     CProgramDoc();
+    ~CProgramDoc() override;
 
     // A new document: the defaults, the given title, and the file name its first Save proposes.
     void initNew(const QString& title, const QString& appName);
