@@ -29,6 +29,7 @@
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
 #include "gui/app/HelpContext.h"
+#include "gui/app/HistoryKeys.h"
 #include "gui/app/MenuHelpFilter.h"
 #include "gui/app/Pictures.h"
 #include "gui/app/RunTimeText.h"
@@ -115,6 +116,11 @@ void CMainFrame::buildCommands() {
     c.appExit = makeCommand(cmd::AppExit, tr("E&xit"),
                             tr("Quit the application; prompts to save documents\nExit"));
 
+    c.editUndo = makeCommand(cmd::EditUndo, tr("&Undo"));
+    c.editUndo->setShortcuts(undoKeys());
+    c.editRedo = makeCommand(cmd::EditRedo, tr("&Redo"));
+    c.editRedo->setShortcuts(redoKeys());
+
     c.productInformation = makeCommand(cmd::ProductInformation, tr("&Product Information"));
     c.channelInformation = makeCommand(cmd::ChannelInformation, tr("&Channel Information"));
     c.optionalFeatures = makeCommand(cmd::OptionalFeatures, tr("&Optional Features"));
@@ -125,6 +131,7 @@ void CMainFrame::buildCommands() {
                          QKeySequence(Qt::CTRL | Qt::Key_R));
     c.write = makeCommand(cmd::Write, tr("&Write   Ctrl+W"), tr("Write Data To Radio\nWrite"),
                           QKeySequence(Qt::CTRL | Qt::Key_W));
+    c.compareWithRadio = makeCommand(cmd::CompareWithRadio, tr("Compare With Radio"));
     c.scanInfo = makeCommand(cmd::ScanInfo, tr("Scan Info"));
 
     c.viewToolbar = makeCommand(cmd::ViewToolbar, tr("&Toolbar"),
@@ -137,6 +144,9 @@ void CMainFrame::buildCommands() {
     }
 
     c.comSetup = makeCommand(cmd::ComSetup, tr("&Com Setup"));
+    c.verifyAfterWrite = makeCommand(cmd::VerifyAfterWrite, tr("Verify After Write"));
+    c.verifyAfterWrite->setCheckable(true);
+    c.verifyAfterWrite->setChecked(app_.verifyAfterWrite());
     c.language = makeCommand(cmd::Language, tr("&Language"));
     c.appAbout =
         makeCommand(cmd::AppAbout, tr("&About Program..."),
@@ -159,6 +169,17 @@ void CMainFrame::connectCommands() {
         connect(about, &QAction::triggered, &app_, &CProgramApp::onAppAbout);
     }
 
+    connect(c.editUndo, &QAction::triggered, this, [this] {
+        if (CProgramView* view = activeView()) {
+            view->undo();
+        }
+    });
+    connect(c.editRedo, &QAction::triggered, this, [this] {
+        if (CProgramView* view = activeView()) {
+            view->redo();
+        }
+    });
+    connect(c.verifyAfterWrite, &QAction::toggled, &app_, &CProgramApp::setVerifyAfterWrite);
     connect(c.channelInformation, &QAction::triggered, this, &CMainFrame::onChannelInformation);
     connect(c.optionalFeatures, &QAction::triggered, this, &CMainFrame::onOptionalFeatures);
     connect(c.productInformation, &QAction::triggered, this, &CMainFrame::onProductInformation);
@@ -170,6 +191,7 @@ void CMainFrame::connectCommands() {
 
     connectToView(c.read, &CProgramView::onRead);
     connectToView(c.write, &CProgramView::onWrite);
+    connectToView(c.compareWithRadio, &CProgramView::onCompare);
     connectToView(c.scanInfo, &CProgramView::onScanInfo);
     connectToView(c.comSetup, &CProgramView::onComSetup);
     connectToView(c.language, &CProgramView::onLanguage);
@@ -193,8 +215,30 @@ void CMainFrame::updateCommands() {
     const bool document = activeChildFrame() != nullptr;
     for (QAction* command : {c.fileClose, c.fileSave, c.fileSaveAs, c.filePrint, c.filePrintPreview,
                              c.exportPdf, c.exportChannels, c.importChannels, c.read, c.write,
-                             c.scanInfo, c.comSetup, c.language}) {
+                             c.compareWithRadio, c.scanInfo, c.comSetup, c.language}) {
         command->setEnabled(document);
+    }
+    followHistory(activeDocument());
+    const QUndoStack* history = historyShown_ ? &historyShown_->history() : nullptr;
+    const bool canUndo = history && history->canUndo();
+    const bool canRedo = history && history->canRedo();
+    c.editUndo->setEnabled(canUndo);
+    c.editRedo->setEnabled(canRedo);
+    c.editUndo->setText(canUndo ? tr("&Undo %1").arg(history->undoText()) : tr("&Undo"));
+    c.editRedo->setText(canRedo ? tr("&Redo %1").arg(history->redoText()) : tr("&Redo"));
+}
+
+void CMainFrame::followHistory(CProgramDoc* document) {
+    if (historyShown_ == document) {
+        return;
+    }
+    if (historyShown_) {
+        disconnect(&historyShown_->history(), nullptr, this, nullptr);
+    }
+    historyShown_ = document;
+    if (document) {
+        connect(&document->history(), &QUndoStack::indexChanged, this, &CMainFrame::updateCommands);
+        connect(&document->history(), &QUndoStack::cleanChanged, this, &CMainFrame::updateCommands);
     }
 }
 
@@ -219,12 +263,12 @@ void CMainFrame::buildMenus() {
           c.importChannels, nullptr, c.appExit},
          documentMenus_);
     menu(tr("&Edit"),
-         {c.productInformation, c.channelInformation, c.optionalFeatures, c.powerAdjust,
-          c.paramAdjust},
+         {c.editUndo, c.editRedo, nullptr, c.productInformation, c.channelInformation,
+          c.optionalFeatures, c.powerAdjust, c.paramAdjust},
          documentMenus_);
-    menu(tr("&Program"), {c.read, c.write, c.scanInfo}, documentMenus_);
+    menu(tr("&Program"), {c.read, c.write, c.compareWithRadio, c.scanInfo}, documentMenus_);
     menu(tr("&View"), {c.viewToolbar, c.viewStatusBar, c.controlBar}, documentMenus_);
-    menu(tr("&Setup"), {c.comSetup, c.language}, documentMenus_);
+    menu(tr("&Setup"), {c.comSetup, c.verifyAfterWrite, c.language}, documentMenus_);
     menu(tr("&Help"), {c.appAbout}, documentMenus_);
 
     menu(tr("&File"), {c.fileNew, c.fileOpen, c.filePrintSetup, nullptr, c.appExit},

@@ -95,6 +95,8 @@ class CMainFrame : public QMainWindow {
     void connectToView(QAction* command, void (CProgramView::*slot)());
     // Enables the commands that need a document as the document state stands.
     void updateCommands();
+    // Edit > Undo and Redo follow the history of this document from now on.
+    void followHistory(CProgramDoc* document);
     void buildMenus();
     // The recent files of the last run, placed before Exit in both File menus.
     void buildRecentFileCommands();
@@ -122,6 +124,7 @@ class CMainFrame : public QMainWindow {
     CNavTreeBar* navBar_ = nullptr;
     CMdiClientWnd* workspace_ = nullptr;
     QPointer<CChildFrame> lastActive_;
+    QPointer<CProgramDoc> historyShown_;
     // Made on first use, then kept for the run.
     std::unique_ptr<COptionalFeaturesDlg> optionalFeaturesDlg_;
     std::unique_ptr<CProductInfoDlg> productInfoDlg_;

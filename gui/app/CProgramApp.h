@@ -70,6 +70,12 @@ class CProgramApp : public QObject {
     bool adjustmentUnlocked() const { return adjustmentUnlocked_; }
     void setAdjustmentUnlocked() { adjustmentUnlocked_ = true; }
 
+    // Setup > Verify After Write, remembered for the user; on until the user turns it off.
+    bool verifyAfterWrite() const {
+        return registry().readInt("VerifyAfterWrite").value_or(1) != 0;
+    }
+    void setVerifyAfterWrite(bool on) { registry().writeInt("VerifyAfterWrite", on ? 1 : 0); }
+
     // A message box with the display name as caption (or the given one).
     QMessageBox::StandardButton message(const QString& text,
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok,

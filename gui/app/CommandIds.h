@@ -23,6 +23,8 @@ enum CommandId : int {
     ExportPdf = 32800,
     ExportChannels = 32801,
     ImportChannels = 32802,
+    CompareWithRadio = 32803,
+    VerifyAfterWrite = 32804,
 
     FileNew = 57600,
     FileOpen = 57601,
@@ -33,6 +35,8 @@ enum CommandId : int {
     FilePrint = 57607,
     FilePrintPreview = 57609,
     RecentFile1 = 57616,  // the framework's numbers of recent-file items, 1 to 4 in a row
+    EditUndo = 57643,
+    EditRedo = 57644,
     AppAbout = 57664,
     AppExit = 57665,
     ViewToolbar = 59392,

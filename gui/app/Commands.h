@@ -29,6 +29,10 @@ struct Commands {
     std::array<QAction*, RecentFiles::kCapacity> recentFiles{};
     QAction* recentFilesEnd = nullptr;
 
+    // Their texts name the step they take back or do again.
+    QAction* editUndo = nullptr;
+    QAction* editRedo = nullptr;
+
     QAction* productInformation = nullptr;
     QAction* channelInformation = nullptr;
     QAction* optionalFeatures = nullptr;
@@ -37,6 +41,7 @@ struct Commands {
 
     QAction* read = nullptr;
     QAction* write = nullptr;
+    QAction* compareWithRadio = nullptr;
     QAction* scanInfo = nullptr;
 
     QAction* viewToolbar = nullptr;
@@ -44,6 +49,7 @@ struct Commands {
     QAction* controlBar = nullptr;
 
     QAction* comSetup = nullptr;
+    QAction* verifyAfterWrite = nullptr;  // checkable, remembered for the user
     QAction* language = nullptr;
     QAction* appAbout = nullptr;
     // The menu shown without a document keeps its own About item, whose text never changes.

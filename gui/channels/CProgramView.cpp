@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
@@ -21,6 +22,7 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/HelpContext.h"
+#include "gui/app/HistoryKeys.h"
 #include "gui/app/Pictures.h"
 #include "gui/app/RunTimeText.h"
 #include "gui/app/StringTable.h"
@@ -69,11 +71,12 @@ CProgramView::CProgramView(CProgramApp& app, CProgramDoc& document, QWidget* par
     layout->addWidget(grid_);
     setHelpContext(*grid_, kGridHelpId);
     link_ = std::make_unique<RadioLink>(app_, *this);
-    document_.setStoreHook([this] { StoreChannels(); });
+    document_.setViewHooks({[this] { StoreChannels(); }, [this] { return gridTexts(); },
+                            [this](const DocumentState& state) { showState(state); }});
 }
 
 CProgramView::~CProgramView() {
-    document_.setStoreHook({});
+    document_.setViewHooks({});
 }
 
 void CProgramView::initialUpdate() {
@@ -139,11 +142,16 @@ void CProgramView::syncTypeAndBand() {
         encodeProductInfo(
             image, {registry.readInt("Type").value_or(0), registry.readInt("Field").value_or(0)});
     }
-    const ProductInfoValues product = decodeProductInfo(image);
     if (!app_.newImageFlag()) {
+        const ProductInfoValues product = decodeProductInfo(image);
         registry.writeInt("Type", product.typeIndex);
         registry.writeInt("Field", product.bandIndex);
     }
+    showTypeAndBand();
+}
+
+void CProgramView::showTypeAndBand() {
+    const ProductInfoValues product = decodeProductInfo(document_.image());
     const QString typeName = app_.setupText(QStringLiteral("Type%1").arg(product.typeIndex + 1));
     const std::string band = configuredBand(app_.config(), product.typeIndex, product.bandIndex);
 
@@ -182,6 +190,55 @@ void CProgramView::StoreChannels() {
     encodeChannels(document_.image(), gridTexts());
 }
 
+MemoryImage CProgramView::shownImage() const {
+    MemoryImage shown = document_.image();
+    encodeChannels(shown, gridTexts());
+    return shown;
+}
+
+void CProgramView::showState(const DocumentState& state) {
+    HideCellEditors();
+    for (int channel = 1; channel <= map::kChannelCount; ++channel) {
+        for (int col = 1; col < ChannelGrid::kCols; ++col) {
+            grid_->setTextMatrix(channel, col,
+                                 QString::fromStdString(state.channels[static_cast<std::size_t>(
+                                     channel - 1)][static_cast<std::size_t>(col - 1)]));
+        }
+    }
+    // The type and band may be another step's: the title and the frequency checks follow.
+    showTypeAndBand();
+}
+
+QString CProgramView::cellStepName(int row, int col) const {
+    return tr("Edit Channel %1 %2").arg(row).arg(uiText(kHeaders[col], app_.language()));
+}
+
+bool CProgramView::undo() {
+    return stepHistory(true);
+}
+
+bool CProgramView::redo() {
+    return stepHistory(false);
+}
+
+bool CProgramView::stepHistory(bool back) {
+    QUndoStack& history = document_.history();
+    const bool editing = editors_ && editors_->visibleColumn() != 0;
+    // What the open editor holds becomes a step of its own first; a text the cell refuses
+    // (its message shown) is dropped, since the user asked to go back.
+    if (!CommitCellEdit()) {
+        HideCellEditors();
+    }
+    const bool stepped = back ? history.canUndo() : history.canRedo();
+    if (stepped) {
+        back ? history.undo() : history.redo();
+    }
+    if (editing) {
+        ShowCellEditor();  // the current cell's editor again, with the text put back
+    }
+    return stepped;
+}
+
 int CProgramView::CountUsedChannels() const {
     return reportPageCount(gridTexts()) - 1;  // the first page holds the options
 }
@@ -210,7 +267,6 @@ void CProgramView::HideCellEditors() {
 void CProgramView::setCellText(int row, int col, const QString& text) {
     if (grid_->textMatrix(row, col) != text) {
         grid_->setTextMatrix(row, col, text);
-        document_.setModified(true);
     }
 }
 
@@ -269,16 +325,19 @@ bool CProgramView::commitOpenEditor() {
     const QString tx = grid_->textMatrix(row, kTxColumn);
     const QString typed = editors_->text(col);
     bool accepted = true;
-    const bool frequency = col == kRxColumn || col == kTxColumn;
-    if (frequency && !typed.isEmpty()) {
-        accepted = commitFrequency(row, col, typed, rx);
-    } else if (col == kRxColumn) {
-        clearRow(row);
-    } else if (col == kTxColumn) {
-        setCellText(row, col, rx);
-    } else {
-        setCellText(row, col, rx.isEmpty() && tx.isEmpty() ? QString() : typed);
-    }
+    // A rejected frequency clears what it was typed into: that is a step too.
+    document_.change(cellStepName(row, col), [&] {
+        const bool frequency = col == kRxColumn || col == kTxColumn;
+        if (frequency && !typed.isEmpty()) {
+            accepted = commitFrequency(row, col, typed, rx);
+        } else if (col == kRxColumn) {
+            clearRow(row);
+        } else if (col == kTxColumn) {
+            setCellText(row, col, rx);
+        } else {
+            setCellText(row, col, rx.isEmpty() && tx.isEmpty() ? QString() : typed);
+        }
+    });
     editors_->hideAll();
     return accepted;
 }
@@ -387,7 +446,19 @@ bool CProgramView::leaveByKey(QObject* watched, const QKeyEvent& key) {
     return true;
 }
 
+bool CProgramView::historyKeyForEditor(const QKeyEvent& key) const {
+    const QKeySequence pressed(key.keyCombination());
+    return (undoKeys().contains(pressed) || redoKeys().contains(pressed)) &&
+           !(editors_ && editors_->changedByUser());
+}
+
 bool CProgramView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        historyKeyForEditor(*static_cast<QKeyEvent*>(event))) {
+        // An edit box takes Ctrl+Z for its own typing; with nothing typed it goes to the
+        // document's history.
+        return true;
+    }
     if (event->type() != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }
@@ -442,6 +513,10 @@ void CProgramView::onRead() {
 
 void CProgramView::onWrite() {
     link_->onWrite();
+}
+
+void CProgramView::onCompare() {
+    link_->onCompare();
 }
 
 void CProgramView::onPrint() {

@@ -5,6 +5,7 @@
 
 #include "core/channels/ChannelFields.h"
 #include "core/channels/Frequency.h"
+#include "core/image/MemoryImage.h"
 
 namespace radio {
 namespace gui {
@@ -16,10 +17,13 @@ class CLanguageDlg;
 class CScanInfoDlg;
 class ChannelGrid;
 class RadioLink;
+struct DocumentState;
 
 // The view of a document window: the 16 channels of its memory image in a grid, edited in
 // place. The grid is the working copy of the channels: LoadChannels fills it from the image,
-// StoreChannels writes it back whenever the image is about to be used.
+// StoreChannels writes it back whenever the image is about to be used. Every committed cell
+// is one step of the document's history; undo puts back the grid's texts and the image
+// together, so the two never disagree about which step they are at.
 class CProgramView : public QWidget {
     Q_OBJECT
   public:
@@ -37,8 +41,10 @@ class CProgramView : public QWidget {
     void StoreChannels();
     // The channels as the grid shows them, by grid column.
     ChannelTable gridTexts() const;
-    // Puts a whole table into the grid as edits: the document is modified when a cell changed.
+    // Puts a whole table into the grid as edits.
     void showChannels(const ChannelTable& table);
+    // The image as the user sees it: a copy of the document's with the grid's channels in it.
+    MemoryImage shownImage() const;
     // Number of printed channel pages, by the rule printing uses.
     int CountUsedChannels() const;
 
@@ -59,6 +65,7 @@ class CProgramView : public QWidget {
     // The commands that work on this document.
     void onRead();
     void onWrite();
+    void onCompare();
     void onComSetup();
     void onScanInfo();
     void onLanguage();
@@ -67,6 +74,10 @@ class CProgramView : public QWidget {
     void onExportPdf();
     void onExportChannels();
     void onImportChannels();
+
+    // Edit > Undo and Redo: the open editor is committed first; false when there was no step.
+    bool undo();
+    bool redo();
 
   signals:
     // Ctrl+F11: the access-code gate.
@@ -78,6 +89,12 @@ class CProgramView : public QWidget {
   private:
     void setupGrid();
     void syncTypeAndBand();
+    // The main window's title and the band limits, from the image's type and band.
+    void showTypeAndBand();
+    void showState(const DocumentState& state);
+    QString cellStepName(int row, int col) const;
+    bool stepHistory(bool back);
+    bool historyKeyForEditor(const QKeyEvent& key) const;
     void setCellText(int row, int col, const QString& text);
     void clearRow(int row);
     bool commitFrequency(int row, int col, const QString& typed, const QString& rx);

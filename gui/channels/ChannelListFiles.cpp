@@ -31,9 +31,7 @@ void ChannelListFiles::exportTo(CProgramApp& app, CProgramView& view) {
         return;
     }
     // Through a copy of the image, so the file has English texts whatever the grid shows.
-    MemoryImage shown = view.document().image();
-    encodeChannels(shown, view.gridTexts());
-    const std::string csv = exportChannelsCsv(shown);
+    const std::string csv = exportChannelsCsv(view.shownImage());
     if (auto written = writeTextFile(path, csv); !written) {
         app.message(QString::fromStdString(written.error().message(app.language())));
     }
@@ -66,7 +64,7 @@ void ChannelListFiles::importFrom(CProgramApp& app, CProgramView& view) {
         app.message(text);
         return;
     }
-    view.showChannels(imported.value());
+    view.document().change(tr("Import Channels"), [&] { view.showChannels(imported.value()); });
 }
 
 }  // namespace gui

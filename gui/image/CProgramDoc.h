@@ -2,21 +2,26 @@
 
 #include <QObject>
 #include <QString>
+#include <QUndoStack>
 #include <functional>
 
 #include "core/image/MemoryImage.h"
 #include "core/util/FileError.h"
 #include "core/util/Result.h"
+#include "gui/image/DocumentState.h"
 
 namespace radio {
 namespace gui {
 
-// One open memory image: a new document or a .dat file. Tracks whether it holds changes that
-// are not saved yet, so that leaving the program never throws edits away unasked.
+// One open memory image: a new document or a .dat file. Every change is a step of its
+// history, which undo and redo walk; the document is modified exactly when it stands at
+// another step than the one last loaded or saved, so leaving the program never throws edits
+// away unasked, and undoing back to the saved state asks nothing.
 class CProgramDoc : public QObject {
     Q_OBJECT
   public:
-    CProgramDoc() = default;
+    CProgramDoc();
+    ~CProgramDoc() override;
 
     // A new document: the defaults, the given title, and the file name its first Save proposes.
     void initNew(const QString& title, const QString& appName);
@@ -33,14 +38,28 @@ class CProgramDoc : public QObject {
     bool hasFile() const { return hasFile_; }
     QString proposedFileName() const;
 
-    bool isModified() const { return modified_; }
+    bool isModified() const { return !history_.isClean(); }
+    // Marks the current step as the saved one, or leaves it.
     void setModified(bool modified);
 
-    // Called before every save, so the image holds what the user sees.
-    void setStoreHook(std::function<void()> hook) { storeHook_ = std::move(hook); }
+    QUndoStack& history() { return history_; }
+    // Runs a change and, when the document's state differs afterwards, keeps it as one step
+    // of the history under the given name. True when it did.
+    bool change(const QString& name, const std::function<void()>& change);
+    DocumentState state() const;
+    // Puts a state of the history back: the image here, the channels in the view.
+    void restore(const DocumentState& state);
+
+    // The view's side of the document's state.
+    struct ViewHooks {
+        std::function<void()> store;  // the grid into the image, before every save
+        std::function<ChannelTable()> channels;
+        std::function<void(const DocumentState&)> show;
+    };
+    void setViewHooks(ViewHooks hooks) { hooks_ = std::move(hooks); }
     void store() const {
-        if (storeHook_) {
-            storeHook_();
+        if (hooks_.store) {
+            hooks_.store();
         }
     }
 
@@ -56,8 +75,8 @@ class CProgramDoc : public QObject {
     QString title_;
     QString path_;
     bool hasFile_ = false;
-    bool modified_ = false;
-    std::function<void()> storeHook_;
+    QUndoStack history_;
+    ViewHooks hooks_;
 };
 
 }  // namespace gui

@@ -56,6 +56,12 @@ void CProcessDlg::setBlockCount(int blocks) {
     progress_->setValue(0);
 }
 
+void CProcessDlg::startPhase(const QString& caption, int blocks) {
+    setWindowTitle(caption);
+    setBlockCount(blocks);
+    counter_->setText(QStringLiteral("0"));
+}
+
 void CProcessDlg::stepBlock() {
     progress_->setValue(progress_->value() + 1);
     counter_->setText(QString::number(progress_->value()));

@@ -28,6 +28,9 @@ class CProcessDlg : public QDialog {
 
     // The transfer knows its block count; the bar counts blocks from here on.
     void setBlockCount(int blocks);
+    // A further phase of the same transfer (the check after a write): its own caption, and
+    // the bar and the counter start again.
+    void startPhase(const QString& caption, int blocks);
     void stepBlock();
 
   signals:

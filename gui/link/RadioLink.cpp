@@ -2,30 +2,27 @@
 
 #include <QEventLoop>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <map>
 
+#include "core/image/ImageDiff.h"
 #include "core/image/ImageMap.h"
 #include "core/text/Texts.h"
+#include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/RunTimeText.h"
 #include "gui/app/StringTable.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/image/CProgramDoc.h"
+#include "gui/link/CCompareDlg.h"
 #include "gui/link/CProcessDlg.h"
 #include "gui/link/TransferThread.h"
 
 namespace radio {
 namespace gui {
 
-namespace {
-
-QString caption(clone::Direction direction, Language language) {
-    return uiText(direction == clone::Direction::Read ? TextId::ReadData : TextId::WriteData,
-                  language);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 RadioLink::RadioLink(CProgramApp& app, CProgramView& view) : app_(app), view_(view) {}
 
@@ -41,7 +38,7 @@ RadioLink::~RadioLink() {
 }
 
 void RadioLink::onRead() {
-    openDialog(clone::Direction::Read);
+    openDialog(Job::Read);
 }
 
 void RadioLink::onWrite() {
@@ -49,15 +46,24 @@ void RadioLink::onWrite() {
         return;
     }
     view_.CommitCellEdit();
-    openDialog(clone::Direction::Write);
+    openDialog(Job::Write);
 }
 
-void RadioLink::openDialog(clone::Direction direction) {
+void RadioLink::onCompare() {
+    openDialog(Job::Compare);
+}
+
+void RadioLink::openDialog(Job job) {
     if (dialog_) {
         return;  // one transfer at a time; its direction stays
     }
-    direction_ = direction;
-    dialog_ = std::make_unique<CProcessDlg>(caption(direction, app_.language()), &view_);
+    job_ = job;
+    direction_ = job == Job::Write ? clone::Direction::Write : clone::Direction::Read;
+    const Language language = app_.language();
+    const QString caption = job == Job::Read    ? uiText(TextId::ReadData, language)
+                            : job == Job::Write ? uiText(TextId::WriteData, language)
+                                                : tr("Compare With Radio");
+    dialog_ = std::make_unique<CProcessDlg>(caption, &view_);
     dialog_->progress()->setRange(0, 63);
     connect(dialog_.get(), &CProcessDlg::startRequested, this, &RadioLink::start);
     connect(dialog_.get(), &QDialog::rejected, this, [this] {
@@ -74,8 +80,13 @@ void RadioLink::start() {
         return;
     }
     view_.CommitCellEdit();
-    if (direction_ == clone::Direction::Write) {
+    if (job_ == Job::Write) {
         view_.StoreChannels();
+        sent_ = view_.document().image();
+    } else if (job_ == Job::Compare) {
+        // The read starts from it and fills bytes 0..1008 only: the rest, never on a radio,
+        // compares equal.
+        sent_ = view_.shownImage();
     }
     // [Ports] is read here, so the transfer thread never touches the configuration store.
     std::map<std::string, std::string, std::less<>> ports;
@@ -87,11 +98,15 @@ void RadioLink::start() {
         return found == ports.end() ? std::string() : found->second;
     };
     TransferRequest request{portName_.toStdString(), direction_, app_.adjustmentUnlocked()};
-    thread_ =
-        new TransferThread(request, view_.document().image(), lookup, dialog_->cancelFlag(), this);
+    const bool verify = job_ == Job::Write && app_.verifyAfterWrite();
+    thread_ = new TransferThread(request, job_ == Job::Compare ? sent_ : view_.document().image(),
+                                 lookup, dialog_->cancelFlag(), verify, this);
     thread_->askRetry = [this] { return askRetry(); };
     thread_->promptContext = this;
     connect(thread_, &TransferThread::transferStarted, dialog_.get(), &CProcessDlg::setBlockCount);
+    connect(thread_, &TransferThread::verifyStarted, dialog_.get(), [this](int blocks) {
+        dialog_->startPhase(uiText(TextId::VerifyData, app_.language()), blocks);
+    });
     connect(thread_, &TransferThread::blockDone, dialog_.get(), [this] { dialog_->stepBlock(); });
     connect(thread_, &QThread::finished, this, &RadioLink::finish);
     thread_->start();
@@ -108,11 +123,10 @@ RetryChoice RadioLink::askRetry() {
 void RadioLink::finish() {
     const TransferOutcome outcome = thread_->outcome();
     const std::optional<PortOpenFailure> portFailure = thread_->portFailure();
-    if (outcome == TransferOutcome::Completed && direction_ == clone::Direction::Read) {
-        view_.document().image().copyFrom(thread_->image(), 0, map::kTransferEnd);
-        app_.setNewImageFlag(false);
-        view_.LoadChannels();
-        view_.document().setModified(true);
+    const std::optional<VerifyResult> check = thread_->verifyResult();
+    const MemoryImage radio = thread_->image();
+    if (outcome == TransferOutcome::Completed && job_ == Job::Read) {
+        takeReadImage(radio);
     }
     thread_->deleteLater();
     thread_ = nullptr;
@@ -130,7 +144,37 @@ void RadioLink::finish() {
                                StringTable::text(StringTable::ProgramInterrupt), QMessageBox::Ok);
     }
     closeDialog();
+    if (outcome == TransferOutcome::Completed && check) {
+        reportCheck(*check, sent_);
+    } else if (outcome == TransferOutcome::Completed && job_ == Job::Compare) {
+        showDifferences(radio);
+    }
     emit transferFinished(outcome);
+}
+
+void RadioLink::takeReadImage(const MemoryImage& radio) {
+    // The radio's channels and options replace the document's: one step, undone as one.
+    view_.document().change(tr("Read From Radio"), [&] {
+        view_.document().image().copyFrom(radio, 0, map::kTransferEnd);
+        app_.setNewImageFlag(false);
+        view_.LoadChannels();
+    });
+}
+
+void RadioLink::reportCheck(const VerifyResult& result, const MemoryImage& written) {
+    const QString text = QString::fromStdString(verifyMessage(result, written, app_.language()));
+    const bool verified = result.outcome == VerifyOutcome::Verified;
+    if (CMainFrame* frame = app_.mainFrame()) {
+        frame->statusBar()->showMessage(text.section('\n', 0, 0));
+    }
+    app_.prompts().message(&view_, verified ? QMessageBox::Information : QMessageBox::Warning,
+                           app_.settings().displayName, text, QMessageBox::Ok);
+}
+
+void RadioLink::showDifferences(const MemoryImage& radio) {
+    CCompareDlg window(QString::fromStdString(differenceText(sent_, radio, app_.language())),
+                       &view_);
+    app_.prompts().runDialog(window);
 }
 
 void RadioLink::closeDialog() {

@@ -16,8 +16,8 @@ class CProgramApp;
 class CProgramView;
 class TransferThread;
 
-// The view's link to the radio: the Read and Write commands, their progress window, the port
-// the view uses, and the transfer running on its own thread.
+// The view's link to the radio: the Read, Write and Compare commands, their progress window,
+// the port the view uses, and the transfer running on its own thread.
 class RadioLink : public QObject {
     Q_OBJECT
   public:
@@ -26,6 +26,8 @@ class RadioLink : public QObject {
 
     void onRead();
     void onWrite();
+    // Reads the radio into an image of its own and shows how it differs from the document.
+    void onCompare();
 
     bool dialogOpen() const { return dialog_ != nullptr; }
     bool running() const { return thread_ != nullptr; }
@@ -43,16 +45,23 @@ class RadioLink : public QObject {
     void transferFinished(radio::TransferOutcome outcome);
 
   private:
-    void openDialog(clone::Direction direction);
+    enum class Job { Read, Write, Compare };
+
+    void openDialog(Job job);
     void start();
     void finish();
+    void takeReadImage(const MemoryImage& radio);
+    void reportCheck(const VerifyResult& result, const MemoryImage& written);
+    void showDifferences(const MemoryImage& radio);
     void closeDialog();
     void waitForEnd();
     RetryChoice askRetry();
 
     CProgramApp& app_;
     CProgramView& view_;
+    Job job_ = Job::Read;
     clone::Direction direction_ = clone::Direction::Read;
+    MemoryImage sent_;  // what a write sends, or what a comparison compares with
     QString portName_ = QStringLiteral("COM1");
     std::unique_ptr<CProcessDlg> dialog_;
     TransferThread* thread_ = nullptr;

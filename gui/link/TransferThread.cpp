@@ -19,6 +19,7 @@ class ThreadObserver final : public TransferObserver {
         : thread_(thread), cancel_(cancel) {}
 
     void transferStarted(int blockCount) override { emit thread_.transferStarted(blockCount); }
+    void verifyStarted(int blockCount) override { emit thread_.verifyStarted(blockCount); }
     void blockDone(int blocksDone) override { emit thread_.blockDone(blocksDone); }
     bool cancelRequested() override { return cancel_.load(); }
 
@@ -55,17 +56,24 @@ class ThreadObserver final : public TransferObserver {
 }  // namespace
 
 TransferThread::TransferThread(TransferRequest request, MemoryImage image, PortsLookup ports,
-                               const std::atomic<bool>& cancel, QObject* parent)
+                               const std::atomic<bool>& cancel, bool verifyWrite, QObject* parent)
     : QThread(parent),
       request_(std::move(request)),
       image_(image),
       ports_(std::move(ports)),
-      cancel_(cancel) {}
+      cancel_(cancel),
+      verifyWrite_(verifyWrite) {}
 
 void TransferThread::run() {
     SerialLineOpener opener(ports_);
     ThreadObserver observer(*this, cancel_);
-    outcome_ = runTransfer(opener, request_, image_, observer);
+    if (verifyWrite_ && request_.direction == clone::Direction::Write) {
+        VerifiedWrite written = runVerifiedWrite(opener, request_, image_, observer);
+        outcome_ = written.write;
+        verify_ = std::move(written.verify);
+    } else {
+        outcome_ = runTransfer(opener, request_, image_, observer);
+    }
     portFailure_ = opener.lastFailure();
 }
 

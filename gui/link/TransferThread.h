@@ -19,13 +19,16 @@ namespace gui {
 class TransferThread : public QThread {
     Q_OBJECT
   public:
-    // image: the snapshot to write, or the image a read starts from.
+    // image: the snapshot to write, or the image a read starts from. verifyWrite: a write is
+    // followed by the check of what it wrote.
     TransferThread(TransferRequest request, MemoryImage image, PortsLookup ports,
-                   const std::atomic<bool>& cancel, QObject* parent = nullptr);
+                   const std::atomic<bool>& cancel, bool verifyWrite, QObject* parent = nullptr);
 
     // Valid after finished(): the outcome and, after a completed read, the radio's image.
     TransferOutcome outcome() const { return outcome_; }
     const MemoryImage& image() const { return image_; }
+    // What the check after a completed write found; empty without one.
+    const std::optional<VerifyResult>& verifyResult() const { return verify_; }
     // Why the port did not open, when that was the outcome.
     const std::optional<PortOpenFailure>& portFailure() const { return portFailure_; }
 
@@ -40,6 +43,7 @@ class TransferThread : public QThread {
 
   signals:
     void transferStarted(int blockCount);
+    void verifyStarted(int blockCount);
     void blockDone(int blocksDone);
 
   protected:
@@ -50,7 +54,9 @@ class TransferThread : public QThread {
     MemoryImage image_;
     PortsLookup ports_;
     const std::atomic<bool>& cancel_;
+    bool verifyWrite_;
     TransferOutcome outcome_ = TransferOutcome::Cancelled;
+    std::optional<VerifyResult> verify_;
     std::optional<PortOpenFailure> portFailure_;
     std::atomic<bool> abandoned_{false};
 };

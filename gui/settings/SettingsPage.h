@@ -1,24 +1,29 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include "gui/app/UserPrompts.h"
 #include "gui/image/CProgramDoc.h"
-#include "gui/image/ImageChange.h"
 
 namespace radio {
 namespace gui {
 
+// The name of the step a page's OK makes: "Edit Optional Features".
+inline QString pageStepName(const QDialog& page) {
+    return QCoreApplication::translate("SettingsPage", "Edit %1").arg(page.windowTitle());
+}
+
 // Shows a settings page loaded from the document's image; OK stores the page's own fields
-// into the image as it is then (a radio read may have finished meanwhile) and marks the
-// document modified when a byte changed. True when the page was accepted.
+// into the image as it is then (a radio read may have finished meanwhile), one step of the
+// document's history when a byte changed. True when the page was accepted.
 template <typename Page>
 bool runSettingsPage(UserPrompts& prompts, Page& page, CProgramDoc& document) {
     page.load(document.image());
     if (prompts.runDialog(page) != QDialog::Accepted) {
         return false;
     }
-    changeImage(document, [&page](MemoryImage& image) { page.store(image); });
+    document.change(pageStepName(page), [&] { page.store(document.image()); });
     return true;
 }
 
@@ -26,7 +31,7 @@ bool runSettingsPage(UserPrompts& prompts, Page& page, CProgramDoc& document) {
 template <typename Page>
 void runStoringPage(UserPrompts& prompts, Page& page, CProgramDoc& document) {
     prompts.runDialog(page);
-    changeImage(document, [&page](MemoryImage& image) { page.store(image); });
+    document.change(pageStepName(page), [&] { page.store(document.image()); });
 }
 
 }  // namespace gui

@@ -25,6 +25,13 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Edit %1</source>
+        <translation>编辑%1</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Out of range,please input again.</source>
@@ -72,6 +79,13 @@
     <message>
         <source>No serial device was found.</source>
         <translation>没有找到串口设备。</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CCompareDlg</name>
+    <message>
+        <source>Compare With Radio</source>
+        <translation>与对讲机比较</translation>
     </message>
 </context>
 <context>
@@ -349,6 +363,30 @@ Import Channels</source>
         <source>The file %1 no longer exists.</source>
         <translation>文件 %1 已不存在。</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>恢复(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Compare With Radio</source>
+        <translation>与对讲机比较</translation>
+    </message>
+    <message>
+        <source>Verify After Write</source>
+        <translation>写入后校验</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>撤销%1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>恢复%1(&amp;R)</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CNavTreeBar</name>
@@ -495,6 +533,13 @@ Import Channels</source>
     </message>
 </context>
 <context>
+    <name>radio::gui::CProgramView</name>
+    <message>
+        <source>Edit Channel %1 %2</source>
+        <translation>编辑信道 %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>radio::gui::CScanInfoDlg</name>
     <message>
         <source>Scan Infomation</source>
@@ -554,6 +599,14 @@ Import Channels</source>
     <message>
         <source>A transfer with the radio is running. Stop it?</source>
         <translation>正在与对讲机传输数据。要停止吗？</translation>
+    </message>
+    <message>
+        <source>Compare With Radio</source>
+        <translation>与对讲机比较</translation>
+    </message>
+    <message>
+        <source>Read From Radio</source>
+        <translation>从对讲机读取</translation>
     </message>
 </context>
 <context>

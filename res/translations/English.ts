@@ -24,6 +24,13 @@
     </message>
 </context>
 <context>
+    <name>SettingsPage</name>
+    <message>
+        <source>Edit %1</source>
+        <translation>Edit %1</translation>
+    </message>
+</context>
+<context>
     <name>StringTable</name>
     <message>
         <source>Out of range,please input again.</source>
@@ -71,6 +78,13 @@
     <message>
         <source>No serial device was found.</source>
         <translation>No serial device was found.</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::CCompareDlg</name>
+    <message>
+        <source>Compare With Radio</source>
+        <translation>Compare With Radio</translation>
     </message>
 </context>
 <context>
@@ -348,6 +362,30 @@ Import Channels</translation>
         <source>The file %1 no longer exists.</source>
         <translation>The file %1 no longer exists.</translation>
     </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Compare With Radio</source>
+        <translation>Compare With Radio</translation>
+    </message>
+    <message>
+        <source>Verify After Write</source>
+        <translation>Verify After Write</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CNavTreeBar</name>
@@ -494,6 +532,13 @@ Import Channels</translation>
     </message>
 </context>
 <context>
+    <name>radio::gui::CProgramView</name>
+    <message>
+        <source>Edit Channel %1 %2</source>
+        <translation>Edit Channel %1 %2</translation>
+    </message>
+</context>
+<context>
     <name>radio::gui::CScanInfoDlg</name>
     <message>
         <source>Scan Infomation</source>
@@ -553,6 +598,14 @@ Import Channels</translation>
     <message>
         <source>A transfer with the radio is running. Stop it?</source>
         <translation>A transfer with the radio is running. Stop it?</translation>
+    </message>
+    <message>
+        <source>Compare With Radio</source>
+        <translation>Compare With Radio</translation>
+    </message>
+    <message>
+        <source>Read From Radio</source>
+        <translation>Read From Radio</translation>
     </message>
 </context>
 <context>
