@@ -86,10 +86,11 @@ struct Bench {
     }
     // How often a text starts a line of the radio's log.
     int lines(const std::string& start) {
-        const std::string text = "\n" + log();
+        const std::string text = std::string("\n").append(log());
+        const std::string wanted = std::string("\n").append(start);
         int found = 0;
-        for (std::size_t at = text.find("\n" + start); at != std::string::npos;
-             at = text.find("\n" + start, at + 1)) {
+        for (std::size_t at = text.find(wanted); at != std::string::npos;
+             at = text.find(wanted, at + 1)) {
             ++found;
         }
         return found;
