@@ -61,7 +61,11 @@ CMainFrame::CMainFrame(CProgramApp& app) : app_(app) {
     setAcceptDrops(true);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The workspace closes its windows while QWidget's destructor runs, when this frame is no
+    // longer a CMainFrame; its activation signal must not reach the frame's members then.
+    workspace_->disconnect(this);
+}
 
 QAction* CMainFrame::makeCommand(int helpContext, const QString& text, const QString& prompt,
                                  const QKeySequence& shortcut) {
