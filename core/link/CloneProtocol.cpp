@@ -16,6 +16,10 @@ std::vector<Range> transferRanges(Direction direction, bool adjustmentUnlocked) 
             {map::kPowerTableEnd, map::kTransferEnd}};
 }
 
+void copyReadBytes(MemoryImage& into, const MemoryImage& read) {
+    into.copyFrom(read, 0, map::kTransferEnd);
+}
+
 std::vector<Block> divideIntoBlocks(const std::vector<Range>& ranges) {
     std::vector<Block> blocks;
     for (const Range& range : ranges) {

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/image/MemoryImage.h"
+
 // The bytes and address ranges of the radio's clone protocol.
 namespace radio::clone {
 
@@ -35,6 +37,9 @@ enum class Direction { Read, Write };
 // Reads always cover [0, 1009). A normal write skips the service areas (816..831, 976..986,
 // 992..1007); after the access code was accepted a write covers [0, 1009) as well.
 std::vector<Range> transferRanges(Direction direction, bool adjustmentUnlocked);
+
+// Puts what a read brought into an image: the bytes a read covers, nothing else.
+void copyReadBytes(MemoryImage& into, const MemoryImage& read);
 
 // Blocks never cross an 8-byte boundary nor the end of their range.
 std::vector<Block> divideIntoBlocks(const std::vector<Range>& ranges);

@@ -36,7 +36,7 @@ TransferOutcome CloneSession::read(MemoryImage& image) {
     const TransferOutcome outcome =
         runBlocks(blocks, [&](const clone::Block& block) { return readBlock(block, staging); });
     if (outcome == TransferOutcome::Completed) {
-        image.copyFrom(staging, 0, map::kTransferEnd);
+        clone::copyReadBytes(image, staging);
     }
     return outcome;
 }

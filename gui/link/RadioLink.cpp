@@ -6,7 +6,7 @@
 #include <map>
 
 #include "core/image/ImageDiff.h"
-#include "core/image/ImageMap.h"
+#include "core/link/CloneProtocol.h"
 #include "core/text/Texts.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
@@ -100,9 +100,8 @@ void RadioLink::start() {
     TransferRequest request{portName_.toStdString(), direction_, app_.adjustmentUnlocked()};
     const bool verify = job_ == Job::Write && app_.verifyAfterWrite();
     thread_ = new TransferThread(request, job_ == Job::Compare ? sent_ : view_.document().image(),
-                                 lookup, dialog_->cancelFlag(), verify, this);
-    thread_->askRetry = [this] { return askRetry(); };
-    thread_->promptContext = this;
+                                 lookup, dialog_->cancelFlag(), verify,
+                                 RetryQuestion{this, [this] { return askRetry(); }}, this);
     connect(thread_, &TransferThread::transferStarted, dialog_.get(), &CProcessDlg::setBlockCount);
     connect(thread_, &TransferThread::verifyStarted, dialog_.get(), [this](int blocks) {
         dialog_->startPhase(uiText(TextId::VerifyData, app_.language()), blocks);
@@ -155,7 +154,7 @@ void RadioLink::finish() {
 void RadioLink::takeReadImage(const MemoryImage& radio) {
     // The radio's channels and options replace the document's: one step, undone as one.
     view_.document().change(tr("Read From Radio"), [&] {
-        view_.document().image().copyFrom(radio, 0, map::kTransferEnd);
+        clone::copyReadBytes(view_.document().image(), radio);
         app_.setNewImageFlag(false);
         view_.LoadChannels();
     });

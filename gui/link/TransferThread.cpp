@@ -24,7 +24,8 @@ class ThreadObserver final : public TransferObserver {
     bool cancelRequested() override { return cancel_.load(); }
 
     RetryChoice communicationError() override {
-        if (!thread_.askRetry || !thread_.promptContext) {
+        const RetryQuestion& question = thread_.retryQuestion();
+        if (!question.ask || !question.context) {
             return RetryChoice::Cancel;
         }
         // The question is a dialog, so it comes from the interface thread; the transfer waits
@@ -33,7 +34,7 @@ class ThreadObserver final : public TransferObserver {
         auto answer = std::make_shared<std::promise<RetryChoice>>();
         std::future<RetryChoice> future = answer->get_future();
         QMetaObject::invokeMethod(
-            thread_.promptContext, [answer, ask = thread_.askRetry] { answer->set_value(ask()); },
+            question.context, [answer, ask = question.ask] { answer->set_value(ask()); },
             Qt::QueuedConnection);
         answer.reset();
         while (future.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
@@ -56,13 +57,15 @@ class ThreadObserver final : public TransferObserver {
 }  // namespace
 
 TransferThread::TransferThread(TransferRequest request, MemoryImage image, PortsLookup ports,
-                               const std::atomic<bool>& cancel, bool verifyWrite, QObject* parent)
+                               const std::atomic<bool>& cancel, bool verifyWrite,
+                               RetryQuestion question, QObject* parent)
     : QThread(parent),
       request_(std::move(request)),
       image_(image),
       ports_(std::move(ports)),
       cancel_(cancel),
-      verifyWrite_(verifyWrite) {}
+      verifyWrite_(verifyWrite),
+      question_(std::move(question)) {}
 
 void TransferThread::run() {
     SerialLineOpener opener(ports_);

@@ -13,16 +13,24 @@
 namespace radio {
 namespace gui {
 
+// The communication-error question: ask runs on the interface thread, in the event loop of
+// context, while the transfer waits for the answer. Without one the answer is Cancel.
+struct RetryQuestion {
+    QObject* context = nullptr;
+    std::function<RetryChoice()> ask;
+};
+
 // Runs one radio transfer away from the interface thread, so the window never freezes while
 // the protocol waits for the radio. Progress arrives as queued signals; the Retry/Cancel
-// question is asked through askRetry, on the interface thread, while the transfer waits.
+// question is asked through the RetryQuestion, while the transfer waits.
 class TransferThread : public QThread {
     Q_OBJECT
   public:
     // image: the snapshot to write, or the image a read starts from. verifyWrite: a write is
     // followed by the check of what it wrote.
     TransferThread(TransferRequest request, MemoryImage image, PortsLookup ports,
-                   const std::atomic<bool>& cancel, bool verifyWrite, QObject* parent = nullptr);
+                   const std::atomic<bool>& cancel, bool verifyWrite, RetryQuestion question,
+                   QObject* parent = nullptr);
 
     // Valid after finished(): the outcome and, after a completed read, the radio's image.
     TransferOutcome outcome() const { return outcome_; }
@@ -32,10 +40,7 @@ class TransferThread : public QThread {
     // Why the port did not open, when that was the outcome.
     const std::optional<PortOpenFailure>& portFailure() const { return portFailure_; }
 
-    // Answers the communication-error question; runs on the interface thread, in the event
-    // loop of promptContext, while the transfer waits for the answer.
-    std::function<RetryChoice()> askRetry;
-    QObject* promptContext = nullptr;
+    const RetryQuestion& retryQuestion() const { return question_; }
 
     // The owner is going away: an unanswered question counts as Cancel.
     void abandon() { abandoned_ = true; }
@@ -55,6 +60,7 @@ class TransferThread : public QThread {
     PortsLookup ports_;
     const std::atomic<bool>& cancel_;
     bool verifyWrite_;
+    RetryQuestion question_;
     TransferOutcome outcome_ = TransferOutcome::Cancelled;
     std::optional<VerifyResult> verify_;
     std::optional<PortOpenFailure> portFailure_;
