@@ -22,8 +22,6 @@
 namespace radio {
 namespace gui {
 
-namespace {}  // namespace
-
 RadioLink::RadioLink(CProgramApp& app, CProgramView& view) : app_(app), view_(view) {}
 
 RadioLink::~RadioLink() {
