@@ -526,6 +526,10 @@ void CMainFrame::updateRecentFileCommands() {
 
 void CMainFrame::rememberFile(const QString& path) {
     recentFiles_.add(path);
+    storeRecentFiles();
+}
+
+void CMainFrame::storeRecentFiles() {
     app_.registry().writeTexts(kRecentFilesSetting, recentFiles_.paths());
     updateRecentFileCommands();
 }
@@ -540,8 +544,7 @@ void CMainFrame::onRecentFile(int index) {
         return;
     }
     recentFiles_.remove(path);
-    app_.registry().writeTexts(kRecentFilesSetting, recentFiles_.paths());
-    updateRecentFileCommands();
+    storeRecentFiles();
     app_.message(tr("The file %1 no longer exists.").arg(QDir::toNativeSeparators(path)));
 }
 

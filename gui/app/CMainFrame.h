@@ -87,6 +87,8 @@ class CMainFrame : public QMainWindow {
     void onControlBar();
 
   private:
+    // Keeps the recent files in the user settings and shows them in the File menu.
+    void storeRecentFiles();
     QAction* makeCommand(int helpContext, const QString& text, const QString& prompt = QString(),
                          const QKeySequence& shortcut = QKeySequence());
     void buildCommands();
