@@ -583,13 +583,13 @@ CProgramDoc* CMainFrame::documentForPage() {
 }
 
 template <typename Page, typename Run>
-void CMainFrame::showPage(std::unique_ptr<Page>& page, Run run) {
+void CMainFrame::showPage(QPointer<Page>& page, Run run) {
     CProgramDoc* document = documentForPage();
     if (!document) {
         return;
     }
     if (!page) {
-        page = std::make_unique<Page>(app_, this);
+        page = new Page(app_, this);
     }
     run(*page, *document);
 }
@@ -617,11 +617,13 @@ void CMainFrame::onPowerAdjust() {
 }
 
 void CMainFrame::onParamAdjust() {
-    std::unique_ptr<CParamAdjustDlg> forThisUse;
-    showPage(forThisUse, [this](CParamAdjustDlg& page, CProgramDoc& document) {
-        page.load(document.image());
-        runStoringPage(app_.prompts(), page, document);
-    });
+    CProgramDoc* document = documentForPage();
+    if (!document) {
+        return;
+    }
+    CParamAdjustDlg page(app_, this);  // made afresh for each use
+    page.load(document->image());
+    runStoringPage(app_.prompts(), page, *document);
 }
 
 void CMainFrame::onViewToolbar() {

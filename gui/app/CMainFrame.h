@@ -114,7 +114,7 @@ class CMainFrame : public QMainWindow {
     // Opens a settings page on the active document: made on first use (an empty holder makes
     // one for this use only), then run(page, document).
     template <typename Page, typename Run>
-    void showPage(std::unique_ptr<Page>& page, Run run);
+    void showPage(QPointer<Page>& page, Run run);
     bool queryCloseAll();
 
     CProgramApp& app_;
@@ -127,10 +127,10 @@ class CMainFrame : public QMainWindow {
     CMdiClientWnd* workspace_ = nullptr;
     QPointer<CChildFrame> lastActive_;
     QPointer<CProgramDoc> historyShown_;
-    // Made on first use, then kept for the run.
-    std::unique_ptr<COptionalFeaturesDlg> optionalFeaturesDlg_;
-    std::unique_ptr<CProductInfoDlg> productInfoDlg_;
-    std::unique_ptr<CPowerAdjustDlg> powerAdjustDlg_;
+    // Made on first use, then kept for the run; the frame is their Qt parent and owner.
+    QPointer<COptionalFeaturesDlg> optionalFeaturesDlg_;
+    QPointer<CProductInfoDlg> productInfoDlg_;
+    QPointer<CPowerAdjustDlg> powerAdjustDlg_;
     RecentFiles recentFiles_;
 };
 

@@ -35,6 +35,10 @@ RadioLink::~RadioLink() {
     }
 }
 
+CProcessDlg* RadioLink::dialog() const {
+    return dialog_.data();
+}
+
 void RadioLink::onRead() {
     openDialog(Job::Read);
 }
@@ -61,10 +65,10 @@ void RadioLink::openDialog(Job job) {
     const QString caption = job == Job::Read    ? uiText(TextId::ReadData, language)
                             : job == Job::Write ? uiText(TextId::WriteData, language)
                                                 : tr("Compare With Radio");
-    dialog_ = std::make_unique<CProcessDlg>(caption, &view_);
+    dialog_ = new CProcessDlg(caption, &view_);
     dialog_->progress()->setRange(0, 63);
-    connect(dialog_.get(), &CProcessDlg::startRequested, this, &RadioLink::start);
-    connect(dialog_.get(), &QDialog::rejected, this, [this] {
+    connect(dialog_.data(), &CProcessDlg::startRequested, this, &RadioLink::start);
+    connect(dialog_.data(), &QDialog::rejected, this, [this] {
         if (!running()) {
             closeDialog();
         }
@@ -100,18 +104,18 @@ void RadioLink::start() {
     thread_ = new TransferThread(request, job_ == Job::Compare ? sent_ : view_.document().image(),
                                  lookup, dialog_->cancelFlag(), verify,
                                  RetryQuestion{this, [this] { return askRetry(); }}, this);
-    connect(thread_, &TransferThread::transferStarted, dialog_.get(), &CProcessDlg::setBlockCount);
-    connect(thread_, &TransferThread::verifyStarted, dialog_.get(), [this](int blocks) {
+    connect(thread_, &TransferThread::transferStarted, dialog_.data(), &CProcessDlg::setBlockCount);
+    connect(thread_, &TransferThread::verifyStarted, dialog_.data(), [this](int blocks) {
         dialog_->startPhase(uiText(TextId::VerifyData, app_.language()), blocks);
     });
-    connect(thread_, &TransferThread::blockDone, dialog_.get(), [this] { dialog_->stepBlock(); });
+    connect(thread_, &TransferThread::blockDone, dialog_.data(), [this] { dialog_->stepBlock(); });
     connect(thread_, &QThread::finished, this, &RadioLink::finish);
     thread_->start();
 }
 
 RetryChoice RadioLink::askRetry() {
     const auto answer =
-        app_.prompts().message(dialog_.get(), QMessageBox::Warning, app_.settings().displayName,
+        app_.prompts().message(dialog_.data(), QMessageBox::Warning, app_.settings().displayName,
                                StringTable::text(StringTable::CommunicationError),
                                QMessageBox::Retry | QMessageBox::Cancel);
     return answer == QMessageBox::Retry ? RetryChoice::Retry : RetryChoice::Cancel;
@@ -134,10 +138,10 @@ void RadioLink::finish() {
         if (!reason.empty()) {
             text += '\n' + QString::fromStdString(reason);
         }
-        app_.prompts().message(dialog_.get(), QMessageBox::Warning, app_.settings().displayName,
+        app_.prompts().message(dialog_.data(), QMessageBox::Warning, app_.settings().displayName,
                                text, QMessageBox::Ok);
     } else if (outcome == TransferOutcome::Interrupted) {
-        app_.prompts().message(dialog_.get(), QMessageBox::Warning, app_.settings().displayName,
+        app_.prompts().message(dialog_.data(), QMessageBox::Warning, app_.settings().displayName,
                                StringTable::text(StringTable::ProgramInterrupt), QMessageBox::Ok);
     }
     closeDialog();
@@ -177,7 +181,8 @@ void RadioLink::showDifferences(const MemoryImage& radio) {
 void RadioLink::closeDialog() {
     if (dialog_) {
         dialog_->hide();
-        dialog_.release()->deleteLater();
+        dialog_->deleteLater();
+        dialog_.clear();
     }
 }
 

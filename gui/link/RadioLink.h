@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <memory>
 
 #include "core/link/CloneProtocol.h"
 #include "core/link/Transfer.h"
@@ -29,9 +28,9 @@ class RadioLink : public QObject {
     // Reads the radio into an image of its own and shows how it differs from the document.
     void onCompare();
 
-    bool dialogOpen() const { return dialog_ != nullptr; }
+    bool dialogOpen() const { return !dialog_.isNull(); }
     bool running() const { return thread_ != nullptr; }
-    CProcessDlg* dialog() const { return dialog_.get(); }
+    CProcessDlg* dialog() const;
     clone::Direction direction() const { return direction_; }
 
     QString portName() const { return portName_; }
@@ -63,7 +62,7 @@ class RadioLink : public QObject {
     clone::Direction direction_ = clone::Direction::Read;
     MemoryImage sent_;  // what a write sends, or what a comparison compares with
     QString portName_ = QStringLiteral("COM1");
-    std::unique_ptr<CProcessDlg> dialog_;
+    QPointer<CProcessDlg> dialog_;  // owned by the view, its Qt parent
     TransferThread* thread_ = nullptr;
 };
 
