@@ -1,6 +1,7 @@
 #include "gui/link/CCompareDlg.h"
 
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
@@ -16,6 +17,8 @@ CCompareDlg::CCompareDlg(const QString& differences, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
+    // Which side is which: the lines are written as "what: document | radio".
+    layout->addWidget(new QLabel(tr("Each line: the open document | the radio"), this));
     layout->addWidget(view_);
     layout->addWidget(buttons);
     resize(560, 360);

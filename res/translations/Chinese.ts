@@ -87,6 +87,10 @@
         <source>Compare With Radio</source>
         <translation>与对讲机比较</translation>
     </message>
+    <message>
+        <source>Each line: the open document | the radio</source>
+        <translation>每行：打开的文档 | 对讲机</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CLanguageDlg</name>

@@ -86,6 +86,10 @@
         <source>Compare With Radio</source>
         <translation>Compare With Radio</translation>
     </message>
+    <message>
+        <source>Each line: the open document | the radio</source>
+        <translation>Each line: the open document | the radio</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CLanguageDlg</name>

@@ -6,6 +6,8 @@
 
 #include "core/channels/ChannelCodec.h"
 #include "core/channels/Frequency.h"
+#include "core/image/ImageDiff.h"
+#include "core/image/NewImage.h"
 #include "gui/app/CAboutDlg.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
@@ -13,6 +15,7 @@
 #include "gui/channels/CellEditors.h"
 #include "gui/channels/ChannelGrid.h"
 #include "gui/image/CProgramDoc.h"
+#include "gui/link/CCompareDlg.h"
 #include "gui/settings/CLanguageDlg.h"
 #include "gui/settings/COptionalFeaturesDlg.h"
 #include "gui/settings/CParamAdjustDlg.h"
@@ -156,6 +159,13 @@ void renderScenes(gui::CProgramApp& app, const QString& out, const QString& suff
     about.show();
     save(about, out, "about", suffix);
     about.hide();
+    // A radio that still holds a new document's memory, compared with the filled one.
+    const std::string differences =
+        differenceText(frame.activeDocument()->image(), newDocumentImage(), app.language());
+    gui::CCompareDlg compare(QString::fromStdString(differences), &frame);
+    compare.show();
+    save(compare, out, "compare", suffix);
+    compare.hide();
     renderSettingsPages(app, out, suffix);
     renderReportPages(app, out, suffix);
 }
