@@ -1,6 +1,7 @@
 // Full read, full normal write, and a normal write with its check against radioprog-sim with pacing
 // on, beside the time the wire and the protocol need: bytes on the wire x 10 bits / 9600 baud, plus
-// the protocol's own pauses, plus the simulator's turnaround before each answer. Usage:
+// the protocol's own pauses, plus the simulator's turnaround before each answer. Each run does one
+// of each in turn, so that a change in the machine's load falls on all three alike. Usage:
 // transfer_bench [RUNS]
 #include <signal.h>
 #include <sys/wait.h>
@@ -52,46 +53,62 @@ double modelMs(clone::Direction direction) {
     return sessionModelMs(direction, direction);
 }
 
-// The write and then its check, which reads back the written blocks.
-double verifiedWriteModelMs() {
-    return sessionModelMs(clone::Direction::Write, clone::Direction::Write) +
-           sessionModelMs(clone::Direction::Read, clone::Direction::Write);
+// The check after a write: read commands for the written blocks.
+double checkModelMs() {
+    return sessionModelMs(clone::Direction::Read, clone::Direction::Write);
 }
 
+using Clock = std::chrono::steady_clock;
+
+double msBetween(Clock::time_point start, Clock::time_point end) {
+    return std::chrono::duration<double, std::milli>(end - start).count();
+}
+
+// Notes when the check after a write starts, so that its two sessions are timed apart.
 class QuietObserver final : public TransferObserver {
   public:
+    void verifyStarted(int /*blockCount*/) override { checkStart = Clock::now(); }
     RetryChoice communicationError() override { return RetryChoice::Cancel; }
     bool cancelRequested() override { return false; }
+
+    Clock::time_point checkStart;
+};
+
+struct VerifiedWriteTimes {
+    double total = 0;
+    double write = 0;
+    double check = 0;
 };
 
 double timeTransfer(const SimulatorProcess& sim, clone::Direction direction) {
     SerialLineOpener opener;
     QuietObserver observer;
     MemoryImage image = newDocumentImage();
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = Clock::now();
     const TransferOutcome outcome =
         runTransfer(opener, {sim.device, direction, false}, image, observer);
-    const auto end = std::chrono::steady_clock::now();
+    const auto end = Clock::now();
     if (outcome != TransferOutcome::Completed) {
         std::fprintf(stderr, "transfer did not complete\n");
         std::exit(1);
     }
-    return std::chrono::duration<double, std::milli>(end - start).count();
+    return msBetween(start, end);
 }
 
-double timeVerifiedWrite(const SimulatorProcess& sim) {
+VerifiedWriteTimes timeVerifiedWrite(const SimulatorProcess& sim) {
     SerialLineOpener opener;
     QuietObserver observer;
     const MemoryImage image = newDocumentImage();
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = Clock::now();
     const VerifiedWrite result =
         runVerifiedWrite(opener, {sim.device, clone::Direction::Write, false}, image, observer);
-    const auto end = std::chrono::steady_clock::now();
+    const auto end = Clock::now();
     if (!result.verify || result.verify->outcome != VerifyOutcome::Verified) {
         std::fprintf(stderr, "write and check did not complete\n");
         std::exit(1);
     }
-    return std::chrono::duration<double, std::milli>(end - start).count();
+    return {msBetween(start, end), msBetween(start, observer.checkStart),
+            msBetween(observer.checkStart, end)};
 }
 
 double median(std::vector<double> values) {
@@ -109,25 +126,26 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "radioprog-sim did not start\n");
         return 1;
     }
-    std::printf("paced radioprog-sim, median of %d runs\n", runs);
-    for (auto direction : {clone::Direction::Read, clone::Direction::Write}) {
-        std::vector<double> times;
-        for (int i = 0; i < runs; ++i) {
-            times.push_back(timeTransfer(sim, direction));
-        }
-        const double measured = median(times);
-        const double model = modelMs(direction);
-        std::printf("  %-13s measured %7.1f ms  model %7.1f ms  ratio %.3f\n",
-                    direction == clone::Direction::Read ? "full read" : "normal write", measured,
-                    model, measured / model);
-    }
-    std::vector<double> times;
+    std::vector<double> reads, writes, totals, writeParts, checks;
     for (int i = 0; i < runs; ++i) {
-        times.push_back(timeVerifiedWrite(sim));
+        reads.push_back(timeTransfer(sim, clone::Direction::Read));
+        writes.push_back(timeTransfer(sim, clone::Direction::Write));
+        const VerifiedWriteTimes times = timeVerifiedWrite(sim);
+        totals.push_back(times.total);
+        writeParts.push_back(times.write);
+        checks.push_back(times.check);
     }
-    const double measured = median(times);
-    const double model = verifiedWriteModelMs();
-    std::printf("  %-13s measured %7.1f ms  model %7.1f ms  ratio %.3f\n", "write+verify", measured,
-                model, measured / model);
+    const double writeModel = modelMs(clone::Direction::Write);
+    std::printf("paced radioprog-sim, median of %d runs\n", runs);
+    const auto line = [](const char* what, const std::vector<double>& times, double model) {
+        const double measured = median(times);
+        std::printf("  %-13s measured %7.1f ms  model %7.1f ms  ratio %.3f\n", what, measured,
+                    model, measured / model);
+    };
+    line("full read", reads, modelMs(clone::Direction::Read));
+    line("normal write", writes, writeModel);
+    line("write+verify", totals, writeModel + checkModelMs());
+    line("  its write", writeParts, writeModel);
+    line("  its check", checks, checkModelMs());
     return 0;
 }
