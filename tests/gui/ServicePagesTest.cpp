@@ -1,6 +1,4 @@
-#include <QMenu>
-
-#include "UserInput.h"
+#include "GuiFixture.h"
 #include "core/image/ImageMap.h"
 #include "gui/settings/AdjustTable.h"
 #include "gui/settings/CParamAdjustDlg.h"
@@ -19,11 +17,15 @@ QStringList itemTexts(const QMenu& menu) {
     return texts;
 }
 
-// --- Access-code gate -------------------------------------------------------------------------
-
-TEST(AccessCode, AWrongCodeKeepsTheDialogOpenWithTheEntry) {
+// Only Ctrl+F11 and the right code open the service pages, once; a wrong code keeps the dialog
+// open with the entry.
+TEST(AccessCode, CtrlF11AndTheCodeUnlockOnceAndAddTheItemsOnce) {
     StartedProgram program;
     ScriptedPrompts& prompts = program.prompts;
+    QMenu* edit = program.frame().documentSubmenu(1);
+    const QStringList lockedItems = itemTexts(*edit);
+    program.press(Qt::Key_F11);  // without Ctrl
+    EXPECT_TRUE(prompts.dialogs.empty());
     prompts.onDialog = byUser([&](QDialog& dialog) {
         QLineEdit* entry = static_cast<CPasswordDlg&>(dialog).entryBox();
         QTest::keyClicks(entry, "4728169");
@@ -37,35 +39,17 @@ TEST(AccessCode, AWrongCodeKeepsTheDialogOpenWithTheEntry) {
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(entry->text(), "123456");
     });
-    press(program.frame(), Qt::Key_F11, Qt::ControlModifier);
+    program.press(Qt::Key_F11, Qt::ControlModifier);
+    prompts.onDialog = nullptr;
     EXPECT_FALSE(program.app.adjustmentUnlocked());
-}
-
-TEST(AccessCode, CtrlF11AndTheCodeUnlockOnceAndAddTheItemsOnce) {
-    StartedProgram program;
-    QMenu* edit = program.frame().documentSubmenu(1);
-    const QStringList lockedItems = itemTexts(*edit);
-    press(program.frame(), Qt::Key_F11);  // without Ctrl
-    EXPECT_TRUE(program.prompts.dialogs.empty());
-    press(program.frame(), Qt::Key_F11, Qt::ControlModifier);
-    EXPECT_EQ(program.prompts.dialogs.size(), 1u);  // and cancelled
     EXPECT_EQ(itemTexts(*edit), lockedItems);
-    unlockAdjustment(program);
-    unlockAdjustment(program);
-    EXPECT_EQ(program.prompts.dialogs.size(), 3u);
+    program.unlockAdjustment();
+    program.unlockAdjustment();
+    EXPECT_EQ(prompts.dialogs.size(), 3u);
     EXPECT_EQ(itemTexts(*edit), lockedItems + QStringList({"Power Adjust", "Param Adjust"}));
-    chooseMenu(program.frame(), "Param Adjust");
-    EXPECT_EQ(program.prompts.dialogs.back(), "CParamAdjustDlg");
+    program.chooseMenu("Param Adjust");
+    EXPECT_EQ(prompts.dialogs.back(), "CParamAdjustDlg");
 }
-
-// A program past the gate whose next service page is worked by the given user.
-struct ServicePage : StartedProgram {
-    ServicePage() { unlockAdjustment(*this); }
-    template <typename Page>
-    void open(const QString& item, std::function<void(Page&)> work) {
-        openPage(*this, item, work);
-    }
-};
 
 // Clicks a cell of a service table, which opens its editor.
 QWidget* clickCell(AdjustTable& table, int row, int col) {
@@ -73,8 +57,6 @@ QWidget* clickCell(AdjustTable& table, int row, int col) {
                       table.visualRect(table.model()->index(row, col)).center());
     return table.openEditor();
 }
-
-// --- Power Adjustment -------------------------------------------------------------------------
 
 TEST(PowerAdjust, EditsAreClampedAndStoredWhateverClosesThePage) {
     struct Case {
@@ -89,16 +71,18 @@ TEST(PowerAdjust, EditsAreClampedAndStoredWhateverClosesThePage) {
         {2, 1, "1801", Qt::Key_Return, "180"}, {2, 1, "abc", Qt::Key_Return, "250"},
         {0, 0, "42", Qt::Key_Escape, "42"},    {3, 1, "222", 0, "222"},
     };
-    ServicePage service;
+    StartedProgram service;
+    service.unlockAdjustment();
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
         service.document().setModified(false);
-        service.open<CPowerAdjustDlg>("Power Adjust", [&](CPowerAdjustDlg& page) {
+        service.openPage<CPowerAdjustDlg>("Power Adjust", [&](CPowerAdjustDlg& page) {
             QWidget* editor = clickCell(*page.table(), c.row, c.col);
             ASSERT_NE(editor, nullptr);
             typeInto(editor, c.typed);
             if (c.key != 0) {
                 QTest::keyClick(editor, Qt::Key(c.key));
-                EXPECT_EQ(page.table()->cellText(c.row, c.col), c.shown) << c.typed.toStdString();
+                EXPECT_EQ(page.table()->cellText(c.row, c.col), c.shown);
                 EXPECT_EQ(page.table()->currentRow(), c.row + (c.key == Qt::Key_Return));
                 QTest::keyClick(page.table(), Qt::Key_Escape);
                 EXPECT_TRUE(page.isVisible());  // Escape never closes
@@ -106,19 +90,16 @@ TEST(PowerAdjust, EditsAreClampedAndStoredWhateverClosesThePage) {
             page.close();
         });
         const std::size_t at = map::kPowerTable + 2 * std::size_t(c.row) + std::size_t(c.col);
-        EXPECT_EQ(service.image()[at], c.shown.toInt()) << c.typed.toStdString();
+        EXPECT_EQ(service.image()[at], c.shown.toInt());
         EXPECT_TRUE(c.key != 0 || service.document().isModified());
     }
 }
-
-// --- Param Adjust ----------------------------------------------------------------------------
 
 TEST(ParamAdjust, EachRowsEditorAndEscapeClosesAndStores) {
     struct Case {
         int row;
         QString typed;  // for the lists: the entry picked
-        QString firstEntry;
-        QString shown;
+        QString firstEntry, shown;
         int stored;
     };
     const Case cases[] = {
@@ -126,8 +107,10 @@ TEST(ParamAdjust, EachRowsEditorAndEscapeClosesAndStores) {
         {0, "5", "0", "5", 5},  {1, "7", "1", "7", 7},
     };
     for (const Case& c : cases) {
-        ServicePage service;
-        service.open<CParamAdjustDlg>("Param Adjust", [&](CParamAdjustDlg& page) {
+        SCOPED_TRACE(c.typed.toStdString());
+        StartedProgram service;
+        service.unlockAdjustment();
+        service.openPage<CParamAdjustDlg>("Param Adjust", [&](CParamAdjustDlg& page) {
             QWidget* editor = clickCell(*page.table(), c.row, 1);
             ASSERT_NE(editor, nullptr);
             if (auto* list = qobject_cast<QComboBox*>(editor)) {
@@ -138,10 +121,9 @@ TEST(ParamAdjust, EachRowsEditorAndEscapeClosesAndStores) {
             }
             QTest::keyClick(editor, Qt::Key_Escape);
             EXPECT_FALSE(page.isVisible());
-            EXPECT_EQ(page.table()->cellText(c.row, 1), c.shown) << c.typed.toStdString();
+            EXPECT_EQ(page.table()->cellText(c.row, 1), c.shown);
         });
-        const std::size_t at = map::kParamAdjust + 2 * std::size_t(c.row) + 1;
-        EXPECT_EQ(service.image()[at], c.stored) << c.typed.toStdString();
+        EXPECT_EQ(service.image()[map::kParamAdjust + 2 * std::size_t(c.row) + 1], c.stored);
     }
 }
 

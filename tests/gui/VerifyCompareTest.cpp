@@ -2,8 +2,6 @@
 #include <QStatusBar>
 
 #include "SimBench.h"
-#include "gui/app/CMainFrame.h"
-#include "gui/image/CProgramDoc.h"
 #include "gui/link/CCompareDlg.h"
 
 namespace radio::test {
@@ -34,22 +32,20 @@ TEST(Verify, AWriteIsCheckedInASecondPhaseUnlessTurnedOff) {
         SCOPED_TRACE(c.sim.back());
         Bench bench(c.sim);
         if (c.verifyOff) {
-            ASSERT_TRUE(chooseMenu(bench.frame(), "Verify After Write"));
+            ASSERT_TRUE(bench.chooseMenu("Verify After Write"));
         }
         bench.command(clone::Direction::Write);
         QSignalSpy captions(bench.link().dialog(), &QWidget::windowTitleChanged);
         ASSERT_EQ(bench.confirm(), TransferOutcome::Completed);
         EXPECT_EQ(captions.count(), c.verifyOff ? 0 : 1);
-        if (c.message.isEmpty()) {
-            EXPECT_TRUE(bench.prompts().shown.empty());
-        } else {
-            ASSERT_EQ(bench.prompts().shown.size(), 1u);
-            EXPECT_TRUE(bench.prompts().shown[0].text.startsWith(c.message))
-                << bench.prompts().shown[0].text.toStdString();
+        const auto& shown = bench.prompts.shown;
+        ASSERT_EQ(shown.size(), c.message.isEmpty() ? 0u : 1u);
+        if (!shown.empty()) {
+            EXPECT_TRUE(shown[0].text.startsWith(c.message)) << shown[0].text.toStdString();
             EXPECT_EQ(bench.frame().statusBar()->currentMessage(),
-                      bench.prompts().shown[0].text.section('\n', 0, 0));
+                      shown[0].text.section('\n', 0, 0));
         }
-        EXPECT_FALSE(bench.view().document().isModified());
+        EXPECT_FALSE(bench.document().isModified());
         bench.radioAfter();  // the radio stopped: its log is complete
         EXPECT_EQ(bench.lines("R "), c.reads);
         EXPECT_EQ(bench.lines("W "), 122);
@@ -73,18 +69,17 @@ TEST(Compare, ListsTheDifferencesAndChangesNeitherSide) {
             ASSERT_EQ(bench.run(clone::Direction::Read), TransferOutcome::Completed);
             ASSERT_EQ(bench.run(clone::Direction::Write), TransferOutcome::Completed);
         }
-        const MemoryImage before = bench.view().document().image();
+        const MemoryImage before = bench.image();
         QString shown;
-        bench.prompts().onDialog = [&](QDialog& dialog) {
+        bench.prompts.onDialog = [&](QDialog& dialog) {
             shown = static_cast<CCompareDlg&>(dialog).text();
             return 0;
         };
-        ASSERT_TRUE(chooseMenu(bench.frame(), "Compare With Radio"));
-        const TransferOutcome outcome = bench.confirm();
-        EXPECT_EQ(outcome,
+        ASSERT_TRUE(bench.chooseMenu("Compare With Radio"));
+        EXPECT_EQ(bench.confirm(),
                   c.shown.isEmpty() ? TransferOutcome::Cancelled : TransferOutcome::Completed);
         EXPECT_TRUE(shown.contains(c.shown)) << shown.toStdString();
-        EXPECT_EQ(bench.view().document().image(), before);
+        EXPECT_EQ(bench.image(), before);
         const MemoryImage radio = bench.radioAfter();
         EXPECT_TRUE(c.writeFirst || radio == radioMemory());
         EXPECT_EQ(bench.lines("W "), c.writeFirst ? 122 : 0);
