@@ -37,34 +37,27 @@ TEST(ChannelLists, ExportWritesTheGridInEnglishAndImportFillsItBack) {
 
 // The problems are named in the interface language, and the grid keeps what it had.
 TEST(ChannelLists, ABadFileChangesNothingAndNamesEveryBadLine) {
-    struct Case {
-        QString language, item;
-        QByteArray lines;
-        QStringList named;
-    };
+    // The language, its Import Channels item, the lines and what the message names.
+    using Case = std::tuple<QString, QString, QByteArray, QStringList>;
+    // Thousands of bad lines show the first twenty and how many more.
+    // clang-format off
     const Case cases[] = {
-        {"English",
-         "Import Channels",
-         "1,401.00000,,,,,,,,\r\n2,999.00000,,,,,,,,\r\n3,401.00000,,,,Maybe,,,,\r\n",
-         {"bad.csv was not imported:", "line 3, column 2:", "line 4, column 6:"}},
-        {"Chinese",
-         "导入信道",
-         "1,390.00000,,,,,,,,\r\n1,,,,,,,,,\r\n",
+        {"Chinese", "导入信道", "1,390.00000,,,,,,,,\r\n1,,,,,,,,,\r\n",
          {"第 2 行，第 2 列：\"390.00000\" 超出频段 ", "第 3 行，第 1 列：信道 1 重复出现"}},
-        // Thousands of bad lines: the first twenty and how many more.
-        {"English", "Import Channels", QByteArray("x\n").repeated(5000), {"\n... and 4980 more"}},
-    };
-    for (const Case& c : cases) {
-        StartedProgram program(ProgramFolder::defaultIni(c.language));
+        {"English", "Import Channels", QByteArray("x\n").repeated(5000),
+         {"bad.csv was not imported:\n\nline 2:", "\n... and 4980 more"}}};
+    // clang-format on
+    for (const auto& [language, item, lines, named] : cases) {
+        StartedProgram program(ProgramFolder::defaultIni(language));
         program.typeCell(1, 1, "430.00000");
         program.document().setModified(false);
-        program.prompts.files = {program.folder.writeFile("bad.csv", kHeader + c.lines)};
-        program.chooseMenu(c.item);
+        program.prompts.files = {program.folder.writeFile("bad.csv", kHeader + lines)};
+        program.chooseMenu(item);
         ASSERT_EQ(program.prompts.shown.size(), 1u);
         const QString& message = program.prompts.shown[0].text;
         EXPECT_LE(message.count('\n'), 22);
-        for (const QString& named : c.named) {
-            EXPECT_TRUE(message.contains(named)) << message.toStdString();
+        for (const QString& part : named) {
+            EXPECT_TRUE(message.contains(part)) << message.toStdString();
         }
         EXPECT_EQ(program.view().grid().textMatrix(1, 1), "430.00000");
         EXPECT_FALSE(program.document().isModified());

@@ -1,4 +1,3 @@
-#include <QDir>
 #include <QStandardPaths>
 
 #include "GuiFixture.h"
@@ -20,36 +19,32 @@ TEST(ConfigLocation, TheLanguageChoiceIsSavedWhereTheProgramLives) {
         // The system's configuration folder instead of the tests' stand-in for it.
         qputenv("XDG_CONFIG_HOME", root.filePath("config").toLocal8Bit());
         QStandardPaths::setTestModeEnabled(false);
-        const QString programDir = root.filePath(programFolder);
+        const QString program = root.filePath(programFolder) + "/radioprog";
         const QString runtimeDir = root.filePath(runtimeFolder);
-        QDir().mkpath(programDir);
+        QDir().mkpath(root.filePath(programFolder));
         QDir().mkpath(runtimeDir);
-        QFile shipped(runtimeDir + "/Program.ini");
-        ASSERT_TRUE(shipped.open(QIODevice::WriteOnly) &&
-                    shipped.write(ProgramFolder::defaultIni().toUtf8()) > 0);
-        shipped.close();
+        const QByteArray shipped = ProgramFolder::defaultIni().toUtf8();
+        writeFile(runtimeDir + "/Program.ini", shipped);
         for (const char* pack : {"English.qm", "Chinese.qm"}) {
             QFile::copy(QStringLiteral(RADIOPROG_BIN_DIR "/") + pack, runtimeDir + '/' + pack);
         }
-        const QStringList shippedFiles = QDir(runtimeDir).entryList(QDir::Files);
-        const QByteArray shippedIni = readFile(shipped.fileName());
         const QString userIni = root.filePath("config/radioprog/Program.ini");
         {
             ScriptedPrompts prompts;
-            gui::CProgramApp first(programDir + "/radioprog", prompts);
+            gui::CProgramApp first(program, prompts);
             first.setRestartLauncher([](const QString&) {});
             ASSERT_TRUE(first.initInstance({}));  // the language pack came from the runtime folder
             EXPECT_EQ(first.settings().programDir, runtimeDir + '/');
             ASSERT_TRUE(first.restartProgram("Chinese"));
         }
-        const QByteArray saved = readFile(portable ? shipped.fileName() : userIni);
+        const QByteArray saved = readFile(portable ? runtimeDir + "/Program.ini" : userIni);
         EXPECT_TRUE(saved.contains("Language=Chinese"));
         EXPECT_TRUE(saved.contains("Field1=400-470|430-480"));  // made from the defaults
         EXPECT_EQ(QFileInfo::exists(userIni), !portable);
-        EXPECT_TRUE(portable || readFile(shipped.fileName()) == shippedIni);
-        EXPECT_EQ(QDir(runtimeDir).entryList(QDir::Files), shippedFiles);
+        EXPECT_TRUE(portable || readFile(runtimeDir + "/Program.ini") == shipped);
+        EXPECT_EQ(QDir(runtimeDir).entryList(QDir::Files).size(), 3);
         ScriptedPrompts prompts;
-        gui::CProgramApp second(programDir + "/radioprog", prompts);
+        gui::CProgramApp second(program, prompts);
         ASSERT_TRUE(second.initInstance({}));
         EXPECT_TRUE(second.settings().chinese);
         QStandardPaths::setTestModeEnabled(true);

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -34,6 +35,12 @@ namespace radio::test {
 inline QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+inline QString writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
+        << path.toStdString();
+    return path;
 }
 
 // Answers message boxes and file dialogs from a script and records what was asked.
@@ -63,13 +70,6 @@ class ScriptedPrompts final : public gui::UserPrompts {
     int runDialog(QDialog& dialog) override {
         dialogs.push_back(dialog.objectName());
         return onDialog ? onDialog(dialog) : 0;
-    }
-    std::vector<QString> texts() const {
-        std::vector<QString> result;
-        for (const Shown& one : shown) {
-            result.push_back(one.text);
-        }
-        return result;
     }
 
     std::deque<QMessageBox::StandardButton> answers;  // next answers, else OK / Cancel
@@ -109,17 +109,16 @@ class ProgramFolder {
             QFile::copy(QStringLiteral(RADIOPROG_BIN_DIR "/") + pack, path(pack));
         }
     }
-    QString path(const QString& name = QString()) const { return dir_.filePath(name); }
+    // Canonical, as the program names the files it remembers.
+    QString path(const QString& name = QString()) const { return QDir(root_).filePath(name); }
     QString programPath() const { return path("radioprog"); }
     QString writeFile(const QString& name, const QByteArray& bytes) const {
-        QFile file(path(name));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return file.fileName();
+        return test::writeFile(path(name), bytes);
     }
 
   private:
     QTemporaryDir dir_;
+    QString root_ = QDir(dir_.path()).canonicalPath();
 };
 
 // Shows a window and makes it the active one, so that focus moves and shortcuts work.
@@ -177,14 +176,10 @@ inline void typeInto(QWidget* box, const QString& text) {
 // Picks a list entry with the arrow keys.
 inline void pick(QComboBox* list, int index) {
     list->setFocus();
-    while (list->currentIndex() != index) {
-        const int before = list->currentIndex();
-        QTest::keyClick(list, before < index ? Qt::Key_Down : Qt::Key_Up);
-        if (list->currentIndex() == before) {
-            ADD_FAILURE() << "list stuck at " << before;
-            return;
-        }
+    for (int key = 0; key < list->count() && list->currentIndex() != index; ++key) {
+        QTest::keyClick(list, list->currentIndex() < index ? Qt::Key_Down : Qt::Key_Up);
     }
+    EXPECT_EQ(list->currentIndex(), index) << "the list stuck";
 }
 inline void pick(QComboBox* list, const QString& text) {
     pick(list, list->findText(text));
@@ -255,12 +250,11 @@ struct StartedProgram {
     // starts with the given words, as a user picking it from the menu would.
     bool chooseMenu(const QString& item) {
         QAction* action = menuItem(item);
+        EXPECT_NE(action, nullptr) << "no enabled menu item " << item.toStdString();
         if (action) {
             action->trigger();
-        } else {
-            ADD_FAILURE() << "no enabled menu item " << item.toStdString();
         }
-        return action;
+        return action != nullptr;
     }
     QAction* menuItem(const QString& item) {
         for (QAction* menu : frame().menuBar()->actions()) {

@@ -6,6 +6,8 @@
 namespace radio::test {
 namespace {
 
+const QByteArray kEmpty(1024, '\0');
+
 // What the File menu shows of its recent files: each item's text and status tip.
 QStringList recentItems(gui::CMainFrame& frame) {
     QStringList items;
@@ -36,61 +38,49 @@ void chooseFromFileMenu(StartedProgram& program, int key) {
     QTest::keyClick(menu, Qt::Key(key));
 }
 
-// A folder for data files, named as the File menu names it.
-struct DataFolder {
-    QString file(const QString& name) const {
-        QFile file(path + '/' + name);
-        file.open(QIODevice::WriteOnly);
-        file.write(QByteArray(1024, '\0'));
-        return file.fileName();
-    }
-    const QTemporaryDir dir;
-    const QString path = QDir(dir.path()).canonicalPath();
-};
-
 TEST(RecentFiles, FileMenuListsTheLastFourOpenedOrSavedAndOpensThemByKey) {
     for (const auto& [language, gone] : {std::pair{"English", "The file %1 no longer exists."},
                                          std::pair{"Chinese", "文件 %1 已不存在。"}}) {
         SCOPED_TRACE(language);
         StartedProgram program(ProgramFolder::defaultIni(language));
-        const DataFolder data;
-        program.open(data.file("a.dat"));
-        program.open(data.file("b.dat"));
-        program.prompts.files.push_back(data.path + "/c.dat");
+        const ProgramFolder& data = program.folder;
+        program.open(data.writeFile("a.dat", kEmpty));
+        program.open(data.writeFile("b.dat", kEmpty));
+        program.prompts.files.push_back(data.path("c.dat"));
         chooseFromFileMenu(program, Qt::Key_A);
-        program.open(data.path + "/./a.dat");  // open already, and the same file
-        program.open(data.file("d.dat"));
-        program.open(data.file("e.dat"));
+        program.open(data.path() + "/./a.dat");  // open already, and the same file
+        program.open(data.writeFile("d.dat", kEmpty));
+        program.open(data.writeFile("e.dat", kEmpty));
         EXPECT_EQ(recentItems(program.frame()),
-                  itemsFor(data.path, {"e.dat", "d.dat", "a.dat", "c.dat"}));
+                  itemsFor(data.path(), {"e.dat", "d.dat", "a.dat", "c.dat"}));
 
-        QFile::remove(data.path + "/d.dat");
+        QFile::remove(data.path("d.dat"));
         chooseFromFileMenu(program, Qt::Key_2);
         ASSERT_FALSE(program.prompts.shown.empty());
         EXPECT_EQ(program.prompts.shown.back().text,
-                  QString(gone).arg(QDir::toNativeSeparators(data.path + "/d.dat")));
-        EXPECT_EQ(recentItems(program.frame()), itemsFor(data.path, {"e.dat", "a.dat", "c.dat"}));
+                  QString(gone).arg(QDir::toNativeSeparators(data.path("d.dat"))));
+        EXPECT_EQ(recentItems(program.frame()), itemsFor(data.path(), {"e.dat", "a.dat", "c.dat"}));
 
         chooseFromFileMenu(program, Qt::Key_3);
-        EXPECT_EQ(program.document().path(), data.path + "/c.dat");
-        EXPECT_EQ(recentItems(program.frame()), itemsFor(data.path, {"c.dat", "e.dat", "a.dat"}));
+        EXPECT_EQ(program.document().path(), data.path("c.dat"));
+        EXPECT_EQ(recentItems(program.frame()), itemsFor(data.path(), {"c.dat", "e.dat", "a.dat"}));
         EXPECT_EQ(program.frame().childFrames().size(), 5);  // c was brought back, not opened twice
     }
 }
 
 TEST(RecentFiles, ListSurvivesARestart) {
-    const DataFolder data;
+    const ProgramFolder data;
     const QString odd = "North, 2 & 3.dat";  // a comma for the settings, an & for the menu
     {
         StartedProgram first;
-        first.prompts.files = {data.path + '/' + odd, data.file("a.dat")};
+        first.prompts.files = {data.path(odd), data.writeFile("a.dat", kEmpty)};
         first.press(Qt::Key_S, Qt::ControlModifier);
         first.press(Qt::Key_O, Qt::ControlModifier);
     }
     StartedProgram again(ProgramFolder::defaultIni(), {}, true);
-    EXPECT_EQ(recentItems(again.frame()), itemsFor(data.path, {"a.dat", odd}));
+    EXPECT_EQ(recentItems(again.frame()), itemsFor(data.path(), {"a.dat", odd}));
     chooseFromFileMenu(again, Qt::Key_2);
-    EXPECT_EQ(again.document().path(), data.path + '/' + odd);
+    EXPECT_EQ(again.document().path(), data.path(odd));
 }
 
 }  // namespace

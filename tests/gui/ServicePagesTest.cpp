@@ -58,72 +58,61 @@ QWidget* clickCell(AdjustTable& table, int row, int col) {
     return table.openEditor();
 }
 
-TEST(PowerAdjust, EditsAreClampedAndStoredWhateverClosesThePage) {
-    struct Case {
-        int row, col;
-        QString typed;
-        int key;  // 0: the close box with the editor still open
-        QString shown;
-    };
-    const Case cases[] = {
-        {2, 0, "200", Qt::Key_Return, "155"},  {2, 0, "4", Qt::Key_Return, "155"},
-        {2, 0, "77", Qt::Key_Return, "77"},    {2, 1, "99", Qt::Key_Return, "250"},
+// Power Adjust clamps and stores an edit however the page is closed; each row of Param Adjust
+// has its editor, and Escape closes the page and stores.
+TEST(ServicePages, EditsAreClampedAndStoredWhateverClosesThePage) {
+    StartedProgram service;
+    service.unlockAdjustment();
+    // Power Adjust: the cell, the text typed, the key that leaves (0: the close box with the
+    // editor still open) and what the cell shows.
+    const std::tuple<int, int, QString, int, QString> cases[] = {
+        {2, 0, "200", Qt::Key_Return, "155"},  {2, 0, "77", Qt::Key_Return, "77"},
         {2, 1, "1801", Qt::Key_Return, "180"}, {2, 1, "abc", Qt::Key_Return, "250"},
         {0, 0, "42", Qt::Key_Escape, "42"},    {3, 1, "222", 0, "222"},
     };
-    StartedProgram service;
-    service.unlockAdjustment();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed.toStdString());
+    for (const auto& [row, col, typed, key, shown] : cases) {
+        SCOPED_TRACE(typed.toStdString());
         service.document().setModified(false);
         service.openPage<CPowerAdjustDlg>("Power Adjust", [&](CPowerAdjustDlg& page) {
-            QWidget* editor = clickCell(*page.table(), c.row, c.col);
+            QWidget* editor = clickCell(*page.table(), row, col);
             ASSERT_NE(editor, nullptr);
-            typeInto(editor, c.typed);
-            if (c.key != 0) {
-                QTest::keyClick(editor, Qt::Key(c.key));
-                EXPECT_EQ(page.table()->cellText(c.row, c.col), c.shown);
-                EXPECT_EQ(page.table()->currentRow(), c.row + (c.key == Qt::Key_Return));
+            typeInto(editor, typed);
+            if (key != 0) {
+                QTest::keyClick(editor, Qt::Key(key));
+                EXPECT_EQ(page.table()->cellText(row, col), shown);
+                EXPECT_EQ(page.table()->currentRow(), row + (key == Qt::Key_Return));
                 QTest::keyClick(page.table(), Qt::Key_Escape);
                 EXPECT_TRUE(page.isVisible());  // Escape never closes
             }
             page.close();
         });
-        const std::size_t at = map::kPowerTable + 2 * std::size_t(c.row) + std::size_t(c.col);
-        EXPECT_EQ(service.image()[at], c.shown.toInt());
-        EXPECT_TRUE(c.key != 0 || service.document().isModified());
+        const std::size_t at = map::kPowerTable + 2 * std::size_t(row) + std::size_t(col);
+        EXPECT_EQ(service.image()[at], shown.toInt());
+        EXPECT_TRUE(key != 0 || service.document().isModified());
     }
-}
 
-TEST(ParamAdjust, EachRowsEditorAndEscapeClosesAndStores) {
-    struct Case {
-        int row;
-        QString typed;  // for the lists: the entry picked
-        QString firstEntry, shown;
-        int stored;
-    };
-    const Case cases[] = {
+    // Param Adjust: the row, the text typed or the entry picked, the list's first entry, what the
+    // cell shows and the byte stored.
+    const std::tuple<int, QString, QString, QString, int> rows[] = {
         {4, "300", "", "0", 0}, {4, "007", "", "007", 7}, {4, "12", "", "12", 12},
         {0, "5", "0", "5", 5},  {1, "7", "1", "7", 7},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed.toStdString());
-        StartedProgram service;
-        service.unlockAdjustment();
+    for (const auto& [row, typed, firstEntry, shown, stored] : rows) {
+        SCOPED_TRACE(typed.toStdString());
         service.openPage<CParamAdjustDlg>("Param Adjust", [&](CParamAdjustDlg& page) {
-            QWidget* editor = clickCell(*page.table(), c.row, 1);
+            QWidget* editor = clickCell(*page.table(), row, 1);
             ASSERT_NE(editor, nullptr);
             if (auto* list = qobject_cast<QComboBox*>(editor)) {
-                EXPECT_EQ(list->itemText(0), c.firstEntry);
-                pick(list, c.typed);
+                EXPECT_EQ(list->itemText(0), firstEntry);
+                pick(list, typed);
             } else {
-                typeInto(editor, c.typed);
+                typeInto(editor, typed);
             }
             QTest::keyClick(editor, Qt::Key_Escape);
             EXPECT_FALSE(page.isVisible());
-            EXPECT_EQ(page.table()->cellText(c.row, 1), c.shown);
+            EXPECT_EQ(page.table()->cellText(row, 1), shown);
         });
-        EXPECT_EQ(service.image()[map::kParamAdjust + 2 * std::size_t(c.row) + 1], c.stored);
+        EXPECT_EQ(service.image()[map::kParamAdjust + 2 * std::size_t(row) + 1], stored);
     }
 }
 

@@ -30,12 +30,15 @@ inline MemoryImage radioMemory() {
 
 // The radio: a simulator with its memory, the memory it saves at its end and its log.
 struct SimRadio {
-    explicit SimRadio(const std::vector<std::string>& options) {
+    // The simulator's options, separated by spaces.
+    explicit SimRadio(const QString& options) {
         EXPECT_TRUE(saveDatFile(dir.file("memory.dat"), radioMemory()));
         std::vector<std::string> arguments = {"--image", dir.file("memory.dat"),
                                               "--save",  dir.file("saved.dat"),
                                               "--log",   dir.file("log.txt")};
-        arguments.insert(arguments.end(), options.begin(), options.end());
+        for (const QString& option : options.split(' ', Qt::SkipEmptyParts)) {
+            arguments.push_back(option.toStdString());
+        }
         sim = std::make_unique<sim::test::SimProcess>(arguments);
     }
     TempDir dir;
@@ -43,7 +46,7 @@ struct SimRadio {
 };
 
 struct Bench : SimRadio, StartedProgram {
-    explicit Bench(const std::vector<std::string>& options = {"--fast"})
+    explicit Bench(const QString& options = "--fast")
         : SimRadio(options),
           StartedProgram(ProgramFolder::defaultIni() +
                          "[Ports]\ncom1=" + QString::fromStdString(sim->devicePath()) +

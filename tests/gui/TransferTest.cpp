@@ -13,13 +13,26 @@ namespace {
 using namespace gui;
 using Outcome = TransferOutcome;
 
-const QString kCommunicationError =
+const QString kInterrupt = "Program Interrupt, Please reset the radio and try again";
+const QString kCommError =
     "Communication Error,Please check all the connections and the radio power";
 constexpr auto kRead = clone::Direction::Read;
 constexpr auto kWrite = clone::Direction::Write;
 
-TEST(Transfer, CtrlRReadsFillsTheGridAndCountsAllBlocks) {
+// Cancel before OK never opens the port, and commands wait for the open dialog; then Ctrl+R
+// reads, fills the grid and counts all blocks.
+TEST(Transfer, CancelBeforeOkNeverOpensThePortAndCtrlRReadsAllBlocks) {
     Bench bench;
+    bench.command(kRead);
+    CProcessDlg* dialog = bench.link().dialog();
+    ASSERT_NE(dialog, nullptr);
+    bench.command(kWrite);
+    EXPECT_EQ(bench.link().dialog(), dialog);
+    EXPECT_EQ(bench.link().direction(), kRead);
+    QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(bench.link().dialogOpen());
+
     bench.command(kRead);
     CProcessDlg* open = bench.link().dialog();
     ASSERT_NE(open, nullptr);
@@ -40,6 +53,8 @@ TEST(Transfer, CtrlRReadsFillsTheGridAndCountsAllBlocks) {
     EXPECT_EQ(bench.view().bandLimits().lower, 43000000);
     QApplication::processEvents();
     EXPECT_FALSE(bench.link().dialogOpen());
+    bench.radioAfter();
+    EXPECT_EQ(bench.lines("wake-up"), 1);
 }
 
 TEST(Transfer, WriteSendsWhatIsTypedAndTheAccessCodeWidensLaterWrites) {
@@ -57,26 +72,10 @@ TEST(Transfer, WriteSendsWhatIsTypedAndTheAccessCodeWidensLaterWrites) {
     EXPECT_NE(after[820], 0xA5);
 }
 
-TEST(Transfer, CancelBeforeOkNeverOpensThePortAndCommandsWaitForTheOpenDialog) {
-    Bench bench;
-    bench.command(kRead);
-    CProcessDlg* dialog = bench.link().dialog();
-    ASSERT_NE(dialog, nullptr);
-    bench.command(kWrite);
-    EXPECT_EQ(bench.link().dialog(), dialog);
-    EXPECT_EQ(dialog->windowTitle(), "Read Data");
-    EXPECT_EQ(bench.link().direction(), kRead);
-    QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
-    QApplication::processEvents();
-    EXPECT_FALSE(bench.link().dialogOpen());
-    bench.radioAfter();
-    EXPECT_EQ(bench.log(), "");
-}
-
 // A paced read (a few seconds) cancelled midway leaves the document untouched; New during it
 // asks, stops the transfer and waits for it.
 TEST(Transfer, CancelOrNewDuringTheBlocksLeavesTheDocumentUntouched) {
-    Bench bench(std::vector<std::string>{});
+    Bench bench("");  // paced
     const MemoryImage before = bench.image();
     bench.command(kRead);
     CProcessDlg* dialog = bench.link().dialog();
@@ -111,58 +110,37 @@ TEST(Transfer, CancelOrNewDuringTheBlocksLeavesTheDocumentUntouched) {
     EXPECT_EQ(bench.frame().childFrames().size(), 1);
 }
 
+// Each Communication Error takes one answer; a message may go on with why (the port's reason).
 TEST(Transfer, FailuresShowTheirMessagesAndTheirAnswersEndThem) {
-    struct Case {
-        std::vector<std::string> options;
-        QString port;
-        std::deque<QMessageBox::StandardButton> answers;
-        Outcome outcome;
-        std::vector<QString> messages;  // each may go on with why (the port's reason line)
-        int handshakes;                 // -1: not counted
+    using enum QMessageBox::StandardButton;
+    const QString noPort =
+        "Could not Open the Port,Please check whether the Port are occupied or "
+        "the device are ok\n/dev/radioprog-no-such-port does not exist";
+    // The simulator, the port (com3 vanished after it was chosen), the outcome, the handshakes (-1:
+    // not counted), the message and the answers to it.
+    using Answers = std::deque<QMessageBox::StandardButton>;
+    const std::tuple<QString, QString, Outcome, int, QString, Answers> cases[] = {
+        {"--fast --fault short-data=4", "COM1", Outcome::Interrupted, -1, kInterrupt, {}},
+        {"--fast", "com3", Outcome::PortNotOpened, 0, noPort, {}},
+        {"--fast --fault no-final-ack", "COM1", Outcome::Cancelled, 2, kCommError, {Retry, Cancel}},
+        {"--fault silent", "COM1", Outcome::Cancelled, -1, kCommError, {Cancel}},
     };
-    const Case cases[] = {
-        {{"--fast", "--fault", "short-data=4"},
-         "COM1",
-         {},
-         Outcome::Interrupted,
-         {"Program Interrupt, Please reset the radio and try again"},
-         -1},
-        {{"--fast"},
-         "com3",
-         {},
-         Outcome::PortNotOpened,  // a port that vanished once chosen
-         {"Could not Open the Port,Please check whether the Port are occupied or the device are "
-          "ok\n/dev/radioprog-no-such-port does not exist"},
-         0},
-        {{"--fast", "--fault", "no-final-ack"},
-         "COM1",
-         {QMessageBox::Retry, QMessageBox::Cancel},
-         Outcome::Cancelled,
-         {kCommunicationError, kCommunicationError},
-         2},
-        {{"--fault", "silent"},
-         "COM1",
-         {QMessageBox::Cancel},
-         Outcome::Cancelled,
-         {kCommunicationError},
-         -1},
-    };
-    for (const Case& c : cases) {
-        Bench bench(c.options);
+    for (const auto& [options, port, outcome, handshakes, message, answers] : cases) {
+        SCOPED_TRACE(options.toStdString());
+        Bench bench(options);
         const MemoryImage before = bench.image();
-        bench.link().setPortName(c.port);
-        bench.prompts.answers = c.answers;
-        EXPECT_EQ(bench.run(kRead), c.outcome);
-        const auto& shown = bench.prompts.shown;
-        ASSERT_EQ(shown.size(), c.messages.size());
-        for (std::size_t i = 0; i < shown.size(); ++i) {
-            EXPECT_TRUE(shown[i].text.startsWith(c.messages[i])) << shown[i].text.toStdString();
-            EXPECT_TRUE(shown[i].text != kCommunicationError ||
-                        shown[i].buttons == (QMessageBox::Retry | QMessageBox::Cancel));
+        bench.link().setPortName(port);
+        bench.prompts.answers = answers;
+        EXPECT_EQ(bench.run(kRead), outcome);
+        ASSERT_EQ(bench.prompts.shown.size(), std::max<std::size_t>(1, answers.size()));
+        for (const auto& shown : bench.prompts.shown) {
+            EXPECT_TRUE(shown.text.startsWith(message)) << shown.text.toStdString();
+            EXPECT_TRUE(shown.text != kCommError ||
+                        shown.buttons == (QMessageBox::Retry | QMessageBox::Cancel));
         }
         EXPECT_EQ(bench.image(), before);
         bench.radioAfter();
-        EXPECT_TRUE(c.handshakes < 0 || bench.lines("wake-up") == c.handshakes)
+        EXPECT_TRUE(handshakes < 0 || bench.lines("wake-up") == handshakes)
             << bench.log().toStdString();
     }
 }
