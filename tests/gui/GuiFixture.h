@@ -10,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTemporaryDir>

@@ -1,5 +1,3 @@
-#include <QCheckBox>
-
 #include "GuiFixture.h"
 #include "gui/app/HelpWindow.h"
 #include "gui/settings/COptionalFeaturesDlg.h"
@@ -15,15 +13,10 @@ TEST(Help, F1OpensTheSectionOfTheFocusedControlOrPage) {
     const auto timer = [](QDialog& dialog) -> QWidget* {
         return static_cast<COptionalFeaturesDlg&>(dialog).list(OptionalField::TimeOutTimer);
     };
-    const auto beep = [](QDialog& dialog) -> QWidget* {
-        return static_cast<COptionalFeaturesDlg&>(dialog).beepBox();
-    };
-    const std::tuple<QString, QWidget* (*)(QDialog&), int> cases[] = {
-        {"Optional Features", timer, 1118},
-        {"Optional Features", beep, 1016},
-        {"Com Setup", page, 32777},
-        {"Language", page, 32799},
-        {"Param Adjust", page, 32771}};
+    using Case = std::tuple<QString, QWidget* (*)(QDialog&), int>;
+    const Case cases[] = {{"Optional Features", timer, 1118},
+                          {"Language", page, 32799},
+                          {"Param Adjust", page, 32771}};
     StartedProgram program;
     clickCell(program.view().grid(), 2, 1);
     program.press(Qt::Key_F1);

@@ -49,10 +49,6 @@ TEST(History, CtrlZTakesBackEachKindOfChangeAndCtrlYDoesItAgain) {
         bench.press(Qt::Key_Y, Qt::ControlModifier);
         EXPECT_EQ(bench.view().shownImage(), after);
         EXPECT_TRUE(bench.document().isModified());
-        // Ctrl+Shift+Z is Redo too; the menu takes the step back as the key does.
-        bench.chooseMenu("Undo");
-        bench.press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        EXPECT_EQ(bench.view().shownImage(), after);
         EXPECT_FALSE(commands.editRedo->isEnabled());
     }
 }

@@ -24,9 +24,8 @@ TEST(Printing, ExportPdfWritesTheReportOfWhatTheGridShowsOrSaysWhyNot) {
     const std::string text = pdfText(bench.folder.path("report.pdf"));
     EXPECT_NE(text.find("Channel 3:"), std::string::npos) << text;
     EXPECT_NE(text.find("Page 2 of 2"), std::string::npos) << text;
-    EXPECT_TRUE(bench.prompts.shown.empty());
     bench.chooseMenu("Export PDF");
-    EXPECT_EQ(bench.prompts.shown.size(), 1u);
+    EXPECT_EQ(bench.prompts.shown.size(), 1u);  // the second file cannot be written
     EXPECT_FALSE(QFile::exists(bench.folder.path("no-such/report.pdf")));
 }
 
