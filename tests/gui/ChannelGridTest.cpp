@@ -1,12 +1,8 @@
-#include <QComboBox>
-#include <QLineEdit>
 #include <QScrollBar>
 
-#include "UserInput.h"
+#include "GuiFixture.h"
 #include "gui/app/CChildFrame.h"
-#include "gui/channels/CProgramView.h"
 #include "gui/channels/CellEditors.h"
-#include "gui/image/CProgramDoc.h"
 
 namespace radio::test {
 namespace {
@@ -18,28 +14,13 @@ const QString kOffRaster = "Error data Value, please input according the step va
 const QStringList kNewChannel = {"446.00625", "446.00625", "None", "None", "High",
                                  "No",        "Off",       "Wide", "Off",  "Off"};
 
-struct GridFixture : ::testing::Test {
-    void SetUp() override { ASSERT_TRUE(program.started); }
-    CMainFrame& frame() { return program.frame(); }
+struct GridFixture : ::testing::Test, StartedProgram {
     void click(int row, int col) { clickCell(*grid, row, col); }
-    void press(int key, Qt::KeyboardModifiers modifiers = {}) {
-        test::press(frame(), key, modifiers);
-    }
-    // Clicks a cell and types over its text, leaving the editor open.
-    void typeInto(int row, int col, const QString& text) {
-        click(row, col);
-        press(Qt::Key_Backspace);
-        test::type(frame(), text);
-    }
-    void type(int row, int col, const QString& text) {
-        typeInto(row, col, text);
-        press(Qt::Key_Return);
-    }
-    QWidget* editor(int col) { return view->editors().editor(col); }
+    QWidget* editor(int col) { return view().editors().editor(col); }
     int openEditors() {
         int open = 0;
         for (int col = 1; col <= 10; ++col) {
-            open += view->editors().visible(col) ? 1 : 0;
+            open += view().editors().visible(col) ? 1 : 0;
         }
         return open;
     }
@@ -51,21 +32,26 @@ struct GridFixture : ::testing::Test {
         }
         return texts;
     }
-    ScriptedPrompts& prompts() { return program.prompts; }
 
-    StartedProgram program;
-    CProgramView* view = frame().activeView();
-    ChannelGrid* grid = &view->grid();
+    ChannelGrid* grid = &view().grid();
 };
 
-TEST_F(GridFixture, TypingANewChannelFillsBothFrequenciesAndTheDefaults) {
-    type(3, 1, "446.00625");
+// Receive fills both frequencies and the defaults; a cleared transmit copies receive, a cleared
+// receive empties the row.
+TEST_F(GridFixture, TypingAndClearingTheFrequencies) {
+    typeCell(3, 1, "446.00625");
     EXPECT_EQ(rowTexts(3), kNewChannel);
-    EXPECT_TRUE(view->document().isModified());
-    EXPECT_TRUE(prompts().shown.empty());
-    type(3, 1, "446");
+    EXPECT_TRUE(document().isModified());
+    EXPECT_TRUE(prompts.shown.empty());
+    typeCell(3, 1, "446");
     EXPECT_EQ(cell(3, 1), "446.00000");
     EXPECT_EQ(cell(3, 2), "446.00625");
+    typeCell(3, 2, "447");
+    EXPECT_EQ(cell(3, 2), "447.00000");
+    typeCell(3, 2, "");
+    EXPECT_EQ(cell(3, 2), "446.00000");
+    typeCell(3, 1, "");
+    EXPECT_EQ(rowTexts(3), QStringList(10, QString()));
 }
 
 // However the user leaves a cell, the text goes into that cell, and one editor is open after.
@@ -86,7 +72,7 @@ TEST_F(GridFixture, LeavingACellCommitsIntoTheCellLeft) {
     };
     for (const Way& way : ways) {
         SCOPED_TRACE(way.name);
-        type(3, 1, "");
+        typeCell(3, 1, "");
         typeInto(3, 1, "446.00625");
         way.leave(*this);
         EXPECT_EQ(rowTexts(3), kNewChannel);
@@ -102,71 +88,55 @@ TEST_F(GridFixture, LeavingACellCommitsIntoTheCellLeft) {
 // After a message the row (receive) or the cell (transmit) is empty, the cell stays current, and
 // typing goes into its editor at once.
 TEST_F(GridFixture, AMessageKeepsTheCellAndTypingCorrectsAtOnce) {
-    struct Case {
-        int col;
-        QString text;
-        QString message;
-        std::function<void(GridFixture&)> leave;
-    };
     const auto click = [](GridFixture& f) { f.click(7, 1); };
     const auto enter = [](GridFixture& f) { f.press(Qt::Key_Return); };
     const auto tab = [](GridFixture& f) { f.press(Qt::Key_Tab); };
-    const Case cases[] = {{1, "446.003", kOffRaster, click},
-                          {1, "480", kOutOfRange, enter},
-                          {2, "446.003", kOffRaster, tab},
-                          {2, "399.99", kOutOfRange, click},
-                          {1, "470.1", kOutOfRange, tab}};
-    type(7, 1, "440");  // a programmed row the click must leave alone
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.text.toStdString());
-        type(5, 1, "430.0125");
-        prompts().shown.clear();
-        typeInto(5, c.col, c.text);
-        c.leave(*this);
-        ASSERT_EQ(prompts().shown.size(), 1u);
-        EXPECT_EQ(prompts().shown[0].text, c.message);
-        EXPECT_EQ(prompts().shown[0].caption, "Caution");
-        if (c.col == 1) {
+    // The column, the text typed, the message and how the cell is left.
+    const std::tuple<int, QString, QString, std::function<void(GridFixture&)>> cases[] = {
+        {1, "446.003", kOffRaster, click},
+        {1, "480", kOutOfRange, enter},
+        {2, "446.003", kOffRaster, tab},
+        {2, "399.99", kOutOfRange, click},
+        {1, "470.1", kOutOfRange, tab}};
+    typeCell(7, 1, "440");  // a programmed row the click must leave alone
+    for (const auto& [col, text, message, leave] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        typeCell(5, 1, "430.0125");
+        prompts.shown.clear();
+        typeInto(5, col, text);
+        leave(*this);
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0].text, message);
+        EXPECT_EQ(prompts.shown[0].caption, "Caution");
+        if (col == 1) {
             EXPECT_EQ(rowTexts(5), QStringList(10, QString()));
         } else {
             EXPECT_EQ(rowTexts(5).mid(0, 3), (QStringList{"430.01250", "", "None"}));
         }
         EXPECT_EQ(cell(7, 1), "440.00000");
         EXPECT_EQ(grid->row(), 5);
-        EXPECT_EQ(grid->col(), c.col);
-        EXPECT_EQ(view->editors().text(c.col), "");
+        EXPECT_EQ(grid->col(), col);
+        EXPECT_EQ(view().editors().text(col), "");
         test::type(frame(), "446.5");
         press(Qt::Key_Return);
-        EXPECT_EQ(cell(5, c.col), "446.50000");
+        EXPECT_EQ(cell(5, col), "446.50000");
     }
-    prompts().shown.clear();
-    type(6, 1, "470");
-    EXPECT_TRUE(prompts().shown.empty()) << "the upper limit is inclusive";
+    prompts.shown.clear();
+    typeCell(6, 1, "470");
+    EXPECT_TRUE(prompts.shown.empty()) << "the upper limit is inclusive";
 }
 
-TEST_F(GridFixture, ClearingReceiveEmptiesTheRowClearingTransmitCopiesReceive) {
-    type(2, 1, "446.1");
-    type(2, 2, "447");
-    EXPECT_EQ(cell(2, 2), "447.00000");
-    type(2, 2, "");
-    EXPECT_EQ(cell(2, 2), "446.10000");
-    type(2, 1, "");
-    EXPECT_EQ(rowTexts(2), QStringList(10, QString()));
-}
-
-TEST_F(GridFixture, AListChoiceGoesInOnlyWhenTheRowHasAFrequency) {
+// A list choice goes in only when the row has a frequency. Tab keeps a list choice, and the
+// cell after it is left by Right, as typed text is by Tab.
+TEST_F(GridFixture, ListChoicesNeedAFrequencyAndTabAndArrowsKeepThem) {
     for (const QString& expected : {QString(), QString("Carrier")}) {
         click(4, 7);
         press(Qt::Key_Down);  // Off -> Carrier
         press(Qt::Key_Return);
         EXPECT_EQ(cell(4, 7), expected);
-        type(4, 1, "446");
+        typeCell(4, 1, "446");
     }
-}
-
-// Tab keeps a list choice, and the cell after it is left by Right, as typed text is by Tab.
-TEST_F(GridFixture, TabAndArrowsKeepListChoices) {
-    type(1, 1, "446");
+    typeCell(1, 1, "446");
     click(1, 3);
     test::type(frame(), "88.5");
     press(Qt::Key_Tab);
@@ -183,22 +153,21 @@ TEST_F(GridFixture, TabAndArrowsKeepListChoices) {
 }
 
 TEST_F(GridFixture, KeysMoveAlongTheRowsAndWrap) {
-    struct Case {
-        int row, col, key, nextRow, nextCol;
-    };
-    const Case cases[] = {{16, 10, Qt::Key_Return, 1, 1}, {3, 10, Qt::Key_Return, 4, 1},
-                          {3, 4, Qt::Key_Return, 3, 5},   {16, 10, Qt::Key_Tab, 1, 1},
-                          {3, 4, Qt::Key_Tab, 3, 6},      {1, 1, Qt::Key_Backtab, 16, 10},
-                          {3, 6, Qt::Key_Backtab, 3, 4},  {1, 1, Qt::Key_Up, 1, 1},
-                          {16, 2, Qt::Key_Down, 16, 2},   {4, 3, Qt::Key_Left, 4, 2},
-                          {4, 4, Qt::Key_Right, 4, 6}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.row << "," << c.col << " key " << c.key);
-        click(c.row, c.col);
-        press(c.key, c.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-        EXPECT_EQ(grid->row(), c.nextRow);
-        EXPECT_EQ(grid->col(), c.nextCol);
-        EXPECT_TRUE(view->editors().visible(c.nextCol));
+    const std::array<int, 5> cases[] = {
+        // row, column, key, next row, next column{16, 10, Qt::Key_Return, 1, 1}, {3, 10,
+        // Qt::Key_Return, 4, 1},
+        {3, 4, Qt::Key_Return, 3, 5},  {16, 10, Qt::Key_Tab, 1, 1},
+        {3, 4, Qt::Key_Tab, 3, 6},     {1, 1, Qt::Key_Backtab, 16, 10},
+        {3, 6, Qt::Key_Backtab, 3, 4}, {1, 1, Qt::Key_Up, 1, 1},
+        {16, 2, Qt::Key_Down, 16, 2},  {4, 3, Qt::Key_Left, 4, 2},
+        {4, 4, Qt::Key_Right, 4, 6}};
+    for (const auto& [row, col, key, nextRow, nextCol] : cases) {
+        SCOPED_TRACE(testing::Message() << row << "," << col << " key " << key);
+        click(row, col);
+        press(key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(grid->row(), nextRow);
+        EXPECT_EQ(grid->col(), nextCol);
+        EXPECT_TRUE(view().editors().visible(nextCol));
     }
     EXPECT_EQ(editor(5)->width(), 0) << "the hidden power column's editor";
 }
@@ -211,17 +180,7 @@ TEST_F(GridFixture, ScrollingHidesTheEditorWithoutCommitting) {
     grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
     EXPECT_EQ(openEditors(), 0);
     EXPECT_EQ(cell(1, 1), "");
-    EXPECT_FALSE(view->document().isModified());
-}
-
-TEST(GridChinese, TitleAndDefaultsInChinese) {
-    StartedProgram program(ProgramFolder::defaultIni("Chinese"));
-    CProgramView* view = program.frame().activeView();
-    EXPECT_EQ(program.frame().windowTitle(),
-              QString::fromUtf8("测试对讲机 写频软件  [ 类型:Alpha  频率:400-470 ]"));
-    typeIntoCell(*view, 1, 1, "446.00625");
-    EXPECT_EQ(view->grid().textMatrix(1, 3), QString::fromUtf8("无"));
-    EXPECT_EQ(view->grid().textMatrix(1, 8), QString::fromUtf8("宽"));
+    EXPECT_FALSE(view().document().isModified());
 }
 
 }  // namespace

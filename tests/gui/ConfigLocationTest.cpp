@@ -1,85 +1,53 @@
-#include <QDir>
-#include <QFile>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include "GuiFixture.h"
 
 namespace radio::test {
 namespace {
 
-QString readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-// The user's configuration folder the system names ($XDG_CONFIG_HOME) is `folder` while this
-// lives; the tests' own stand-in for it is switched off meanwhile.
-class UserConfigHome {
-  public:
-    explicit UserConfigHome(const QString& folder) : old_(qgetenv("XDG_CONFIG_HOME")) {
-        qputenv("XDG_CONFIG_HOME", folder.toLocal8Bit());
-        QStandardPaths::setTestModeEnabled(false);
-    }
-    ~UserConfigHome() {
-        QStandardPaths::setTestModeEnabled(true);
-        qputenv("XDG_CONFIG_HOME", old_);
-    }
-
-  private:
-    QByteArray old_;
-};
-
+// The language choice is saved beside the program when its folder is its own (portable), else
+// in the user's configuration folder, leaving the installed files as they were shipped.
 TEST(ConfigLocation, TheLanguageChoiceIsSavedWhereTheProgramLives) {
-    struct Case {
-        const char* name;
-        const char* programDir;
-        const char* runtimeDir;
-        bool portable;
-    };
-    const Case cases[] = {
-        {"portable folder", "app", "app", true},
-        {"installed under a prefix", "prefix/bin", "prefix/share/radioprog", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    const std::tuple<QString, QString, bool> cases[] = {
+        // program folder, runtime folder
+        {"app", "app", true},
+        {"prefix/bin", "prefix/share/radioprog", false}};
+    const QByteArray oldHome = qgetenv("XDG_CONFIG_HOME");
+    for (const auto& [programFolder, runtimeFolder, portable] : cases) {
+        SCOPED_TRACE(portable ? "portable" : "installed");
         QTemporaryDir root;
-        const UserConfigHome home(root.filePath("config"));
-        const QString programDir = root.filePath(c.programDir);
-        const QString runtimeDir = root.filePath(c.runtimeDir);
-        QDir().mkpath(programDir);
+        // The system's configuration folder instead of the tests' stand-in for it.
+        qputenv("XDG_CONFIG_HOME", root.filePath("config").toLocal8Bit());
+        QStandardPaths::setTestModeEnabled(false);
+        const QString program = root.filePath(programFolder) + "/radioprog";
+        const QString runtimeDir = root.filePath(runtimeFolder);
+        QDir().mkpath(root.filePath(programFolder));
         QDir().mkpath(runtimeDir);
-        QFile shippedFile(runtimeDir + "/Program.ini");
-        ASSERT_TRUE(shippedFile.open(QIODevice::WriteOnly) &&
-                    shippedFile.write(ProgramFolder::defaultIni().toUtf8()) > 0);
-        shippedFile.close();
+        const QByteArray shipped = ProgramFolder::defaultIni().toUtf8();
+        writeFile(runtimeDir + "/Program.ini", shipped);
         for (const char* pack : {"English.qm", "Chinese.qm"}) {
             QFile::copy(QStringLiteral(RADIOPROG_BIN_DIR "/") + pack, runtimeDir + '/' + pack);
         }
-        const QStringList shippedFiles = QDir(runtimeDir).entryList(QDir::Files);
-        const QString shipped = readAll(runtimeDir + "/Program.ini");
         const QString userIni = root.filePath("config/radioprog/Program.ini");
         {
             ScriptedPrompts prompts;
-            gui::CProgramApp first(programDir + "/radioprog", prompts);
+            gui::CProgramApp first(program, prompts);
             first.setRestartLauncher([](const QString&) {});
             ASSERT_TRUE(first.initInstance({}));  // the language pack came from the runtime folder
             EXPECT_EQ(first.settings().programDir, runtimeDir + '/');
             ASSERT_TRUE(first.restartProgram("Chinese"));
         }
-        const QString saved = readAll(c.portable ? runtimeDir + "/Program.ini" : userIni);
+        const QByteArray saved = readFile(portable ? runtimeDir + "/Program.ini" : userIni);
         EXPECT_TRUE(saved.contains("Language=Chinese"));
         EXPECT_TRUE(saved.contains("Field1=400-470|430-480"));  // made from the defaults
-        if (!c.portable) {
-            EXPECT_EQ(readAll(runtimeDir + "/Program.ini"), shipped);
-            EXPECT_EQ(QDir(runtimeDir).entryList(QDir::Files), shippedFiles);
-        } else {
-            EXPECT_FALSE(QFileInfo::exists(userIni));
-        }
+        EXPECT_EQ(QFileInfo::exists(userIni), !portable);
+        EXPECT_TRUE(portable || readFile(runtimeDir + "/Program.ini") == shipped);
         ScriptedPrompts prompts;
-        gui::CProgramApp second(programDir + "/radioprog", prompts);
+        gui::CProgramApp second(program, prompts);
         ASSERT_TRUE(second.initInstance({}));
         EXPECT_TRUE(second.settings().chinese);
+        QStandardPaths::setTestModeEnabled(true);
+        qputenv("XDG_CONFIG_HOME", oldHome);
     }
 }
 

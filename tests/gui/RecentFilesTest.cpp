@@ -1,11 +1,12 @@
 #include <QDir>
 #include <QRegularExpression>
 
-#include "UserInput.h"
-#include "core/image/NewImage.h"
+#include "GuiFixture.h"
 
 namespace radio::test {
 namespace {
+
+const QByteArray kEmpty(1024, '\0');
 
 // What the File menu shows of its recent files: each item's text and status tip.
 QStringList recentItems(gui::CMainFrame& frame) {
@@ -30,21 +31,11 @@ QStringList itemsFor(const QString& folder, const QStringList& names) {
 }
 
 // Alt+F opens the File menu, the item's key (its digit, A for Save As) chooses it.
-void chooseFromFileMenu(gui::CMainFrame& frame, int key) {
-    press(frame, Qt::Key_F, Qt::AltModifier);
+void chooseFromFileMenu(StartedProgram& program, int key) {
+    program.press(Qt::Key_F, Qt::AltModifier);
     QWidget* menu = QApplication::activePopupWidget();
     ASSERT_NE(menu, nullptr);
     QTest::keyClick(menu, Qt::Key(key));
-}
-void chooseRecent(gui::CMainFrame& frame, int digit) {
-    chooseFromFileMenu(frame, Qt::Key_0 + digit);
-}
-
-QString dataFile(const QString& folder, const QString& name) {
-    QFile file(folder + '/' + name);
-    file.open(QIODevice::WriteOnly);
-    file.write(QByteArray(reinterpret_cast<const char*>(newDocumentImage().data()), 1024));
-    return file.fileName();
 }
 
 TEST(RecentFiles, FileMenuListsTheLastFourOpenedOrSavedAndOpensThemByKey) {
@@ -52,50 +43,44 @@ TEST(RecentFiles, FileMenuListsTheLastFourOpenedOrSavedAndOpensThemByKey) {
                                          std::pair{"Chinese", "文件 %1 已不存在。"}}) {
         SCOPED_TRACE(language);
         StartedProgram program(ProgramFolder::defaultIni(language));
-        gui::CMainFrame& frame = program.frame();
-        const QTemporaryDir dir;
-        const QString folder = QDir(dir.path()).canonicalPath();
-        const auto open = [&](const QString& path) {
-            program.prompts.files.push_back(path);
-            press(frame, Qt::Key_O, Qt::ControlModifier);
-        };
-        open(dataFile(folder, "a.dat"));
-        open(dataFile(folder, "b.dat"));
-        program.prompts.files.push_back(folder + "/c.dat");
-        chooseFromFileMenu(frame, Qt::Key_A);
-        open(folder + "/./a.dat");  // open already, and the same file
-        open(dataFile(folder, "d.dat"));
-        open(dataFile(folder, "e.dat"));
-        EXPECT_EQ(recentItems(frame), itemsFor(folder, {"e.dat", "d.dat", "a.dat", "c.dat"}));
+        const ProgramFolder& data = program.folder;
+        program.open(data.writeFile("a.dat", kEmpty));
+        program.open(data.writeFile("b.dat", kEmpty));
+        program.prompts.files.push_back(data.path("c.dat"));
+        chooseFromFileMenu(program, Qt::Key_A);
+        program.open(data.path() + "/./a.dat");  // open already, and the same file
+        program.open(data.writeFile("d.dat", kEmpty));
+        program.open(data.writeFile("e.dat", kEmpty));
+        EXPECT_EQ(recentItems(program.frame()),
+                  itemsFor(data.path(), {"e.dat", "d.dat", "a.dat", "c.dat"}));
 
-        QFile::remove(folder + "/d.dat");
-        chooseRecent(frame, 2);
+        QFile::remove(data.path("d.dat"));
+        chooseFromFileMenu(program, Qt::Key_2);
         ASSERT_FALSE(program.prompts.shown.empty());
         EXPECT_EQ(program.prompts.shown.back().text,
-                  QString::fromUtf8(gone).arg(QDir::toNativeSeparators(folder + "/d.dat")));
-        EXPECT_EQ(recentItems(frame), itemsFor(folder, {"e.dat", "a.dat", "c.dat"}));
+                  QString(gone).arg(QDir::toNativeSeparators(data.path("d.dat"))));
+        EXPECT_EQ(recentItems(program.frame()), itemsFor(data.path(), {"e.dat", "a.dat", "c.dat"}));
 
-        chooseRecent(frame, 3);
-        EXPECT_EQ(program.document().path(), folder + "/c.dat");
-        EXPECT_EQ(recentItems(frame), itemsFor(folder, {"c.dat", "e.dat", "a.dat"}));
-        EXPECT_EQ(frame.childFrames().size(), 5);  // c was brought back, not opened twice
+        chooseFromFileMenu(program, Qt::Key_3);
+        EXPECT_EQ(program.document().path(), data.path("c.dat"));
+        EXPECT_EQ(recentItems(program.frame()), itemsFor(data.path(), {"c.dat", "e.dat", "a.dat"}));
+        EXPECT_EQ(program.frame().childFrames().size(), 5);  // c was brought back, not opened twice
     }
 }
 
 TEST(RecentFiles, ListSurvivesARestart) {
-    const QTemporaryDir dir;
-    const QString folder = QDir(dir.path()).canonicalPath();
+    const ProgramFolder data;
     const QString odd = "North, 2 & 3.dat";  // a comma for the settings, an & for the menu
     {
-        StartedProgram first(ProgramFolder::defaultIni(), {}, UserSettings::LeftForNextRun);
-        first.prompts.files = {folder + '/' + odd, dataFile(folder, "a.dat")};
-        press(first.frame(), Qt::Key_S, Qt::ControlModifier);
-        press(first.frame(), Qt::Key_O, Qt::ControlModifier);
+        StartedProgram first;
+        first.prompts.files = {data.path(odd), data.writeFile("a.dat", kEmpty)};
+        first.press(Qt::Key_S, Qt::ControlModifier);
+        first.press(Qt::Key_O, Qt::ControlModifier);
     }
-    StartedProgram again(ProgramFolder::defaultIni(), {}, UserSettings::FromLastRun);
-    EXPECT_EQ(recentItems(again.frame()), itemsFor(folder, {"a.dat", odd}));
-    chooseRecent(again.frame(), 2);
-    EXPECT_EQ(again.document().path(), folder + '/' + odd);
+    StartedProgram again(ProgramFolder::defaultIni(), {}, true);
+    EXPECT_EQ(recentItems(again.frame()), itemsFor(data.path(), {"a.dat", odd}));
+    chooseFromFileMenu(again, Qt::Key_2);
+    EXPECT_EQ(again.document().path(), data.path(odd));
 }
 
 }  // namespace

@@ -1,6 +1,4 @@
-#include <QMenu>
-
-#include "UserInput.h"
+#include "GuiFixture.h"
 #include "core/image/ImageMap.h"
 #include "gui/settings/AdjustTable.h"
 #include "gui/settings/CParamAdjustDlg.h"
@@ -11,19 +9,15 @@ namespace {
 
 using namespace gui;
 
-QStringList itemTexts(const QMenu& menu) {
-    QStringList texts;
-    for (const QAction* action : menu.actions()) {
-        texts << action->text();
-    }
-    return texts;
-}
-
-// --- Access-code gate -------------------------------------------------------------------------
-
-TEST(AccessCode, AWrongCodeKeepsTheDialogOpenWithTheEntry) {
+// Only Ctrl+F11 and the right code open the service pages, once; a wrong code keeps the dialog
+// open with the entry.
+TEST(AccessCode, CtrlF11AndTheCodeUnlockOnceAndAddTheItemsOnce) {
     StartedProgram program;
     ScriptedPrompts& prompts = program.prompts;
+    QMenu* edit = program.frame().documentSubmenu(1);
+    const qsizetype lockedItems = edit->actions().size();
+    program.press(Qt::Key_F11);  // without Ctrl
+    EXPECT_TRUE(prompts.dialogs.empty());
     prompts.onDialog = byUser([&](QDialog& dialog) {
         QLineEdit* entry = static_cast<CPasswordDlg&>(dialog).entryBox();
         QTest::keyClicks(entry, "4728169");
@@ -37,35 +31,17 @@ TEST(AccessCode, AWrongCodeKeepsTheDialogOpenWithTheEntry) {
         EXPECT_TRUE(dialog.isVisible());
         EXPECT_EQ(entry->text(), "123456");
     });
-    press(program.frame(), Qt::Key_F11, Qt::ControlModifier);
+    program.press(Qt::Key_F11, Qt::ControlModifier);
+    prompts.onDialog = nullptr;
     EXPECT_FALSE(program.app.adjustmentUnlocked());
+    EXPECT_EQ(edit->actions().size(), lockedItems);
+    program.unlockAdjustment();
+    program.unlockAdjustment();
+    EXPECT_EQ(prompts.dialogs.size(), 3u);
+    EXPECT_EQ(edit->actions().size(), lockedItems + 2);  // Power Adjust and Param Adjust
+    program.chooseMenu("Param Adjust");
+    EXPECT_EQ(prompts.dialogs.back(), "CParamAdjustDlg");
 }
-
-TEST(AccessCode, CtrlF11AndTheCodeUnlockOnceAndAddTheItemsOnce) {
-    StartedProgram program;
-    QMenu* edit = program.frame().documentSubmenu(1);
-    const QStringList lockedItems = itemTexts(*edit);
-    press(program.frame(), Qt::Key_F11);  // without Ctrl
-    EXPECT_TRUE(program.prompts.dialogs.empty());
-    press(program.frame(), Qt::Key_F11, Qt::ControlModifier);
-    EXPECT_EQ(program.prompts.dialogs.size(), 1u);  // and cancelled
-    EXPECT_EQ(itemTexts(*edit), lockedItems);
-    unlockAdjustment(program);
-    unlockAdjustment(program);
-    EXPECT_EQ(program.prompts.dialogs.size(), 3u);
-    EXPECT_EQ(itemTexts(*edit), lockedItems + QStringList({"Power Adjust", "Param Adjust"}));
-    chooseMenu(program.frame(), "Param Adjust");
-    EXPECT_EQ(program.prompts.dialogs.back(), "CParamAdjustDlg");
-}
-
-// A program past the gate whose next service page is worked by the given user.
-struct ServicePage : StartedProgram {
-    ServicePage() { unlockAdjustment(*this); }
-    template <typename Page>
-    void open(const QString& item, std::function<void(Page&)> work) {
-        openPage(*this, item, work);
-    }
-};
 
 // Clicks a cell of a service table, which opens its editor.
 QWidget* clickCell(AdjustTable& table, int row, int col) {
@@ -74,74 +50,61 @@ QWidget* clickCell(AdjustTable& table, int row, int col) {
     return table.openEditor();
 }
 
-// --- Power Adjustment -------------------------------------------------------------------------
-
-TEST(PowerAdjust, EditsAreClampedAndStoredWhateverClosesThePage) {
-    struct Case {
-        int row, col;
-        QString typed;
-        int key;  // 0: the close box with the editor still open
-        QString shown;
-    };
-    const Case cases[] = {
-        {2, 0, "200", Qt::Key_Return, "155"},  {2, 0, "4", Qt::Key_Return, "155"},
-        {2, 0, "77", Qt::Key_Return, "77"},    {2, 1, "99", Qt::Key_Return, "250"},
+// Power Adjust clamps and stores an edit however the page is closed; each row of Param Adjust
+// has its editor, and Escape closes the page and stores.
+TEST(ServicePages, EditsAreClampedAndStoredWhateverClosesThePage) {
+    StartedProgram service;
+    service.unlockAdjustment();
+    // Power Adjust: the cell, the text typed, the key that leaves (0: the close box with the
+    // editor still open) and what the cell shows.
+    const std::tuple<int, int, QString, int, QString> cases[] = {
+        {2, 0, "200", Qt::Key_Return, "155"},  {2, 0, "77", Qt::Key_Return, "77"},
         {2, 1, "1801", Qt::Key_Return, "180"}, {2, 1, "abc", Qt::Key_Return, "250"},
         {0, 0, "42", Qt::Key_Escape, "42"},    {3, 1, "222", 0, "222"},
     };
-    ServicePage service;
-    for (const Case& c : cases) {
+    for (const auto& [row, col, typed, key, shown] : cases) {
+        SCOPED_TRACE(typed.toStdString());
         service.document().setModified(false);
-        service.open<CPowerAdjustDlg>("Power Adjust", [&](CPowerAdjustDlg& page) {
-            QWidget* editor = clickCell(*page.table(), c.row, c.col);
+        service.openPage<CPowerAdjustDlg>("Power Adjust", [&](CPowerAdjustDlg& page) {
+            QWidget* editor = clickCell(*page.table(), row, col);
             ASSERT_NE(editor, nullptr);
-            typeInto(editor, c.typed);
-            if (c.key != 0) {
-                QTest::keyClick(editor, Qt::Key(c.key));
-                EXPECT_EQ(page.table()->cellText(c.row, c.col), c.shown) << c.typed.toStdString();
-                EXPECT_EQ(page.table()->currentRow(), c.row + (c.key == Qt::Key_Return));
+            typeInto(editor, typed);
+            if (key != 0) {
+                QTest::keyClick(editor, Qt::Key(key));
+                EXPECT_EQ(page.table()->cellText(row, col), shown);
+                EXPECT_EQ(page.table()->currentRow(), row + (key == Qt::Key_Return));
                 QTest::keyClick(page.table(), Qt::Key_Escape);
                 EXPECT_TRUE(page.isVisible());  // Escape never closes
             }
             page.close();
         });
-        const std::size_t at = map::kPowerTable + 2 * std::size_t(c.row) + std::size_t(c.col);
-        EXPECT_EQ(service.image()[at], c.shown.toInt()) << c.typed.toStdString();
-        EXPECT_TRUE(c.key != 0 || service.document().isModified());
+        const std::size_t at = map::kPowerTable + 2 * std::size_t(row) + std::size_t(col);
+        EXPECT_EQ(service.image()[at], shown.toInt());
+        EXPECT_TRUE(key != 0 || service.document().isModified());
     }
-}
 
-// --- Param Adjust ----------------------------------------------------------------------------
-
-TEST(ParamAdjust, EachRowsEditorAndEscapeClosesAndStores) {
-    struct Case {
-        int row;
-        QString typed;  // for the lists: the entry picked
-        QString firstEntry;
-        QString shown;
-        int stored;
-    };
-    const Case cases[] = {
+    // Param Adjust: the row, the text typed or the entry picked, the list's first entry, what the
+    // cell shows and the byte stored.
+    const std::tuple<int, QString, QString, QString, int> rows[] = {
         {4, "300", "", "0", 0}, {4, "007", "", "007", 7}, {4, "12", "", "12", 12},
         {0, "5", "0", "5", 5},  {1, "7", "1", "7", 7},
     };
-    for (const Case& c : cases) {
-        ServicePage service;
-        service.open<CParamAdjustDlg>("Param Adjust", [&](CParamAdjustDlg& page) {
-            QWidget* editor = clickCell(*page.table(), c.row, 1);
+    for (const auto& [row, typed, firstEntry, shown, stored] : rows) {
+        SCOPED_TRACE(typed.toStdString());
+        service.openPage<CParamAdjustDlg>("Param Adjust", [&](CParamAdjustDlg& page) {
+            QWidget* editor = clickCell(*page.table(), row, 1);
             ASSERT_NE(editor, nullptr);
             if (auto* list = qobject_cast<QComboBox*>(editor)) {
-                EXPECT_EQ(list->itemText(0), c.firstEntry);
-                pick(list, c.typed);
+                EXPECT_EQ(list->itemText(0), firstEntry);
+                pick(list, typed);
             } else {
-                typeInto(editor, c.typed);
+                typeInto(editor, typed);
             }
             QTest::keyClick(editor, Qt::Key_Escape);
             EXPECT_FALSE(page.isVisible());
-            EXPECT_EQ(page.table()->cellText(c.row, 1), c.shown) << c.typed.toStdString();
+            EXPECT_EQ(page.table()->cellText(row, 1), shown);
         });
-        const std::size_t at = map::kParamAdjust + 2 * std::size_t(c.row) + 1;
-        EXPECT_EQ(service.image()[at], c.stored) << c.typed.toStdString();
+        EXPECT_EQ(service.image()[map::kParamAdjust + 2 * std::size_t(row) + 1], stored);
     }
 }
 

@@ -2,13 +2,13 @@
 
 // The program against radioprog-sim on a pseudo-terminal, driven by keys and mouse.
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
-#include "UserInput.h"
+#include "GuiFixture.h"
 #include "core/image/DatFile.h"
 #include "core/image/ImageMap.h"
 #include "core/image/NewImage.h"
-#include "gui/channels/CProgramView.h"
 #include "gui/link/CProcessDlg.h"
 #include "gui/link/RadioLink.h"
 #include "support/SimProcess.h"
@@ -21,58 +21,55 @@ inline MemoryImage radioMemory() {
     MemoryImage image = newDocumentImage();
     const std::uint8_t record[16] = {0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44,
                                      0x9E, 0x02, 0xFF, 0xFF, 0x00, 0x30, 0x00, 0xFF};
-    for (std::size_t k = 0; k < 16; ++k) {
-        image[map::channelOffset(1) + k] = record[k];
-    }
-    for (std::size_t i = 816; i < 832; ++i) {
-        image[i] = 0xA5;
-    }
+    std::copy(std::begin(record), std::end(record), &image[map::channelOffset(1)]);
+    std::fill_n(&image[816], 16, 0xA5);
     image[map::kRadioType] = 0;
     image[map::kBand] = 1;
     return image;
 }
 
-struct Bench {
-    TempDir dir;
-    std::unique_ptr<sim::test::SimProcess> sim;
-    std::unique_ptr<StartedProgram> program;
-
-    explicit Bench(std::vector<std::string> options = {"--fast"}) {
+// The radio: a simulator with its memory, the memory it saves at its end and its log.
+struct SimRadio {
+    // The simulator's options, separated by spaces.
+    explicit SimRadio(const QString& options) {
         EXPECT_TRUE(saveDatFile(dir.file("memory.dat"), radioMemory()));
         std::vector<std::string> arguments = {"--image", dir.file("memory.dat"),
                                               "--save",  dir.file("saved.dat"),
                                               "--log",   dir.file("log.txt")};
-        arguments.insert(arguments.end(), options.begin(), options.end());
+        for (const QString& option : options.split(' ', Qt::SkipEmptyParts)) {
+            arguments.push_back(option.toStdString());
+        }
         sim = std::make_unique<sim::test::SimProcess>(arguments);
-        const QString ini = ProgramFolder::defaultIni() +
-                            "[Ports]\ncom1=" + QString::fromStdString(sim->devicePath()) +
-                            "\ncom3=/dev/radioprog-no-such-port\n";
-        program = std::make_unique<StartedProgram>(ini);
-        EXPECT_TRUE(program->started);
     }
+    TempDir dir;
+    std::unique_ptr<sim::test::SimProcess> sim;
+};
 
-    gui::CMainFrame& frame() { return program->frame(); }
-    gui::CProgramView& view() { return *frame().activeView(); }
-    gui::RadioLink& link() { return view().link(); }
-    ScriptedPrompts& prompts() { return program->prompts; }
-    void command(clone::Direction direction) {
-        press(frame(), direction == clone::Direction::Read ? Qt::Key_R : Qt::Key_W,
-              Qt::ControlModifier);
+struct Bench : SimRadio, StartedProgram {
+    explicit Bench(const QString& options = "--fast")
+        : SimRadio(options),
+          StartedProgram(ProgramFolder::defaultIni() +
+                         "[Ports]\ncom1=" + QString::fromStdString(sim->devicePath()) +
+                         "\ncom3=/dev/radioprog-no-such-port\n") {
+        EXPECT_TRUE(started);
     }
-    // Opens the dialog of a command and presses OK; returns when the transfer ended.
-    TransferOutcome run(clone::Direction direction, int timeoutMs = 30000) {
+    gui::RadioLink& link() { return view().link(); }
+    void command(clone::Direction direction) {
+        press(direction == clone::Direction::Read ? Qt::Key_R : Qt::Key_W, Qt::ControlModifier);
+    }
+    TransferOutcome run(clone::Direction direction) {
         command(direction);
-        return confirm(timeoutMs);
+        return confirm();
     }
     // Presses OK in the open progress dialog; returns when the transfer ended.
-    TransferOutcome confirm(int timeoutMs = 30000) {
+    TransferOutcome confirm() {
         if (!link().dialogOpen()) {
             ADD_FAILURE() << "the command opened no dialog";
             return TransferOutcome::Cancelled;
         }
         QSignalSpy finished(&link(), &gui::RadioLink::transferFinished);
         QTest::mouseClick(link().dialog()->okButton(), Qt::LeftButton);
-        EXPECT_TRUE(finished.wait(timeoutMs));
+        EXPECT_TRUE(finished.wait(30000));
         return finished.isEmpty() ? TransferOutcome::Cancelled
                                   : finished[0][0].value<TransferOutcome>();
     }
@@ -80,20 +77,12 @@ struct Bench {
         EXPECT_EQ(sim->stop(), 0);
         return loadDatFile(dir.file("saved.dat")).value();
     }
-    std::string log() {
-        auto bytes = radio::test::readBytes(dir.file("log.txt"));
-        return std::string(bytes.begin(), bytes.end());
+    QString log() {
+        return QString::fromUtf8(readFile(QString::fromStdString(dir.file("log.txt"))));
     }
-    // How often a text starts a line of the radio's log.
-    int lines(const std::string& start) {
-        const std::string text = std::string("\n").append(log());
-        const std::string wanted = std::string("\n").append(start);
-        int found = 0;
-        for (std::size_t at = text.find(wanted); at != std::string::npos;
-             at = text.find(wanted, at + 1)) {
-            ++found;
-        }
-        return found;
+    // How many lines of the radio's log start with the text.
+    int lines(const QString& start) {
+        return log().split('\n').filter(QRegularExpression("^" + start)).size();
     }
 };
 

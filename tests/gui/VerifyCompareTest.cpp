@@ -2,8 +2,6 @@
 #include <QStatusBar>
 
 #include "SimBench.h"
-#include "gui/app/CMainFrame.h"
-#include "gui/image/CProgramDoc.h"
 #include "gui/link/CCompareDlg.h"
 
 namespace radio::test {
@@ -12,82 +10,71 @@ namespace {
 using namespace gui;
 
 TEST(Verify, AWriteIsCheckedInASecondPhaseUnlessTurnedOff) {
-    struct Case {
-        std::vector<std::string> sim;
-        bool verifyOff;
-        QString message;  // the start of it; empty: no message
-        int reads;        // blocks the radio was asked for
-    } cases[] = {
-        {{"--fast"}, false, "Write completed and verified", 122},
-        {{"--fast", "--fault", "lose=3"},
-         false,
+    // The simulator, whether Verify After Write is off, the start of the message (empty: none) and
+    // the blocks the radio was asked for.
+    const std::tuple<QString, bool, QString, int> cases[] = {
+        {"--fast", false, "Write completed and verified", 122},
+        {"--fast --fault lose=3", false,
          "Write completed, but the check found blocks in the radio that differ from the data "
          "(1):\n  0x0010, 8 bytes: channel 1",
          122},
-        {{"--fast", "--fault", "short-data=5"},
-         false,
-         "Write completed, but the check could not read the radio back: Program Interrupt",
-         5},
-        {{"--fast"}, true, "", 0},
+        {"--fast --fault short-data=5", false,
+         "Write completed, but the check could not read the radio back: Program Interrupt", 5},
+        {"--fast", true, "", 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.sim.back());
-        Bench bench(c.sim);
-        if (c.verifyOff) {
-            ASSERT_TRUE(chooseMenu(bench.frame(), "Verify After Write"));
+    for (const auto& [sim, verifyOff, message, reads] : cases) {
+        SCOPED_TRACE(sim.toStdString());
+        Bench bench(sim);
+        if (verifyOff) {
+            ASSERT_TRUE(bench.chooseMenu("Verify After Write"));
         }
         bench.command(clone::Direction::Write);
         QSignalSpy captions(bench.link().dialog(), &QWidget::windowTitleChanged);
         ASSERT_EQ(bench.confirm(), TransferOutcome::Completed);
-        EXPECT_EQ(captions.count(), c.verifyOff ? 0 : 1);
-        if (c.message.isEmpty()) {
-            EXPECT_TRUE(bench.prompts().shown.empty());
-        } else {
-            ASSERT_EQ(bench.prompts().shown.size(), 1u);
-            EXPECT_TRUE(bench.prompts().shown[0].text.startsWith(c.message))
-                << bench.prompts().shown[0].text.toStdString();
+        EXPECT_EQ(captions.count(), verifyOff ? 0 : 1);
+        const auto& shown = bench.prompts.shown;
+        ASSERT_EQ(shown.size(), message.isEmpty() ? 0u : 1u);
+        if (!shown.empty()) {
+            EXPECT_TRUE(shown[0].text.startsWith(message)) << shown[0].text.toStdString();
             EXPECT_EQ(bench.frame().statusBar()->currentMessage(),
-                      bench.prompts().shown[0].text.section('\n', 0, 0));
+                      shown[0].text.section('\n', 0, 0));
         }
-        EXPECT_FALSE(bench.view().document().isModified());
+        EXPECT_FALSE(bench.document().isModified());
         bench.radioAfter();  // the radio stopped: its log is complete
-        EXPECT_EQ(bench.lines("R "), c.reads);
+        EXPECT_EQ(bench.lines("R "), reads);
         EXPECT_EQ(bench.lines("W "), 122);
     }
 }
 
 TEST(Compare, ListsTheDifferencesAndChangesNeitherSide) {
-    struct Case {
-        std::vector<std::string> sim;
-        bool writeFirst;  // read, then written back as the program encodes it
-        QString shown;    // in the window; empty: no window
-    } cases[] = {
-        {{"--fast"}, true, "No differences"},
-        {{"--fast"}, false, "channel 1 Rx Frequency: "},
-        {{"--fast", "--fault", "silent"}, false, ""},
+    // The simulator, whether the radio was read and written back as the program encodes it first,
+    // and what the window shows (empty: no window).
+    const std::tuple<QString, bool, QString> cases[] = {
+        {"--fast", true, "No differences"},
+        {"--fast", false, "channel 1 Rx Frequency: "},
+        {"--fast --fault silent", false, ""},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.shown.toStdString());
-        Bench bench(c.sim);
-        if (c.writeFirst) {
+    for (const auto& [sim, writeFirst, expected] : cases) {
+        SCOPED_TRACE(expected.toStdString());
+        Bench bench(sim);
+        if (writeFirst) {
             ASSERT_EQ(bench.run(clone::Direction::Read), TransferOutcome::Completed);
             ASSERT_EQ(bench.run(clone::Direction::Write), TransferOutcome::Completed);
         }
-        const MemoryImage before = bench.view().document().image();
+        const MemoryImage before = bench.image();
         QString shown;
-        bench.prompts().onDialog = [&](QDialog& dialog) {
+        bench.prompts.onDialog = [&](QDialog& dialog) {
             shown = static_cast<CCompareDlg&>(dialog).text();
             return 0;
         };
-        ASSERT_TRUE(chooseMenu(bench.frame(), "Compare With Radio"));
-        const TransferOutcome outcome = bench.confirm();
-        EXPECT_EQ(outcome,
-                  c.shown.isEmpty() ? TransferOutcome::Cancelled : TransferOutcome::Completed);
-        EXPECT_TRUE(shown.contains(c.shown)) << shown.toStdString();
-        EXPECT_EQ(bench.view().document().image(), before);
+        ASSERT_TRUE(bench.chooseMenu("Compare With Radio"));
+        EXPECT_EQ(bench.confirm(),
+                  expected.isEmpty() ? TransferOutcome::Cancelled : TransferOutcome::Completed);
+        EXPECT_TRUE(shown.contains(expected)) << shown.toStdString();
+        EXPECT_EQ(bench.image(), before);
         const MemoryImage radio = bench.radioAfter();
-        EXPECT_TRUE(c.writeFirst || radio == radioMemory());
-        EXPECT_EQ(bench.lines("W "), c.writeFirst ? 122 : 0);
+        EXPECT_TRUE(writeFirst || radio == radioMemory());
+        EXPECT_EQ(bench.lines("W "), writeFirst ? 122 : 0);
     }
 }
 
