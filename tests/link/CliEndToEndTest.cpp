@@ -1,15 +1,21 @@
-// radioprog-cli against radioprog-sim over a real pseudo-terminal. Which bytes a transfer
+// radioprog-cli against radioprog-sim radios over real pseudo-terminals. Which bytes a transfer
 // moves is the clone session's business; here: block counts, messages, exit codes, files.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
+#include <algorithm>
 #include <filesystem>
-#include <sstream>
+#include <fstream>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/image/DatFile.h"
 #include "core/image/ImageMap.h"
 #include "core/image/NewImage.h"
+#include "core/link/CloneProtocol.h"
 #include "support/Process.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
@@ -24,126 +30,139 @@ const std::string kCommunicationError =
     "Communication Error,Please check all the connections and the radio power\n";
 const std::string kInterrupt = "Program Interrupt, Please reset the radio and try again\n";
 
-// A radio memory where every byte differs from a new document's.
-MemoryImage radioMemory() {
-    MemoryImage image;
-    for (std::size_t i = 0; i < MemoryImage::kSize; ++i) {
-        image[i] = static_cast<std::uint8_t>(0x40 + i % 61);
-    }
-    return image;
-}
-
-// A simulated radio that logs what it receives; a new document ready to be written.
+// A simulated radio whose memory differs everywhere from a new document and from the other
+// radios', so every block not moved shows; it logs the commands it takes.
 struct Radio {
-    test::TempDir dir;
-    std::string document = dir.file("new.dat");
-    std::unique_ptr<sim::test::SimProcess> sim;
-
-    explicit Radio(std::vector<std::string> options = {"--fast"}) {
-        EXPECT_TRUE(saveDatFile(dir.file("memory.dat"), radioMemory()));
-        EXPECT_TRUE(saveDatFile(document, newDocumentImage()));
-        options.insert(options.end(),
-                       {"--image", dir.file("memory.dat"), "--log", dir.file("log")});
+    Radio(const test::TempDir& dir, int number, std::vector<std::string> options)
+        : name(dir.file("radio" + std::to_string(number))) {
+        for (std::size_t i = 0; i < MemoryImage::kSize; ++i) {
+            memory[i] = static_cast<std::uint8_t>(0x40 + (i + number) % 61);
+        }
+        EXPECT_TRUE(saveDatFile(name + ".dat", memory));
+        options.insert(options.end(), {"--image", name + ".dat", "--save", name + "-saved.dat",
+                                       "--log", name + ".log"});
         sim = std::make_unique<sim::test::SimProcess>(options);
     }
-    test::ProcessResult run(std::vector<std::string> arguments) const {
-        arguments.insert(arguments.begin() + 1, {"--port", sim->devicePath(), "--retries", "0"});
-        arguments.insert(arguments.begin(), kCli);
-        return runProgram(arguments);
-    }
-    // Block commands the radio took, counted from its log once it has stopped.
+    // Block commands of one kind the radio took, counted from its log once it has stopped.
     int blocks(char code) {
         EXPECT_EQ(sim->stop(), 0);
-        const auto bytes = test::readBytes(dir.file("log"));
-        std::istringstream log(std::string(bytes.begin(), bytes.end()));
+        std::ifstream log(name + ".log");
         int count = 0;
         for (std::string line; std::getline(log, line);) {
             count += line.size() > 2 && line[0] == code && line[1] == ' ';
         }
         return count;
     }
+    MemoryImage stoppedMemory() {
+        sim->stop();
+        return loadDatFile(name + "-saved.dat").value();
+    }
+    std::string name;
+    MemoryImage memory;
+    std::unique_ptr<sim::test::SimProcess> sim;
 };
 
-TEST(CliEndToEnd, ReadCopiesTheRadioOverANewDocument) {
-    Radio radio;
-    const std::string out = radio.dir.file("read.dat");
-    const auto result = radio.run({"read", "-o", out});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_TRUE(result.out.empty());
-    MemoryImage expected = newDocumentImage();
-    expected.copyFrom(radioMemory(), 0, map::kTransferEnd);
-    EXPECT_EQ(loadDatFile(out).value(), expected);
-    EXPECT_EQ(radio.blocks('R'), 127);
+// Radios started with the same options, one of them with a fault; a new document to write.
+struct Fleet {
+    test::TempDir dir;
+    std::string document = dir.file("new.dat");
+    std::vector<std::unique_ptr<Radio>> radios;
+
+    explicit Fleet(const std::vector<std::string>& options, int count = 1, int faulty = -1,
+                   const std::string& fault = "") {
+        EXPECT_TRUE(saveDatFile(document, newDocumentImage()));
+        for (int i = 0; i < count; ++i) {
+            std::vector<std::string> own = options;
+            if (i == faulty) {
+                own.insert(own.end(), {"--fault", fault});
+            }
+            radios.push_back(std::make_unique<Radio>(dir, i, own));
+        }
+    }
+    std::vector<std::string> command(std::vector<std::string> arguments) const {
+        arguments.insert(arguments.begin(), kCli);
+        for (const auto& radio : radios) {
+            arguments.insert(arguments.end(), {"--port", radio->sim->devicePath()});
+        }
+        return arguments;
+    }
+    test::ProcessResult run(std::vector<std::string> arguments) const {
+        arguments.insert(arguments.end(), {"--retries", "0"});
+        return runProgram(command(arguments));
+    }
+    Radio& radio() { return *radios.front(); }
+};
+
+bool sameInRanges(const MemoryImage& a, const MemoryImage& b, clone::Direction direction) {
+    return std::ranges::all_of(clone::transferRanges(direction, false), [&](const clone::Range& r) {
+        return std::ranges::equal(a.bytes(r.start, r.end - r.start),
+                                  b.bytes(r.start, r.end - r.start));
+    });
 }
 
-// More blocks only with the right access code; the check reads back what was written.
-TEST(CliEndToEnd, WriteChecksWhatItWroteUnlessToldNot) {
+// The summary's line for a port.
+std::string outcomeOf(const std::string& out, const std::string& port) {
+    const std::size_t at = out.find("\n" + port + " ");
+    return at == std::string::npos ? "" : out.substr(at + 1, out.find('\n', at + 1) - at - 1);
+}
+
+// A read writes its file only when it completes; a write gets more blocks only with the right
+// access code, and its check reads back what it wrote.
+TEST(CliEndToEnd, TransfersEndWithTheirMessageExitCodeAndBlockCounts) {
     const struct {
-        std::vector<std::string> sim, write;
+        std::vector<std::string> fault;
+        std::vector<std::string> write;  // its options; {"-"}: a read instead
         int exitCode;
-        std::string out, err;  // err: a part of it
-        int writes, reads;
+        std::string out, errEnd;
+        int reads, writes;
     } cases[] = {
-        {{}, {}, 0, "Write completed and verified\n", "", 122, 122},  // paced like a radio
-        {{"--fast"},
-         {"--access-code", "472816"},
-         0,
-         "Write completed and verified\n",
-         "",
-         127,
-         127},
-        {{"--fast"}, {"--access-code", "123456"}, 1, "", "Password Error\n", 0, 0},
-        {{"--fast", "--fault", "lose=40"},
+        {{}, {"-"}, 0, "", "", 127, 0},
+        {{"--fault", "silent"}, {"-"}, 1, "", kCommunicationError, 0, 0},
+        {{"--fault", "wrong-ack"}, {"-"}, 1, "", kCommunicationError, 0, 0},
+        {{"--fault", "short-data=3"}, {"-"}, 1, "", kInterrupt, 3, 0},
+        {{"--fault", "stop-at=10"}, {"--no-verify"}, 1, "", kInterrupt, 0, 10},
+        {{}, {"--access-code", "472816"}, 0, "Write completed and verified\n", "", 127, 127},
+        {{}, {"--access-code", "123456"}, 1, "", "Password Error\n", 0, 0},
+        {{"--fault", "lose=40"},
          {},
          1,
          "",
          "(1):\n  0x0138, 8 bytes: optional features\n",
          122,
          122},
-        {{"--fast", "--fault", "lose=40"}, {"--no-verify"}, 0, "", "", 122, 0},
-        {{"--fast", "--fault", "short-data=5"},
+        {{"--fault", "lose=40"}, {"--no-verify"}, 0, "", "", 0, 122},
+        {{"--fault", "short-data=5"},
          {},
          1,
          "",
          "Write completed, but the check could not read the radio back: " + kInterrupt,
-         122,
-         5},
+         5,
+         122},
     };
     for (const auto& c : cases) {
-        Radio radio(c.sim);
-        std::vector<std::string> arguments = {"write", radio.document};
-        arguments.insert(arguments.end(), c.write.begin(), c.write.end());
-        const auto result = radio.run(arguments);
-        const std::string name = (c.sim.empty() ? "paced" : c.sim.back()) +
-                                 (c.write.empty() ? "" : " " + c.write.back());
+        std::vector<std::string> options = c.fault;
+        options.push_back("--fast");
+        Fleet fleet(options);
+        const std::string read = fleet.dir.file("read.dat");
+        const bool reading = c.write == std::vector<std::string>{"-"};
+        std::vector<std::string> arguments = {"read", "-o", read};
+        if (!reading) {
+            arguments = {"write", fleet.document};
+            arguments.insert(arguments.end(), c.write.begin(), c.write.end());
+        }
+        const std::string name = arguments[0] + " " + (c.fault.empty() ? "" : c.fault.back());
+        const auto result = fleet.run(arguments);
         EXPECT_EQ(result.exitCode, c.exitCode) << name << result.err;
         EXPECT_EQ(result.out, c.out) << name;
-        EXPECT_NE(result.err.find(c.err), std::string::npos) << name << result.err;
-        EXPECT_EQ(radio.blocks('R'), c.reads) << name;
-        EXPECT_EQ(radio.blocks('W'), c.writes) << name;
-    }
-}
-
-// Every failure ends with the program's message, exit code 1 and no file.
-TEST(CliEndToEnd, RadioFaultsEndWithTheProgramsMessage) {
-    const struct {
-        std::string fault;
-        char code;
-        std::string message;
-        int blocks;
-    } cases[] = {{"silent", 'R', kCommunicationError, 0},
-                 {"wrong-ack", 'R', kCommunicationError, 0},
-                 {"short-data=3", 'R', kInterrupt, 3},
-                 {"stop-at=10", 'W', kInterrupt, 10}};
-    for (const auto& c : cases) {
-        Radio radio({"--fast", "--fault", c.fault});
-        const std::string out = radio.dir.file("read.dat");
-        const auto result = c.code == 'R' ? radio.run({"read", "-o", out})
-                                          : radio.run({"write", radio.document, "--no-verify"});
-        EXPECT_EQ(result.exitCode, 1) << c.fault;
-        EXPECT_EQ(result.err, c.message) << c.fault;
-        EXPECT_FALSE(std::filesystem::exists(out)) << c.fault;
-        EXPECT_EQ(radio.blocks(c.code), c.blocks) << c.fault;
+        EXPECT_TRUE(result.err.ends_with(c.errEnd)) << name << result.err;
+        EXPECT_EQ(std::filesystem::exists(read), reading && c.exitCode == 0) << name;
+        if (reading && c.exitCode == 0) {
+            MemoryImage expected = newDocumentImage();
+            expected.copyFrom(fleet.radio().memory, 0, map::kTransferEnd);
+            EXPECT_EQ(loadDatFile(read).value(), expected);
+        }
+        EXPECT_EQ(fleet.radio().blocks('R'), c.reads) << name;
+        EXPECT_EQ(fleet.radio().blocks('W'), c.writes) << name;
     }
 }
 
@@ -157,17 +176,17 @@ TEST(CliEndToEnd, DiffWithTheRadioReadsButNeverWrites) {
                  {{"--fast"}, false, 1, "channel 1 Rx Frequency: ", ""},
                  {{"--fast", "--fault", "silent"}, false, 2, "", kCommunicationError}};
     for (const auto& c : cases) {
-        Radio radio(c.sim);
+        Fleet fleet(c.sim);
         if (c.sameAsRadio) {
-            ASSERT_EQ(radio.run({"read", "-o", radio.document}).exitCode, 0);
+            ASSERT_EQ(fleet.run({"read", "-o", fleet.document}).exitCode, 0);
         }
-        const auto before = test::readBytes(radio.document);
-        const auto result = radio.run({"diff", radio.document});
+        const auto before = test::readBytes(fleet.document);
+        const auto result = fleet.run({"diff", fleet.document});
         EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
         EXPECT_NE(result.out.find(c.out), std::string::npos) << result.out;
         EXPECT_EQ(result.err, c.err);
-        EXPECT_EQ(test::readBytes(radio.document), before);
-        EXPECT_EQ(radio.blocks('W'), 0);
+        EXPECT_EQ(test::readBytes(fleet.document), before);
+        EXPECT_EQ(fleet.radio().blocks('W'), 0);
     }
 }
 
@@ -190,12 +209,80 @@ TEST(CliEndToEnd, PortThatCannotBeOpenedAndUsageErrors) {
         {kCli},
         {kCli, "frobnicate"},
         {kCli, "read", "-o", "x.dat"},
+        {kCli, "diff", "a.dat"},
         {kCli, "show", "a.dat", "--lang", "fr"},
         {kCli, "write", "--port", "com1", "a.dat", "--bogus"}};
     for (const auto& argv : usage) {
         const auto result = runProgram(argv);
         EXPECT_EQ(result.exitCode, 2) << argv.back();
         EXPECT_NE(result.err.find("Usage:"), std::string::npos);
+    }
+}
+
+// Paced radios, as real ones are: the good ones are written and checked, a faulty one is
+// reported, and one radio alone gets the message it always got.
+TEST(CliFleet, EveryRadioIsWrittenAndCheckedAndAFaultyOneIsReported) {
+    const struct {
+        int radios;
+        int faulty;
+        std::string fault;
+        std::string failure;  // a part of the faulty port's outcome
+    } cases[] = {
+        {1, -1, "", ""},
+        {3, 1, "silent", "failed: Communication Error,Please check all the connections"},
+        {8, 5, "lose=40", "failed: Write completed, but the check "},
+    };
+    for (const auto& c : cases) {
+        Fleet fleet({}, c.radios, c.faulty, c.fault);
+        const auto result = runProgram(fleet.command({"write", fleet.document}));
+        EXPECT_EQ(result.exitCode, c.faulty < 0 ? 0 : 1) << result.err;
+        if (c.radios == 1) {
+            EXPECT_EQ(result.out, "Write completed and verified\n");
+        }
+        for (int i = 0; i < c.radios; ++i) {
+            Radio& radio = *fleet.radios[static_cast<std::size_t>(i)];
+            const std::string line = outcomeOf(result.out, radio.sim->devicePath());
+            if (i == c.faulty) {
+                EXPECT_NE(line.find(c.failure), std::string::npos) << result.out;
+                continue;
+            }
+            EXPECT_TRUE(c.radios == 1 || line.find("completed and verified") != std::string::npos)
+                << result.out;
+            EXPECT_TRUE(
+                sameInRanges(radio.stoppedMemory(), newDocumentImage(), clone::Direction::Write))
+                << i;
+        }
+    }
+}
+
+TEST(CliFleet, CtrlCCancelsEveryPortAndReportsWhereEachStood) {
+    Fleet fleet({}, 3);
+    QProcess cli;
+    test::startProgram(cli, fleet.command({"write", fleet.document}));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
+    ASSERT_TRUE(cli.waitForFinished(10000));
+    EXPECT_EQ(test::exitCodeOf(cli), 1);
+    const std::string out = cli.readAllStandardOutput().toStdString();
+    for (const auto& radio : fleet.radios) {
+        const std::string line = outcomeOf(out, radio->sim->devicePath());
+        EXPECT_NE(line.find("failed: The transfer was cancelled. (Writing "), std::string::npos)
+            << out;
+    }
+}
+
+TEST(CliFleet, ReadPutsEachRadioInAFileOfItsPortsName) {
+    Fleet fleet({"--fast"}, 2);
+    const std::string folder = fleet.dir.file("radios");
+    const auto result =
+        fleet.run({"read", "-o", folder + "/", "--port", fleet.dir.file("no-port")});
+    EXPECT_EQ(result.exitCode, 1) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(folder + "/no-port.dat"));
+    for (const auto& radio : fleet.radios) {
+        const std::string port = radio->sim->devicePath();
+        const auto read = loadDatFile(folder + "/" + port.substr(port.rfind('/') + 1) + ".dat");
+        ASSERT_TRUE(read) << result.out;
+        EXPECT_TRUE(sameInRanges(read.value(), radio->memory, clone::Direction::Read));
     }
 }
 

@@ -16,24 +16,19 @@ namespace radio::sim::test {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline std::vector<std::string> simCommand(std::vector<std::string> arguments) {
-    arguments.insert(arguments.begin(), RADIOPROG_BIN_DIR "/radioprog-sim");
-    return arguments;
-}
-
 // The real radioprog-sim, started with the given arguments; asked to stop when this goes
 // away, so that it removes its link and saves its memory.
 class SimProcess {
   public:
-    explicit SimProcess(const std::vector<std::string>& arguments)
-        : child_(simCommand(arguments), false) {
-        std::string out;
-        while (out.find('\n') == std::string::npos &&
-               radio::test::ChildProcess::readSome(child_.outFd(), out, 5000)) {
+    explicit SimProcess(std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), RADIOPROG_BIN_DIR "/radioprog-sim");
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        radio::test::startProgram(process_, arguments);
+        while (!process_.canReadLine() && process_.waitForReadyRead(5000)) {
         }
-        devicePath_ = out.substr(0, out.find('\n'));
+        devicePath_ = process_.readLine().trimmed().toStdString();
     }
-    ~SimProcess() { child_.terminate(); }
+    ~SimProcess() { stop(); }
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;
 
@@ -41,10 +36,16 @@ class SimProcess {
     const std::string& devicePath() const { return devicePath_; }
 
     // Sends SIGTERM and returns the exit status.
-    int stop() { return child_.terminate(); }
+    int stop() {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.terminate();
+            process_.waitForFinished(10000);
+        }
+        return radio::test::exitCodeOf(process_);
+    }
 
   private:
-    radio::test::ChildProcess child_;
+    QProcess process_;
     std::string devicePath_;
 };
 
@@ -75,10 +76,15 @@ class SlaveLine {
         if (::write(fd_, out.data(), out.size()) != static_cast<ssize_t>(out.size())) {
             return {};
         }
-        std::string in;
-        while (in.size() < expected && radio::test::ChildProcess::readSome(fd_, in, 1000)) {
+        Bytes in(expected);
+        std::size_t got = 0;
+        pollfd wanted{fd_, POLLIN, 0};
+        for (ssize_t n = 1; n > 0 && got < expected && ::poll(&wanted, 1, 1000) == 1;) {
+            n = ::read(fd_, in.data() + got, expected - got);
+            got += n > 0 ? static_cast<std::size_t>(n) : 0;
         }
-        return Bytes(in.begin(), in.end());
+        in.resize(got);
+        return in;
     }
 
   private:

@@ -29,7 +29,7 @@ Bytes readBlock(SlaveLine& line, std::uint8_t address, std::uint8_t length) {
     return answer;
 }
 
-TEST(SimProcess, StartsFromAnImageAndSavesAndLogsWhenStopped) {
+TEST(SimProcess, StartsFromAnImageAndSavesAndLogsWhenStoppedOrRefusesItsArguments) {
     radio::test::TempDir dir;
     MemoryImage memory;
     for (std::size_t i = 0; i < MemoryImage::kSize; ++i) {
@@ -59,12 +59,9 @@ TEST(SimProcess, StartsFromAnImageAndSavesAndLogsWhenStopped) {
     EXPECT_EQ(std::string(log.begin(), log.end()),
               "wake-up\nident\nack\nR 03F0 01\nack\nwake-up\nident\nack\nR 03F0 01\nack\n"
               "W 0018 03 AA BB CC\n");
-}
-
-TEST(SimProcess, RefusesUnknownArguments) {
-    SimProcess sim({"--fault", "sometimes"});
-    EXPECT_TRUE(sim.devicePath().empty());
-    EXPECT_EQ(sim.stop(), 2);
+    SimProcess refused({"--fault", "sometimes"});
+    EXPECT_TRUE(refused.devicePath().empty());
+    EXPECT_EQ(refused.stop(), 2);
 }
 
 }  // namespace
