@@ -109,48 +109,33 @@ std::string outcomeOf(const std::string& out, const std::string& port) {
 // A read writes its file only when it completes; a write gets more blocks only with the right
 // access code, and its check reads back what it wrote.
 TEST(CliEndToEnd, TransfersEndWithTheirMessageExitCodeAndBlockCounts) {
+    const std::string verified = "Write completed and verified\n";
+    const std::string unchecked = "Write completed, but the check could not read the radio back: ";
     const struct {
-        std::vector<std::string> fault;
-        std::vector<std::string> write;  // its options; {"-"}: a read instead
-        int exitCode;
+        std::string command, fault;
+        std::vector<std::string> options;
+        int exitCode, reads, writes;
         std::string out, errEnd;
-        int reads, writes;
     } cases[] = {
-        {{}, {"-"}, 0, "", "", 127, 0},
-        {{"--fault", "silent"}, {"-"}, 1, "", kCommunicationError, 0, 0},
-        {{"--fault", "wrong-ack"}, {"-"}, 1, "", kCommunicationError, 0, 0},
-        {{"--fault", "short-data=3"}, {"-"}, 1, "", kInterrupt, 3, 0},
-        {{"--fault", "stop-at=10"}, {"--no-verify"}, 1, "", kInterrupt, 0, 10},
-        {{}, {"--access-code", "472816"}, 0, "Write completed and verified\n", "", 127, 127},
-        {{}, {"--access-code", "123456"}, 1, "", "Password Error\n", 0, 0},
-        {{"--fault", "lose=40"},
-         {},
-         1,
-         "",
-         "(1):\n  0x0138, 8 bytes: optional features\n",
-         122,
-         122},
-        {{"--fault", "lose=40"}, {"--no-verify"}, 0, "", "", 0, 122},
-        {{"--fault", "short-data=5"},
-         {},
-         1,
-         "",
-         "Write completed, but the check could not read the radio back: " + kInterrupt,
-         5,
-         122},
+        {"read", "", {}, 0, 127, 0, "", ""},
+        {"read", "silent", {}, 1, 0, 0, "", kCommunicationError},
+        {"read", "wrong-ack", {}, 1, 0, 0, "", kCommunicationError},
+        {"read", "short-data=3", {}, 1, 3, 0, "", kInterrupt},
+        {"write", "stop-at=10", {"--no-verify"}, 1, 0, 10, "", kInterrupt},
+        {"write", "", {"--access-code", "472816"}, 0, 127, 127, verified, ""},
+        {"write", "", {"--access-code", "123456"}, 1, 0, 0, "", "Password Error\n"},
+        {"write", "lose=40", {}, 1, 122, 122, "", "(1):\n  0x0138, 8 bytes: optional features\n"},
+        {"write", "lose=40", {"--no-verify"}, 0, 0, 122, "", ""},
+        {"write", "short-data=5", {}, 1, 5, 122, "", unchecked + kInterrupt},
     };
     for (const auto& c : cases) {
-        std::vector<std::string> options = c.fault;
-        options.push_back("--fast");
-        Fleet fleet(options);
+        Fleet fleet({"--fast"}, 1, c.fault.empty() ? -1 : 0, c.fault);
         const std::string read = fleet.dir.file("read.dat");
-        const bool reading = c.write == std::vector<std::string>{"-"};
-        std::vector<std::string> arguments = {"read", "-o", read};
-        if (!reading) {
-            arguments = {"write", fleet.document};
-            arguments.insert(arguments.end(), c.write.begin(), c.write.end());
-        }
-        const std::string name = arguments[0] + " " + (c.fault.empty() ? "" : c.fault.back());
+        const bool reading = c.command == "read";
+        std::vector<std::string> arguments = {c.command, reading ? "-o" : fleet.document};
+        const std::vector<std::string>& rest = reading ? std::vector{read} : c.options;
+        arguments.insert(arguments.end(), rest.begin(), rest.end());
+        const std::string name = c.command + " " + c.fault;
         const auto result = fleet.run(arguments);
         EXPECT_EQ(result.exitCode, c.exitCode) << name << result.err;
         EXPECT_EQ(result.out, c.out) << name;
@@ -168,15 +153,15 @@ TEST(CliEndToEnd, TransfersEndWithTheirMessageExitCodeAndBlockCounts) {
 
 TEST(CliEndToEnd, DiffWithTheRadioReadsButNeverWrites) {
     const struct {
-        std::vector<std::string> sim;
+        std::string fault;
         bool sameAsRadio;
         int exitCode;
         std::string out, err;
-    } cases[] = {{{"--fast"}, true, 0, "No differences\n", ""},
-                 {{"--fast"}, false, 1, "channel 1 Rx Frequency: ", ""},
-                 {{"--fast", "--fault", "silent"}, false, 2, "", kCommunicationError}};
+    } cases[] = {{"", true, 0, "No differences\n", ""},
+                 {"", false, 1, "channel 1 Rx Frequency: ", ""},
+                 {"silent", false, 2, "", kCommunicationError}};
     for (const auto& c : cases) {
-        Fleet fleet(c.sim);
+        Fleet fleet({"--fast"}, 1, c.fault.empty() ? -1 : 0, c.fault);
         if (c.sameAsRadio) {
             ASSERT_EQ(fleet.run({"read", "-o", fleet.document}).exitCode, 0);
         }
