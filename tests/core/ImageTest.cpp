@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/image/DatFile.h"
+#include "support/FakeSerialPort.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
@@ -19,14 +20,6 @@ using test::TempDir;
 using test::writeBytes;
 namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
-
-MemoryImage patterned() {
-    MemoryImage image;
-    for (std::size_t i = 0; i < MemoryImage::kSize; ++i) {
-        image[i] = static_cast<std::uint8_t>(i * 7 + 3);
-    }
-    return image;
-}
 
 TEST(DatFile, LoadTakesTheFirst1024BytesAndRefusesWhatIsNotAnImage) {
     TempDir dir;
@@ -93,12 +86,12 @@ TEST(DatFile, SaveIsWholeOrNothing) {
             if (c.sizeLimit) {
                 limit.emplace(c.sizeLimit);
             }
-            return saveDatFile(dir.file(c.path), patterned());
+            return saveDatFile(dir.file(c.path), test::patternedImage());
         }();
         const std::string name = std::string(c.path) + " " + c.message;
         ASSERT_EQ(static_cast<bool>(status), *c.message == '\0') << name;
         if (status) {
-            EXPECT_EQ(loadDatFile(target).value(), patterned()) << name;
+            EXPECT_EQ(loadDatFile(target).value(), test::patternedImage()) << name;
             EXPECT_EQ(fs::is_symlink(dir.file(c.path)), c.link) << name;
         } else {
             const std::string message = status.error().message(Language::English);
