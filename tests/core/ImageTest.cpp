@@ -1,15 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <optional>
 #include <vector>
 
 #include "core/image/DatFile.h"
 #include "support/FakeSerialPort.h"
-#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
 namespace radio {
@@ -20,6 +21,23 @@ using test::TempDir;
 using test::writeBytes;
 namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
+
+// Makes every file write beyond `bytes` fail while it lives, also for root (for whom a
+// read-only folder is no obstacle), so a save can fail half-way.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) : previous(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limited = saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+    }
+    rlimit saved{};
+    void (*previous)(int);
+};
 
 TEST(DatFile, LoadTakesTheFirst1024BytesAndRefusesWhatIsNotAnImage) {
     TempDir dir;
@@ -82,7 +100,7 @@ TEST(DatFile, SaveIsWholeOrNothing) {
             fs::create_symlink("real.dat", dir.file(c.path));
         }
         const auto status = [&] {
-            std::optional<test::FileSizeLimit> limit;
+            std::optional<FileSizeLimit> limit;
             if (c.sizeLimit) {
                 limit.emplace(c.sizeLimit);
             }

@@ -17,18 +17,6 @@ using clone::kStx;
 const Bytes kAckOnly = {kAck};
 const Bytes kWakeUp(clone::kWakeUp.begin(), clone::kWakeUp.end());
 
-void handshake(SlaveLine& line, const Bytes& ident) {
-    ASSERT_EQ(line.exchange(kWakeUp, 1), kAckOnly);
-    ASSERT_EQ(line.exchange({kStx}, 8), ident);
-    ASSERT_EQ(line.exchange({kAck}, 1), kAckOnly);
-}
-
-Bytes readBlock(SlaveLine& line, std::uint8_t address, std::uint8_t length) {
-    const Bytes answer = line.exchange({'R', 0x03, address, length}, 4u + length);
-    EXPECT_EQ(line.exchange({kAck}, 1), kAckOnly);
-    return answer;
-}
-
 TEST(SimProcess, StartsFromAnImageAndSavesAndLogsWhenStoppedOrRefusesItsArguments) {
     radio::test::TempDir dir;
     MemoryImage memory;
@@ -43,8 +31,12 @@ TEST(SimProcess, StartsFromAnImageAndSavesAndLogsWhenStoppedOrRefusesItsArgument
     for (int client = 1; client <= 2; ++client) {  // one after the other on the same link
         SlaveLine line(link);
         const auto ident = memory.bytes(440, 8);
-        handshake(line, Bytes(ident.begin(), ident.end()));
-        EXPECT_EQ(readBlock(line, 0xF0, 1), (Bytes{'W', 0x03, 0xF0, 1, memory[0x3F0]}));
+        ASSERT_EQ(line.exchange(kWakeUp, 1), kAckOnly);
+        ASSERT_EQ(line.exchange({kStx}, 8), Bytes(ident.begin(), ident.end()));
+        ASSERT_EQ(line.exchange({kAck}, 1), kAckOnly);
+        EXPECT_EQ(line.exchange({'R', 0x03, 0xF0, 1}, 5),
+                  (Bytes{'W', 0x03, 0xF0, 1, memory[0x3F0]}));
+        EXPECT_EQ(line.exchange({kAck}, 1), kAckOnly);
         if (client == 2) {
             EXPECT_EQ(line.exchange({'W', 0, 0x18, 3, 0xAA, 0xBB, 0xCC}, 1), kAckOnly);
         }
