@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "core/link/CloneSession.h"
@@ -56,22 +57,14 @@ TEST(Verify, ReadsBackTheWrittenBlocksAndNamesEachOneThatDiffers) {
         EXPECT_EQ(result.outcome, c.outcome) << message;
         EXPECT_EQ(result.differing, c.differing) << message;
         EXPECT_NE(message.find(c.message), std::string::npos) << message;
-    }
-}
-
-TEST(Verify, SendsOnlyReadCommandsForEveryWrittenBlockAndCountsItsOwnPhase) {
-    for (const bool unlocked : {false, true}) {
-        CloneRig rig({}, {}, kWritten);
-        ASSERT_EQ(CloneSession(rig.port, rig.observer).verify(kWritten, unlocked).outcome,
-                  VerifyOutcome::Verified);
-        int reads = 0;
-        for (const auto& bytes : rig.port.writes()) {
-            EXPECT_FALSE(bytes.size() > 1 && bytes.front() == clone::kWriteCommand);
-            reads += bytes.size() == 4 && bytes.front() == clone::kReadCommand;
+        // Only reads, counted as a phase of its own rather than as a new transfer.
+        EXPECT_TRUE(std::ranges::none_of(rig.port.writes(), [](const test::Bytes& bytes) {
+            return bytes.size() > 1 && bytes.front() == clone::kWriteCommand;
+        }));
+        EXPECT_TRUE(rig.observer.started.empty());
+        if (c.outcome == O::Verified || c.outcome == O::Differs) {
+            EXPECT_EQ(rig.observer.done.back(), c.unlocked ? 127 : 122);
         }
-        EXPECT_EQ(reads, unlocked ? 127 : 122);
-        EXPECT_TRUE(rig.observer.started.empty());  // a phase of its own, not a new transfer
-        EXPECT_EQ(rig.observer.done.back(), reads);
     }
 }
 
