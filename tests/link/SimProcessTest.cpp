@@ -5,6 +5,7 @@
 
 #include "core/image/DatFile.h"
 #include "core/link/CloneProtocol.h"
+#include "serial/SerialLine.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
 
@@ -16,6 +17,15 @@ using clone::kStx;
 
 const Bytes kAckOnly = {kAck};
 const Bytes kWakeUp(clone::kWakeUp.begin(), clone::kWakeUp.end());
+
+// Discards what is waiting, sends the bytes and collects up to `expected` answer bytes.
+Bytes exchange(SerialPort& line, const Bytes& out, std::size_t expected) {
+    line.clearBuffers(false);
+    line.write(out.data(), out.size());
+    Bytes in(expected);
+    in.resize(line.read(in.data(), expected).count);
+    return in;
+}
 
 TEST(SimProcess, StartsFromAnImageAndSavesAndLogsWhenStoppedOrRefusesItsArguments) {
     radio::test::TempDir dir;
@@ -29,16 +39,17 @@ TEST(SimProcess, StartsFromAnImageAndSavesAndLogsWhenStoppedOrRefusesItsArgument
                     "--link", link, "--log", dir.file("sim.log")});
     ASSERT_TRUE(std::filesystem::is_symlink(link));
     for (int client = 1; client <= 2; ++client) {  // one after the other on the same link
-        SlaveLine line(link);
+        const auto line = SerialLine::open(link);
+        ASSERT_TRUE(line);
         const auto ident = memory.bytes(440, 8);
-        ASSERT_EQ(line.exchange(kWakeUp, 1), kAckOnly);
-        ASSERT_EQ(line.exchange({kStx}, 8), Bytes(ident.begin(), ident.end()));
-        ASSERT_EQ(line.exchange({kAck}, 1), kAckOnly);
-        EXPECT_EQ(line.exchange({'R', 0x03, 0xF0, 1}, 5),
+        ASSERT_EQ(exchange(*line, kWakeUp, 1), kAckOnly);
+        ASSERT_EQ(exchange(*line, {kStx}, 8), Bytes(ident.begin(), ident.end()));
+        ASSERT_EQ(exchange(*line, {kAck}, 1), kAckOnly);
+        EXPECT_EQ(exchange(*line, {'R', 0x03, 0xF0, 1}, 5),
                   (Bytes{'W', 0x03, 0xF0, 1, memory[0x3F0]}));
-        EXPECT_EQ(line.exchange({kAck}, 1), kAckOnly);
+        EXPECT_EQ(exchange(*line, {kAck}, 1), kAckOnly);
         if (client == 2) {
-            EXPECT_EQ(line.exchange({'W', 0, 0x18, 3, 0xAA, 0xBB, 0xCC}, 1), kAckOnly);
+            EXPECT_EQ(exchange(*line, {'W', 0, 0x18, 3, 0xAA, 0xBB, 0xCC}, 1), kAckOnly);
         }
     }
     EXPECT_EQ(sim.stop(), 0);
