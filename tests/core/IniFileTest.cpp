@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "core/config/IniFile.h"
@@ -13,12 +14,12 @@ using test::TempDir;
 namespace fs = std::filesystem;
 
 void writeText(const std::string& path, const std::string& text) {
-    test::writeBytes(path, std::vector<unsigned char>(text.begin(), text.end()));
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 std::string readText(const std::string& path) {
-    auto bytes = test::readBytes(path);
-    return std::string(bytes.begin(), bytes.end());
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 struct Loaded {

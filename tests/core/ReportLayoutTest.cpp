@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numeric>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,28 +20,18 @@ constexpr int W = 174;
 constexpr int L0 = 386;
 constexpr int L = 309;
 
-ChannelRow usedRow(const std::string& rx) {
-    return newChannelDefaults(rx, Language::English);
-}
-
-ChannelTable tableWithChannels(const std::vector<int>& channels) {
+// Channels 1 to `count` in use, channel n on 44n.12500 (n modulo 10).
+ChannelTable firstChannels(int count) {
     ChannelTable table;
-    for (int channel : channels) {
+    for (int channel = 1; channel <= count; ++channel) {
         table[static_cast<std::size_t>(channel - 1)] =
-            usedRow("44" + std::to_string(channel % 10) + ".12500");
+            newChannelDefaults("44" + std::to_string(channel % 10) + ".12500", Language::English);
     }
     return table;
 }
 
-ChannelTable firstChannels(int count) {
-    std::vector<int> channels(static_cast<std::size_t>(count));
-    std::iota(channels.begin(), channels.end(), 1);
-    return tableWithChannels(channels);
-}
-
-std::vector<ReportPage> layout(const ChannelTable& channels, Language language = Language::English,
-                               const MemoryImage& image = newDocumentImage()) {
-    return layoutReport(image, channels, "Owner Line", language, kGeometry);
+std::vector<ReportPage> layout(const ChannelTable& channels) {
+    return layoutReport(newDocumentImage(), channels, "Owner Line", Language::English, kGeometry);
 }
 
 std::optional<ReportText> textAt(const ReportPage& page, int x, int y) {
@@ -106,7 +95,8 @@ TEST(ReportLayout, SevenChannelsToAPage) {
 }
 
 TEST(ReportLayout, EmptyRowsAndRowsWithoutReceiveFrequencyTakeNoPlace) {
-    ChannelTable channels = tableWithChannels({1, 2, 16});
+    ChannelTable channels = firstChannels(2);
+    channels[15] = firstChannels(16)[15];
     channels[9] = {"", "446.50000", "None", "None", "", "Yes", "", "", "", ""};
     const ReportPage page = layout(channels)[1];
     EXPECT_EQ(channelHeadings(page),
