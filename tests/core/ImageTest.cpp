@@ -6,7 +6,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <optional>
 #include <vector>
 
 #include "core/image/DatFile.h"
@@ -77,16 +76,16 @@ TEST(DatFile, SaveIsWholeOrNothing) {
         const char* path;  // under the test folder
         bool oldFile;
         bool link;
-        rlim_t sizeLimit;  // 0: none; a limit makes the write fail half-way, also for root
+        rlim_t sizeLimit;  // a limit makes the write fail half-way, also for root
         const char* message;
     } cases[] = {
-        {"a.dat", true, false, 0, ""},
-        {"a.dat", true, true, 0, ""},
-        {"a.dat", false, false, 0, ""},
+        {"a.dat", true, false, RLIM_INFINITY, ""},
+        {"a.dat", true, true, RLIM_INFINITY, ""},
+        {"a.dat", false, false, RLIM_INFINITY, ""},
         {"a.dat", true, false, 512,
          "cannot be written: File too large. The old file is unchanged."},
         {"a.dat", false, false, 512, "cannot be written: File too large. Nothing was written."},
-        {"no/a.dat", false, false, 0,
+        {"no/a.dat", false, false, RLIM_INFINITY,
          "cannot be written: No such file or directory. Nothing was written."},
     };
     for (const auto& c : cases) {
@@ -100,10 +99,7 @@ TEST(DatFile, SaveIsWholeOrNothing) {
             fs::create_symlink("real.dat", dir.file(c.path));
         }
         const auto status = [&] {
-            std::optional<FileSizeLimit> limit;
-            if (c.sizeLimit) {
-                limit.emplace(c.sizeLimit);
-            }
+            const FileSizeLimit limit(c.sizeLimit);
             return saveDatFile(dir.file(c.path), test::patternedImage());
         }();
         const std::string name = std::string(c.path) + " " + c.message;
