@@ -86,16 +86,6 @@ TEST(ScanInfo, LookBackSnapsSpinsAndStoresExactCounts) {
     }
 }
 
-TEST(ScanInfo, CountsSpinRoundAndClamp) {
-    const std::tuple<int, int, int> spins[] = {
-        {300, 1, 0}, {0, -1, 300}, {10, 1, 11}, {std::numeric_limits<int>::max(), 1, 0}};
-    for (const auto& [from, delta, to] : spins) {
-        EXPECT_EQ(spinCount(from, delta), to) << from;
-    }
-    EXPECT_EQ(clampCount(-5), 0);
-    EXPECT_EQ(clampCount(301), 300);
-}
-
 TEST(ScanInfo, RefusesUnprogrammedPriorityChannel) {
     MemoryImage image = scanImage({1, 5, 1, 91, 3, 44, 1, 0, 0});
     image.set(map::channelOffset(6) + 3, 0x00);
@@ -113,7 +103,14 @@ TEST(ScanInfo, RefusesUnprogrammedPriorityChannel) {
     EXPECT_EQ(image[map::kPriorityChannel], 16);
 }
 
-TEST(ScanInfo, EncodeWritesBytesAndClampsCounts) {
+TEST(ScanInfo, EncodeWritesBytesAndCountsSpinRoundAndClamp) {
+    const std::tuple<int, int, int> spins[] = {
+        {300, 1, 0}, {0, -1, 300}, {10, 1, 11}, {std::numeric_limits<int>::max(), 1, 0}};
+    for (const auto& [from, delta, to] : spins) {
+        EXPECT_EQ(spinCount(from, delta), to) << from;
+    }
+    EXPECT_EQ(clampCount(-5), 0);
+    EXPECT_EQ(clampCount(301), 300);
     MemoryImage image = scanImage({1, 9});
     ScanInfoValues v = fixedValues(" 5");
     v.lookBackA = 0.5;

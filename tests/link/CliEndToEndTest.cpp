@@ -160,11 +160,9 @@ TEST(CliEndToEnd, TransfersEndWithTheirMessageExitCodeAndBlockCounts) {
 }
 
 TEST(CliEndToEnd, PortThatCannotBeOpenedAndUsageErrors) {
-    test::TempDir dir;
-    const std::string file = dir.file("new.dat");
-    ASSERT_TRUE(saveDatFile(file, newDocumentImage()));
+    const Fleet none({}, 0);
     for (const std::string port : {"/dev/radioprog-no-such-port", "com0"}) {
-        const auto result = runProgram({kCli, "write", "--port", port, file});
+        const auto result = runProgram({kCli, "write", "--port", port, none.document});
         EXPECT_EQ(result.exitCode, 1);
         // The message of old, then why.
         EXPECT_EQ(result.err.rfind("Could not Open the Port,Please check whether the Port are "
