@@ -29,14 +29,11 @@ Bytes exchange(SerialPort& line, const Bytes& out, std::size_t expected) {
 
 TEST(SimProcess, StartsFromAnImageAndSavesAndLogsWhenStoppedOrRefusesItsArguments) {
     radio::test::TempDir dir;
-    MemoryImage memory;
-    for (std::size_t i = 0; i < MemoryImage::kSize; ++i) {
-        memory[i] = static_cast<std::uint8_t>(i * 7 + 3);
-    }
+    const std::string demo = RADIOPROG_BIN_DIR "/demo.dat";
+    MemoryImage memory = loadDatFile(demo).value();
     const std::string link = dir.file("radio");
-    ASSERT_TRUE(saveDatFile(dir.file("in.dat"), memory).ok());
-    SimProcess sim({"--fast", "--image", dir.file("in.dat"), "--save", dir.file("out.dat"),
-                    "--link", link, "--log", dir.file("sim.log")});
+    SimProcess sim({"--fast", "--image", demo, "--save", dir.file("out.dat"), "--link", link,
+                    "--log", dir.file("sim.log")});
     ASSERT_TRUE(std::filesystem::is_symlink(link));
     for (int client = 1; client <= 2; ++client) {  // one after the other on the same link
         const auto line = SerialLine::open(link);
