@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/channels/ChannelCodec.h"
+#include "core/channels/ChannelCsv.h"
 #include "core/image/DatFile.h"
 #include "core/image/ImageMap.h"
 #include "core/image/NewImage.h"
@@ -126,9 +127,7 @@ TEST(CliFiles, ShowPrintsTheGridAndTheOptions) {
 
 // A bad list changes nothing and names every bad line; --merge keeps the channels it leaves out.
 TEST(CliFiles, ImportChangesTheFileOnlyWhenEveryLineIsGood) {
-    const std::string header =
-        "Channel,Rx Frequency,Tx Frequency,QT/DQT Dec,QT/DQT Enc,Scan Add,Busy Lock,W/N,Compand,"
-        "Scrambler\n";
+    const std::string header = channelsCsvHeader();
     const std::string bad = header + "1,500.00000,,,,,,,,\n2,401.00000,,Nope,,,,,,\n";
     const std::string good = header + "2,402.50000,,,,,,,,\r\n";
     const struct {
