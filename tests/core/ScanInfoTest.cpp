@@ -29,13 +29,6 @@ std::vector<int> scanBytes(const MemoryImage& image) {
     return {span.begin(), span.end()};
 }
 
-ScanInfoValues fixedValues(std::string channel) {
-    ScanInfoValues v;
-    v.priorityMode = kPriorityFixed;
-    v.priorityChannelText = std::move(channel);
-    return v;
-}
-
 TEST(ScanInfo, DecodeChannelTextAndRevertPerMode) {
     const std::tuple<std::uint8_t, std::string, int, std::size_t> cases[] = {
         {0, "", 3, 2},
@@ -93,13 +86,15 @@ TEST(ScanInfo, RefusesUnprogrammedPriorityChannel) {
     image.set(map::channelOffset(17) + 3, 0x44);
     const MemoryImage before = image;
     for (const std::string text : {"17", "0", "", "ab", " 6", "7"}) {
-        const auto status = encodeScanInfo(image, fixedValues(text), Language::English);
+        const auto status =
+            encodeScanInfo(image, ScanInfoValues{kPriorityFixed, text}, Language::English);
         ASSERT_FALSE(status.ok()) << text;
         EXPECT_EQ(status.error(), "Please select channel inputed");
         EXPECT_EQ(image, before) << text;
     }
     image.set(map::channelOffset(16) + 3, 0x44);
-    EXPECT_TRUE(encodeScanInfo(image, fixedValues("16"), Language::English).ok());
+    EXPECT_TRUE(
+        encodeScanInfo(image, ScanInfoValues{kPriorityFixed, "16"}, Language::English).ok());
     EXPECT_EQ(image[map::kPriorityChannel], 16);
 }
 
@@ -112,12 +107,8 @@ TEST(ScanInfo, EncodeWritesBytesAndCountsSpinRoundAndClamp) {
     EXPECT_EQ(clampCount(-5), 0);
     EXPECT_EQ(clampCount(301), 300);
     MemoryImage image = scanImage({1, 9});
-    ScanInfoValues v = fixedValues(" 5");
-    v.lookBackA = 0.5;
-    v.lookBackB = 5.0;
-    v.revertIndex = 3;
-    v.dropoutDelay = 70000;
-    v.txDwell = 258;
+    // Mode, channel, look-back A and B, revert, drop-out delay and transmit dwell.
+    ScanInfoValues v{kPriorityFixed, " 5", 0.5, 5.0, 3, 70000, 258};
     ASSERT_TRUE(encodeScanInfo(image, v, Language::English).ok());
     EXPECT_EQ(scanBytes(image), (std::vector<int>{1, 5, 1, 91, 3, 44, 1, 2, 1}));
     v.priorityMode = kPrioritySelected;  // outside Fixed the channel byte stays
