@@ -66,8 +66,7 @@ TEST(ScanInfo, LookBackSnapsSpinsAndStoresExactCounts) {
         {0.5, 1}, {0.95, 10}, {1.15, 14}, {5.0, 91}, {-3.0, 1}};
     for (const auto& [seconds, count] : counts) {
         MemoryImage image;
-        ScanInfoValues v;
-        v.lookBackA = v.lookBackB = seconds;
+        const ScanInfoValues v{kPriorityNone, "", seconds, seconds};
         ASSERT_TRUE(encodeScanInfo(image, v, Language::English).ok());
         EXPECT_EQ(image[map::kLookBackA], count) << seconds;
         EXPECT_EQ(image[map::kLookBackB], count) << seconds;
@@ -111,10 +110,7 @@ TEST(ScanInfo, EncodeWritesBytesAndCountsSpinRoundAndClamp) {
     ScanInfoValues v{kPriorityFixed, " 5", 0.5, 5.0, 3, 70000, 258};
     ASSERT_TRUE(encodeScanInfo(image, v, Language::English).ok());
     EXPECT_EQ(scanBytes(image), (std::vector<int>{1, 5, 1, 91, 3, 44, 1, 2, 1}));
-    v.priorityMode = kPrioritySelected;  // outside Fixed the channel byte stays
-    v.priorityChannelText = "";
-    v.revertIndex = 1;
-    v.txDwell = -4;
+    v = {kPrioritySelected, "", 0.5, 5.0, 1, 70000, -4};  // outside Fixed the channel byte stays
     ASSERT_TRUE(encodeScanInfo(image, v, Language::English).ok());
     EXPECT_EQ(scanBytes(image), (std::vector<int>{2, 5, 1, 91, 3, 44, 1, 0, 0}));
 }
