@@ -21,9 +21,9 @@ ChannelTable emptyTable() {
     return decodeChannels(newDocumentImage(), Language::English);
 }
 
-Result<ChannelTable, CsvProblems> importTable(const std::string& lines,
-                                              Language language = Language::English) {
-    return importChannelsCsv(kHeader + lines, emptyTable(), kBand, ImportMode::Replace, language);
+Result<ChannelTable, CsvProblems> importTable(const std::string& lines) {
+    return importChannelsCsv(kHeader + lines, emptyTable(), kBand, ImportMode::Replace,
+                             Language::English);
 }
 
 // Whatever a radio or another program stored: random bytes, with now and then an erased

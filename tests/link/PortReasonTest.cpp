@@ -16,13 +16,6 @@ namespace {
 
 using Reason = PortOpenFailure::Reason;
 
-std::string groupOf(const std::string& path) {
-    struct stat status {};
-    ::stat(path.c_str(), &status);
-    const struct group* entry = ::getgrgid(status.st_gid);
-    return entry ? entry->gr_name : std::to_string(status.st_gid);
-}
-
 // A missing port is the command line's test; here the device (a pseudo-terminal's slave)
 // exists but its mode forbids opening it, or another program holds it.
 TEST(PortReason, AFailedOpenSaysWhyInBothLanguages) {
@@ -40,7 +33,10 @@ TEST(PortReason, AFailedOpenSaysWhyInBothLanguages) {
             holder = SerialLine::open(device);
         } else {
             ::chmod(device.c_str(), 0);
-            const std::string group = groupOf(device);
+            struct stat status {};
+            ::stat(device.c_str(), &status);
+            const struct group* entry = ::getgrgid(status.st_gid);
+            const std::string group = entry ? entry->gr_name : std::to_string(status.st_gid);
             expected = "You may not open " + device + ": it belongs to the group " + group +
                        ". Join it with \"sudo usermod -aG " + group +
                        " $USER\", then log in again.";
