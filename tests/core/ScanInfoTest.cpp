@@ -48,11 +48,9 @@ TEST(ScanInfo, DecodeChannelTextAndRevertPerMode) {
 }
 
 TEST(ScanInfo, LookBackSnapsSpinsAndStoresExactCounts) {
-    const std::pair<double, double> snaps[] = {{0.57, 0.55},
-                                               {9, 5.0},
-                                               {0.2, 0.5},
-                                               {4.99, 4.95},
-                                               {std::numeric_limits<double>::quiet_NaN(), 0.5}};
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    const std::pair<double, double> snaps[] = {
+        {0.57, 0.55}, {9, 5.0}, {0.2, 0.5}, {4.99, 4.95}, {kNaN, 0.5}};
     for (const auto& [typed, shown] : snaps) {
         EXPECT_NEAR(snapLookBack(typed), shown, 1e-12) << typed;
     }

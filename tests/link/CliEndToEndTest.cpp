@@ -172,14 +172,13 @@ TEST(CliEndToEnd, PortThatCannotBeOpenedAndUsageErrors) {
                   0u)
             << result.err;
     }
+    // clang-format off
     const std::vector<std::vector<std::string>> usage = {
-        {kCli},
-        {kCli, "frobnicate"},
-        {kCli, "read", "-o", "x.dat"},
-        {kCli, "diff", "a.dat"},
-        {kCli, "show", "a.dat", "--lang", "fr"},
-        {kCli, "write", "--port", "com1", "a.dat", "--bogus"}};
-    for (const auto& argv : usage) {
+        {}, {"frobnicate"}, {"read", "-o", "x.dat"}, {"diff", "a.dat"},
+        {"show", "a.dat", "--lang", "fr"}, {"write", "--port", "com1", "a.dat", "--bogus"}};
+    // clang-format on
+    for (std::vector<std::string> argv : usage) {
+        argv.insert(argv.begin(), kCli);
         const auto result = runProgram(argv);
         EXPECT_EQ(result.exitCode, 2) << argv.back();
         EXPECT_NE(result.err.find("Usage:"), std::string::npos);
