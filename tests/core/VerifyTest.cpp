@@ -18,6 +18,11 @@ TEST(Verify, ReadsBackTheWrittenBlocksAndNamesEachOneThatDiffers) {
     using O = VerifyOutcome;
     const std::string verified = "Write completed and verified";
     const std::string unchecked = "Write completed, but the check could not read the radio back: ";
+    const std::vector<clone::Block> three = {{0x38, 8}, {0x138, 8}, {0x3E0, 8}};
+    const std::string threeBlocks =
+        "(3):\n  0x0038, 8 bytes: channel 3\n  0x0138, 8 bytes: optional features\n"
+        "  0x03E0, 8 bytes: power adjustment";
+    const std::string unusedBlock = "0x0128, 8 bytes: unused bytes, optional features";
     const struct {
         sim::Faults faults;
         bool unlocked;
@@ -29,19 +34,8 @@ TEST(Verify, ReadsBackTheWrittenBlocksAndNamesEachOneThatDiffers) {
         {{}, false, {}, O::Verified, {}, verified},
         // A normal write leaves the service areas alone, so the check must not read them.
         {{}, false, {816, 980, 1000}, O::Verified, {}, verified},
-        {{},
-         true,
-         {3 * 16 + 9, 0x13A, 0x3E1},
-         O::Differs,
-         {{0x38, 8}, {0x138, 8}, {0x3E0, 8}},
-         "(3):\n  0x0038, 8 bytes: channel 3\n  0x0138, 8 bytes: optional features\n"
-         "  0x03E0, 8 bytes: power adjustment"},
-        {{},
-         false,
-         {0x128, 0x12F},
-         O::Differs,
-         {{0x128, 8}},
-         "\n  0x0128, 8 bytes: unused bytes, optional features"},
+        {{}, true, {3 * 16 + 9, 0x13A, 0x3E1}, O::Differs, three, threeBlocks},
+        {{}, false, {0x128, 0x12F}, O::Differs, {{0x128, 8}}, "\n  " + unusedBlock},
         {{.shortDataAtBlock = 3}, false, {}, O::Interrupted, {}, unchecked + "Program Interrupt"},
         {{.silent = true}, false, {}, O::NoAnswer, {}, unchecked + "Communication Error"},
     };
