@@ -53,10 +53,6 @@ struct Radio {
         }
         return count;
     }
-    MemoryImage stoppedMemory() {
-        sim->stop();
-        return loadDatFile(name + "-saved.dat").value();
-    }
     std::string name;
     MemoryImage memory;
     std::unique_ptr<sim::test::SimProcess> sim;
@@ -212,9 +208,9 @@ TEST(CliFleet, EveryRadioIsWrittenAndCheckedAndAFaultyOneIsReported) {
             }
             EXPECT_TRUE(c.radios == 1 || line.find("completed and verified") != std::string::npos)
                 << result.out;
-            EXPECT_TRUE(
-                sameInRanges(radio.stoppedMemory(), newDocumentImage(), clone::Direction::Write))
-                << i;
+            radio.sim->stop();
+            const MemoryImage written = loadDatFile(radio.name + "-saved.dat").value();
+            EXPECT_TRUE(sameInRanges(written, newDocumentImage(), clone::Direction::Write)) << i;
         }
     }
 }

@@ -132,23 +132,21 @@ TEST(CliFiles, ImportChangesTheFileOnlyWhenEveryLineIsGood) {
     const std::string good = header + "2,402.50000,,,,,,,,\r\n";
     const struct {
         std::string csv;
-        std::string mode;
+        std::vector<std::string> options;
         std::uint8_t type;
         std::string channel1, channel2;
         std::vector<std::string> errors;
     } cases[] = {
-        {bad, "", 0, "401.00000", "", {"line 2, column 2:", "line 3, column 4:"}},
-        {good, "--merge", 0, "401.00000", "402.50000", {}},
-        {good, "", 0, "", "402.50000", {}},
-        {good, "", 4, "401.00000", "", {"no band for radio type 5"}},
+        {bad, {}, 0, "401.00000", "", {"line 2, column 2:", "line 3, column 4:"}},
+        {good, {"--merge"}, 0, "401.00000", "402.50000", {}},
+        {good, {}, 0, "", "402.50000", {}},
+        {good, {}, 4, "401.00000", "", {"no band for radio type 5"}},
     };
     for (const auto& c : cases) {
         ProgramFolder folder(kBandIni);
         const std::string target = folder.image("t.dat", channelsUsed({1}, "401.00000"), c.type);
         std::vector<std::string> arguments = {"import", folder.write("list.csv", c.csv), target};
-        if (!c.mode.empty()) {
-            arguments.push_back(c.mode);
-        }
+        arguments.insert(arguments.end(), c.options.begin(), c.options.end());
         const auto result = folder.run(arguments);
         EXPECT_EQ(result.exitCode, c.errors.empty() ? 0 : 1) << result.err;
         expectAll(result.err, c.errors);
