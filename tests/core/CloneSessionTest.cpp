@@ -108,6 +108,7 @@ TEST(CloneSessionPurge, EveryClearWaitsForTheOutputFirst) {
             ASSERT_EQ(trace.substr(at - 2, 2), "d ") << "at " << at;
         }
         EXPECT_GT(clears, 122);
+        EXPECT_NE(trace.find(" w1 r1 z2 z1 "), std::string::npos);  // 2 ms after a failed wake-up
     }
 }
 
