@@ -28,8 +28,7 @@ void putRecord(MemoryImage& image, int channel, const Record& record) {
 
 Record recordOf(const MemoryImage& image, int channel) {
     Record record;
-    const auto bytes = image.bytes(map::channelOffset(channel), 16);
-    std::copy(bytes.begin(), bytes.end(), record.begin());
+    std::ranges::copy(image.bytes(map::channelOffset(channel), 16), record.begin());
     return record;
 }
 

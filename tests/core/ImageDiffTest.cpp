@@ -28,23 +28,18 @@ TEST(ImageDiff, EachChangeIsNamedOnceAndUnexplainedBitsStayRaw) {
         std::function<void(MemoryImage&)> apply;
         std::vector<std::string> expected;
     };
-    const auto orBits = [](std::size_t offset, std::uint8_t bits) {
-        return [offset, bits](MemoryImage& i) {
-            i.set(offset, static_cast<std::uint8_t>(i[offset] | bits));
-        };
-    };
     const auto xorBits = [](std::size_t offset, std::uint8_t bits) {
         return [offset, bits](MemoryImage& i) {
             i.set(offset, static_cast<std::uint8_t>(i[offset] ^ bits));
         };
     };
-    const std::size_t ch3 = map::channelOffset(3);
+    const std::size_t ch3 = map::channelOffset(3);  // every scan bit is clear to begin with
     const Case cases[] = {
         {"time-out value and bit 7",
          xorBits(map::kTimeOutTimer, 0x81),
          {"Time-Out Timer", "bytes 0x130"}},
-        {"scan bit of empty channel 5", orBits(map::kScanAddLow, 0x10), {"bytes 0x17E"}},
-        {"scan bit of empty channel 12", orBits(map::kScanAddHigh, 0x08), {"channel 12 Scan Add"}},
+        {"scan bit of empty channel 5", xorBits(map::kScanAddLow, 0x10), {"bytes 0x17E"}},
+        {"scan bit of empty channel 12", xorBits(map::kScanAddHigh, 0x08), {"channel 12 Scan Add"}},
         {"channel 3 tone and byte 15",
          [&](MemoryImage& i) {
              i.set(ch3 + 8, 0x9E);
@@ -58,8 +53,8 @@ TEST(ImageDiff, EachChangeIsNamedOnceAndUnexplainedBitsStayRaw) {
         {"channel 3 unused bit of byte 14", xorBits(ch3 + 14, 0x40), {"bytes 0x03E"}},
         {"channel 3 power", xorBits(ch3 + 13, 0x20), {"channel 3 Power"}},
         {"channel 3 width", xorBits(ch3 + 13, 0x10), {"channel 3 W/N"}},
-        {"channel 8 scan", orBits(map::kScanAddLow, 0x80), {"channel 8 Scan Add"}},
-        {"channel 9 scan", orBits(map::kScanAddHigh, 0x01), {"channel 9 Scan Add"}},
+        {"channel 8 scan", xorBits(map::kScanAddLow, 0x80), {"channel 8 Scan Add"}},
+        {"channel 9 scan", xorBits(map::kScanAddHigh, 0x01), {"channel 9 Scan Add"}},
         {"channel 3 transmit frequency gone",
          [&](MemoryImage& i) { i.set(ch3 + 7, 0xFF); },
          {"channel 3 Tx Frequency", "channel 3 QT/DQT Dec", "channel 3 QT/DQT Enc",

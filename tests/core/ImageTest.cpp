@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
-#include <optional>
 #include <vector>
 
 #include "core/image/DatFile.h"
-#include "support/FileSizeLimit.h"
+#include "support/FakeSerialPort.h"
 #include "support/TempDir.h"
 
 namespace radio {
@@ -20,13 +20,22 @@ using test::writeBytes;
 namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
 
-MemoryImage patterned() {
-    MemoryImage image;
-    for (std::size_t i = 0; i < MemoryImage::kSize; ++i) {
-        image[i] = static_cast<std::uint8_t>(i * 7 + 3);
+// Makes every file write beyond `bytes` fail while it lives, also for root (for whom a
+// read-only folder is no obstacle), so a save can fail half-way.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) : previous(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        rlimit limited = saved;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
     }
-    return image;
-}
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, previous);
+    }
+    rlimit saved{};
+    void (*previous)(int);
+};
 
 TEST(DatFile, LoadTakesTheFirst1024BytesAndRefusesWhatIsNotAnImage) {
     TempDir dir;
@@ -66,16 +75,16 @@ TEST(DatFile, SaveIsWholeOrNothing) {
         const char* path;  // under the test folder
         bool oldFile;
         bool link;
-        rlim_t sizeLimit;  // 0: none; a limit makes the write fail half-way, also for root
+        rlim_t sizeLimit;  // a limit makes the write fail half-way, also for root
         const char* message;
     } cases[] = {
-        {"a.dat", true, false, 0, ""},
-        {"a.dat", true, true, 0, ""},
-        {"a.dat", false, false, 0, ""},
+        {"a.dat", true, false, RLIM_INFINITY, ""},
+        {"a.dat", true, true, RLIM_INFINITY, ""},
+        {"a.dat", false, false, RLIM_INFINITY, ""},
         {"a.dat", true, false, 512,
          "cannot be written: File too large. The old file is unchanged."},
         {"a.dat", false, false, 512, "cannot be written: File too large. Nothing was written."},
-        {"no/a.dat", false, false, 0,
+        {"no/a.dat", false, false, RLIM_INFINITY,
          "cannot be written: No such file or directory. Nothing was written."},
     };
     for (const auto& c : cases) {
@@ -89,16 +98,13 @@ TEST(DatFile, SaveIsWholeOrNothing) {
             fs::create_symlink("real.dat", dir.file(c.path));
         }
         const auto status = [&] {
-            std::optional<test::FileSizeLimit> limit;
-            if (c.sizeLimit) {
-                limit.emplace(c.sizeLimit);
-            }
-            return saveDatFile(dir.file(c.path), patterned());
+            const FileSizeLimit limit(c.sizeLimit);
+            return saveDatFile(dir.file(c.path), test::patternedImage());
         }();
         const std::string name = std::string(c.path) + " " + c.message;
         ASSERT_EQ(static_cast<bool>(status), *c.message == '\0') << name;
         if (status) {
-            EXPECT_EQ(loadDatFile(target).value(), patterned()) << name;
+            EXPECT_EQ(loadDatFile(target).value(), test::patternedImage()) << name;
             EXPECT_EQ(fs::is_symlink(dir.file(c.path)), c.link) << name;
         } else {
             const std::string message = status.error().message(Language::English);

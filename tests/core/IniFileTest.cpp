@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "core/config/IniFile.h"
@@ -13,12 +14,12 @@ using test::TempDir;
 namespace fs = std::filesystem;
 
 void writeText(const std::string& path, const std::string& text) {
-    test::writeBytes(path, std::vector<unsigned char>(text.begin(), text.end()));
+    std::ofstream(path, std::ios::binary) << text;
 }
 
 std::string readText(const std::string& path) {
-    auto bytes = test::readBytes(path);
-    return std::string(bytes.begin(), bytes.end());
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 struct Loaded {
@@ -100,24 +101,21 @@ TEST(IniFile, OnlyRealChangesAreSaved) {
     }
 }
 
-TEST(IniFile, SetRefusesLineBreaksAndNeedsALoadedFile) {
+// A missing file is created empty; a folder or a missing folder is refused, and so is every
+// change until a file is loaded.
+TEST(IniFile, RefusesLineBreaksAndFilesItCannotUse) {
     Loaded loaded("[Setup]\nLanguage=English\n");
     EXPECT_FALSE(loaded.ini.set("Setup", "Language", "English\n[Other]\nKey=1"));
     EXPECT_FALSE(loaded.ini.set("Setup", "Lang\r", "x"));
     EXPECT_FALSE(loaded.ini.set("Set\nup", "Language", "x"));
     EXPECT_FALSE(loaded.ini.dirty());
-    IniFile empty;
-    EXPECT_FALSE(empty.set("Setup", "Language", "Chinese"));
-}
-
-TEST(IniFile, MissingFileIsCreatedEmptyAndAFolderIsRefused) {
-    TempDir dir;
     IniFile ini;
-    ASSERT_TRUE(ini.load(dir.file("Program.ini"), true, true, false));
-    EXPECT_EQ(readText(dir.file("Program.ini")), "");
-    EXPECT_FALSE(ini.load(dir.file("no/such/folder/Program.ini"), true, true, false));
-    fs::create_directory(dir.file("folder.ini"));
-    EXPECT_FALSE(ini.load(dir.file("folder.ini"), true, true, false));
+    EXPECT_FALSE(ini.set("Setup", "Language", "Chinese"));
+    ASSERT_TRUE(ini.load(loaded.dir.file("new.ini"), true, true, false));
+    EXPECT_EQ(readText(loaded.dir.file("new.ini")), "");
+    EXPECT_FALSE(ini.load(loaded.dir.file("no/such/folder/Program.ini"), true, true, false));
+    fs::create_directory(loaded.dir.file("folder.ini"));
+    EXPECT_FALSE(ini.load(loaded.dir.file("folder.ini"), true, true, false));
     EXPECT_FALSE(ini.set("Setup", "Language", "Chinese"));
 }
 

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <numeric>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "core/image/ImageMap.h"
 #include "core/image/NewImage.h"
 #include "core/print/ReportLayout.h"
+#include "core/print/ReportOptions.h"
 
 namespace radio {
 namespace {
@@ -20,28 +20,18 @@ constexpr int W = 174;
 constexpr int L0 = 386;
 constexpr int L = 309;
 
-ChannelRow usedRow(const std::string& rx) {
-    return newChannelDefaults(rx, Language::English);
-}
-
-ChannelTable tableWithChannels(const std::vector<int>& channels) {
+// Channels 1 to `count` in use, channel n on 44n.12500 (n modulo 10).
+ChannelTable firstChannels(int count) {
     ChannelTable table;
-    for (int channel : channels) {
+    for (int channel = 1; channel <= count; ++channel) {
         table[static_cast<std::size_t>(channel - 1)] =
-            usedRow("44" + std::to_string(channel % 10) + ".12500");
+            newChannelDefaults("44" + std::to_string(channel % 10) + ".12500", Language::English);
     }
     return table;
 }
 
-ChannelTable firstChannels(int count) {
-    std::vector<int> channels(static_cast<std::size_t>(count));
-    std::iota(channels.begin(), channels.end(), 1);
-    return tableWithChannels(channels);
-}
-
-std::vector<ReportPage> layout(const ChannelTable& channels, Language language = Language::English,
-                               const MemoryImage& image = newDocumentImage()) {
-    return layoutReport(image, channels, "Owner Line", language, kGeometry);
+std::vector<ReportPage> layout(const ChannelTable& channels) {
+    return layoutReport(newDocumentImage(), channels, "Owner Line", Language::English, kGeometry);
 }
 
 std::optional<ReportText> textAt(const ReportPage& page, int x, int y) {
@@ -105,7 +95,8 @@ TEST(ReportLayout, SevenChannelsToAPage) {
 }
 
 TEST(ReportLayout, EmptyRowsAndRowsWithoutReceiveFrequencyTakeNoPlace) {
-    ChannelTable channels = tableWithChannels({1, 2, 16});
+    ChannelTable channels = firstChannels(2);
+    channels[15] = firstChannels(16)[15];
     channels[9] = {"", "446.50000", "None", "None", "", "Yes", "", "", "", ""};
     const ReportPage page = layout(channels)[1];
     EXPECT_EQ(channelHeadings(page),
@@ -139,6 +130,32 @@ TEST(ReportLayout, ChannelBlockShowsTheGridTextsOfTheImage) {
     }
     // Compander and scrambler are not printed.
     EXPECT_EQ(page.texts.size(), 1u + 1u + 16u + 2u);  // title, heading, four lines, footer
+}
+
+TEST(ReportOptions, ValueRules) {
+    const struct {
+        std::size_t offset;
+        std::uint8_t byte;
+        int row;
+        std::string value;
+    } cases[] = {{map::kTotPreAlert, 0x01, 6, "Off"},
+                 {map::kTotPreAlert, 0xFB, 6, "10"},
+                 {map::kTimeOutTimer, 0xC1, 5, "15s"},
+                 {map::kVoxDelayTime, 0x00, 10, "0.3"},
+                 {map::kVoiceAnnunciation, 0x03, 13, "English"},
+                 {map::kVoiceAnnunciation, 0x04, 13, "Off"},
+                 {map::kCallTone, 0x10, 11, "16"},
+                 {map::kFunctionSwitches, 0x02, 14, "Off"},
+                 {map::kFunctionSwitches, 0x02, 15, "On"},
+                 {map::kVoxGainLevel, 0xE0, 9, "Off"}};
+    for (const auto& c : cases) {
+        MemoryImage image = newDocumentImage();
+        image.set(c.offset, c.byte);
+        const auto rows = reportOptionRows(image, Language::English);
+        const auto row = std::ranges::find(rows, c.row, [](const auto& r) { return r.row; });
+        ASSERT_NE(row, rows.end()) << c.row;
+        EXPECT_EQ(row->value, c.value) << c.offset << " " << int(c.byte);
+    }
 }
 
 }  // namespace

@@ -29,13 +29,6 @@ std::vector<int> scanBytes(const MemoryImage& image) {
     return {span.begin(), span.end()};
 }
 
-ScanInfoValues fixedValues(std::string channel) {
-    ScanInfoValues v;
-    v.priorityMode = kPriorityFixed;
-    v.priorityChannelText = std::move(channel);
-    return v;
-}
-
 TEST(ScanInfo, DecodeChannelTextAndRevertPerMode) {
     const std::tuple<std::uint8_t, std::string, int, std::size_t> cases[] = {
         {0, "", 3, 2},
@@ -55,11 +48,9 @@ TEST(ScanInfo, DecodeChannelTextAndRevertPerMode) {
 }
 
 TEST(ScanInfo, LookBackSnapsSpinsAndStoresExactCounts) {
-    const std::pair<double, double> snaps[] = {{0.57, 0.55},
-                                               {9, 5.0},
-                                               {0.2, 0.5},
-                                               {4.99, 4.95},
-                                               {std::numeric_limits<double>::quiet_NaN(), 0.5}};
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    const std::pair<double, double> snaps[] = {
+        {0.57, 0.55}, {9, 5.0}, {0.2, 0.5}, {4.99, 4.95}, {kNaN, 0.5}};
     for (const auto& [typed, shown] : snaps) {
         EXPECT_NEAR(snapLookBack(typed), shown, 1e-12) << typed;
     }
@@ -73,8 +64,7 @@ TEST(ScanInfo, LookBackSnapsSpinsAndStoresExactCounts) {
         {0.5, 1}, {0.95, 10}, {1.15, 14}, {5.0, 91}, {-3.0, 1}};
     for (const auto& [seconds, count] : counts) {
         MemoryImage image;
-        ScanInfoValues v;
-        v.lookBackA = v.lookBackB = seconds;
+        const ScanInfoValues v{kPriorityNone, "", seconds, seconds};
         ASSERT_TRUE(encodeScanInfo(image, v, Language::English).ok());
         EXPECT_EQ(image[map::kLookBackA], count) << seconds;
         EXPECT_EQ(image[map::kLookBackB], count) << seconds;
@@ -86,16 +76,6 @@ TEST(ScanInfo, LookBackSnapsSpinsAndStoresExactCounts) {
     }
 }
 
-TEST(ScanInfo, CountsSpinRoundAndClamp) {
-    const std::tuple<int, int, int> spins[] = {
-        {300, 1, 0}, {0, -1, 300}, {10, 1, 11}, {std::numeric_limits<int>::max(), 1, 0}};
-    for (const auto& [from, delta, to] : spins) {
-        EXPECT_EQ(spinCount(from, delta), to) << from;
-    }
-    EXPECT_EQ(clampCount(-5), 0);
-    EXPECT_EQ(clampCount(301), 300);
-}
-
 TEST(ScanInfo, RefusesUnprogrammedPriorityChannel) {
     MemoryImage image = scanImage({1, 5, 1, 91, 3, 44, 1, 0, 0});
     image.set(map::channelOffset(6) + 3, 0x00);
@@ -103,30 +83,32 @@ TEST(ScanInfo, RefusesUnprogrammedPriorityChannel) {
     image.set(map::channelOffset(17) + 3, 0x44);
     const MemoryImage before = image;
     for (const std::string text : {"17", "0", "", "ab", " 6", "7"}) {
-        const auto status = encodeScanInfo(image, fixedValues(text), Language::English);
+        const auto status =
+            encodeScanInfo(image, ScanInfoValues{kPriorityFixed, text}, Language::English);
         ASSERT_FALSE(status.ok()) << text;
         EXPECT_EQ(status.error(), "Please select channel inputed");
         EXPECT_EQ(image, before) << text;
     }
     image.set(map::channelOffset(16) + 3, 0x44);
-    EXPECT_TRUE(encodeScanInfo(image, fixedValues("16"), Language::English).ok());
+    EXPECT_TRUE(
+        encodeScanInfo(image, ScanInfoValues{kPriorityFixed, "16"}, Language::English).ok());
     EXPECT_EQ(image[map::kPriorityChannel], 16);
 }
 
-TEST(ScanInfo, EncodeWritesBytesAndClampsCounts) {
+TEST(ScanInfo, EncodeWritesBytesAndCountsSpinRoundAndClamp) {
+    const std::tuple<int, int, int> spins[] = {
+        {300, 1, 0}, {0, -1, 300}, {10, 1, 11}, {std::numeric_limits<int>::max(), 1, 0}};
+    for (const auto& [from, delta, to] : spins) {
+        EXPECT_EQ(spinCount(from, delta), to) << from;
+    }
+    EXPECT_EQ(clampCount(-5), 0);
+    EXPECT_EQ(clampCount(301), 300);
     MemoryImage image = scanImage({1, 9});
-    ScanInfoValues v = fixedValues(" 5");
-    v.lookBackA = 0.5;
-    v.lookBackB = 5.0;
-    v.revertIndex = 3;
-    v.dropoutDelay = 70000;
-    v.txDwell = 258;
+    // Mode, channel, look-back A and B, revert, drop-out delay and transmit dwell.
+    ScanInfoValues v{kPriorityFixed, " 5", 0.5, 5.0, 3, 70000, 258};
     ASSERT_TRUE(encodeScanInfo(image, v, Language::English).ok());
     EXPECT_EQ(scanBytes(image), (std::vector<int>{1, 5, 1, 91, 3, 44, 1, 2, 1}));
-    v.priorityMode = kPrioritySelected;  // outside Fixed the channel byte stays
-    v.priorityChannelText = "";
-    v.revertIndex = 1;
-    v.txDwell = -4;
+    v = {kPrioritySelected, "", 0.5, 5.0, 1, 70000, -4};  // outside Fixed the channel byte stays
     ASSERT_TRUE(encodeScanInfo(image, v, Language::English).ok());
     EXPECT_EQ(scanBytes(image), (std::vector<int>{2, 5, 1, 91, 3, 44, 1, 0, 0}));
 }

@@ -1,15 +1,21 @@
-// radioprog-cli against radioprog-sim over a real pseudo-terminal. Which bytes a transfer
+// radioprog-cli against radioprog-sim radios over real pseudo-terminals. Which bytes a transfer
 // moves is the clone session's business; here: block counts, messages, exit codes, files.
 #include <gtest/gtest.h>
 
+#include <signal.h>
+
+#include <algorithm>
 #include <filesystem>
-#include <sstream>
+#include <fstream>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/image/DatFile.h"
 #include "core/image/ImageMap.h"
 #include "core/image/NewImage.h"
+#include "core/link/CloneProtocol.h"
 #include "support/Process.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
@@ -24,159 +30,136 @@ const std::string kCommunicationError =
     "Communication Error,Please check all the connections and the radio power\n";
 const std::string kInterrupt = "Program Interrupt, Please reset the radio and try again\n";
 
-// A radio memory where every byte differs from a new document's.
-MemoryImage radioMemory() {
-    MemoryImage image;
-    for (std::size_t i = 0; i < MemoryImage::kSize; ++i) {
-        image[i] = static_cast<std::uint8_t>(0x40 + i % 61);
-    }
-    return image;
-}
-
-// A simulated radio that logs what it receives; a new document ready to be written.
+// A simulated radio whose memory differs everywhere from a new document and from the other
+// radios', so every block not moved shows; it logs the commands it takes.
 struct Radio {
-    test::TempDir dir;
-    std::string document = dir.file("new.dat");
-    std::unique_ptr<sim::test::SimProcess> sim;
-
-    explicit Radio(std::vector<std::string> options = {"--fast"}) {
-        EXPECT_TRUE(saveDatFile(dir.file("memory.dat"), radioMemory()));
-        EXPECT_TRUE(saveDatFile(document, newDocumentImage()));
-        options.insert(options.end(),
-                       {"--image", dir.file("memory.dat"), "--log", dir.file("log")});
+    Radio(const test::TempDir& dir, int number, std::vector<std::string> options)
+        : name(dir.file("radio" + std::to_string(number))) {
+        for (std::size_t i = 0; i < MemoryImage::kSize; ++i) {
+            memory[i] = static_cast<std::uint8_t>(0x40 + (i + number) % 61);
+        }
+        EXPECT_TRUE(saveDatFile(name + ".dat", memory));
+        options.insert(options.end(), {"--image", name + ".dat", "--save", name + "-saved.dat",
+                                       "--log", name + ".log"});
         sim = std::make_unique<sim::test::SimProcess>(options);
     }
-    test::ProcessResult run(std::vector<std::string> arguments) const {
-        arguments.insert(arguments.begin() + 1, {"--port", sim->devicePath(), "--retries", "0"});
-        arguments.insert(arguments.begin(), kCli);
-        return runProgram(arguments);
-    }
-    // Block commands the radio took, counted from its log once it has stopped.
+    // Block commands of one kind the radio took, counted from its log once it has stopped.
     int blocks(char code) {
         EXPECT_EQ(sim->stop(), 0);
-        const auto bytes = test::readBytes(dir.file("log"));
-        std::istringstream log(std::string(bytes.begin(), bytes.end()));
+        std::ifstream log(name + ".log");
         int count = 0;
         for (std::string line; std::getline(log, line);) {
             count += line.size() > 2 && line[0] == code && line[1] == ' ';
         }
         return count;
     }
+    std::string name;
+    MemoryImage memory;
+    std::unique_ptr<sim::test::SimProcess> sim;
 };
 
-TEST(CliEndToEnd, ReadCopiesTheRadioOverANewDocument) {
-    Radio radio;
-    const std::string out = radio.dir.file("read.dat");
-    const auto result = radio.run({"read", "-o", out});
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_TRUE(result.out.empty());
-    MemoryImage expected = newDocumentImage();
-    expected.copyFrom(radioMemory(), 0, map::kTransferEnd);
-    EXPECT_EQ(loadDatFile(out).value(), expected);
-    EXPECT_EQ(radio.blocks('R'), 127);
+// Radios started with the same options, one of them with a fault; a new document to write.
+struct Fleet {
+    test::TempDir dir;
+    std::string document = dir.file("new.dat");
+    std::vector<std::unique_ptr<Radio>> radios;
+
+    explicit Fleet(const std::vector<std::string>& options, int count = 1, int faulty = -1,
+                   const std::string& fault = "") {
+        EXPECT_TRUE(saveDatFile(document, newDocumentImage()));
+        for (int i = 0; i < count; ++i) {
+            std::vector<std::string> own = options;
+            if (i == faulty) {
+                own.insert(own.end(), {"--fault", fault});
+            }
+            radios.push_back(std::make_unique<Radio>(dir, i, own));
+        }
+    }
+    // The command line with every radio's port; the communication-error prompt is declined.
+    std::vector<std::string> command(std::vector<std::string> arguments) const {
+        arguments.insert(arguments.begin(), kCli);
+        arguments.insert(arguments.end(), {"--retries", "0"});
+        for (const auto& radio : radios) {
+            arguments.insert(arguments.end(), {"--port", radio->sim->devicePath()});
+        }
+        return arguments;
+    }
+    test::ProcessResult run(const std::vector<std::string>& arguments) const {
+        return runProgram(command(arguments));
+    }
+    Radio& radio() { return *radios.front(); }
+};
+
+bool sameInRanges(const MemoryImage& a, const MemoryImage& b, clone::Direction direction) {
+    return std::ranges::all_of(clone::transferRanges(direction, false), [&](const clone::Range& r) {
+        return std::ranges::equal(a.bytes(r.start, r.end - r.start),
+                                  b.bytes(r.start, r.end - r.start));
+    });
 }
 
-// More blocks only with the right access code; the check reads back what was written.
-TEST(CliEndToEnd, WriteChecksWhatItWroteUnlessToldNot) {
+// The summary's line for a port.
+std::string outcomeOf(const std::string& out, const std::string& port) {
+    const std::size_t at = out.find("\n" + port + " ");
+    return at == std::string::npos ? "" : out.substr(at + 1, out.find('\n', at + 1) - at - 1);
+}
+
+// A read writes its file only when it completes (and then equals the radio for diff); a write
+// gets more blocks only with the right access code, and its check reads back what it wrote;
+// nothing changes the document.
+TEST(CliEndToEnd, TransfersEndWithTheirMessageExitCodeAndBlockCounts) {
+    const std::string verified = "Write completed and verified\n";
+    const std::string unchecked = "Write completed, but the check could not read the radio back: ";
     const struct {
-        std::vector<std::string> sim, write;
-        int exitCode;
-        std::string out, err;  // err: a part of it
-        int writes, reads;
+        std::string command, fault;
+        std::vector<std::string> options;
+        int exitCode, reads, writes;
+        std::string out, errEnd;
     } cases[] = {
-        {{}, {}, 0, "Write completed and verified\n", "", 122, 122},  // paced like a radio
-        {{"--fast"},
-         {"--access-code", "472816"},
-         0,
-         "Write completed and verified\n",
-         "",
-         127,
-         127},
-        {{"--fast"}, {"--access-code", "123456"}, 1, "", "Password Error\n", 0, 0},
-        {{"--fast", "--fault", "lose=40"},
-         {},
-         1,
-         "",
-         "(1):\n  0x0138, 8 bytes: optional features\n",
-         122,
-         122},
-        {{"--fast", "--fault", "lose=40"}, {"--no-verify"}, 0, "", "", 122, 0},
-        {{"--fast", "--fault", "short-data=5"},
-         {},
-         1,
-         "",
-         "Write completed, but the check could not read the radio back: " + kInterrupt,
-         122,
-         5},
+        {"read", "", {}, 0, 2 * 127, 0, "", ""},
+        {"diff", "", {}, 1, 127, 0, "channel 1 Rx Frequency: ", ""},
+        {"diff", "silent", {}, 2, 0, 0, "", kCommunicationError},
+        {"read", "silent", {}, 1, 0, 0, "", kCommunicationError},
+        {"read", "wrong-ack", {}, 1, 0, 0, "", kCommunicationError},
+        {"read", "short-data=3", {}, 1, 3, 0, "", kInterrupt},
+        {"write", "stop-at=10", {"--no-verify"}, 1, 0, 10, "", kInterrupt},
+        {"write", "", {"--access-code", "472816"}, 0, 127, 127, verified, ""},
+        {"write", "", {"--access-code", "123456"}, 1, 0, 0, "", "Password Error\n"},
+        {"write", "lose=40", {}, 1, 122, 122, "", "(1):\n  0x0138, 8 bytes: optional features\n"},
+        {"write", "lose=40", {"--no-verify"}, 0, 0, 122, "", ""},
+        {"write", "short-data=5", {}, 1, 5, 122, "", unchecked + kInterrupt},
     };
     for (const auto& c : cases) {
-        Radio radio(c.sim);
-        std::vector<std::string> arguments = {"write", radio.document};
-        arguments.insert(arguments.end(), c.write.begin(), c.write.end());
-        const auto result = radio.run(arguments);
-        const std::string name = (c.sim.empty() ? "paced" : c.sim.back()) +
-                                 (c.write.empty() ? "" : " " + c.write.back());
+        Fleet fleet({"--fast"}, 1, c.fault.empty() ? -1 : 0, c.fault);
+        const std::string read = fleet.dir.file("read.dat");
+        const bool reading = c.command == "read";
+        std::vector<std::string> arguments = {c.command, reading ? "-o" : fleet.document};
+        const std::vector<std::string>& rest = reading ? std::vector{read} : c.options;
+        arguments.insert(arguments.end(), rest.begin(), rest.end());
+        const std::string name = c.command + " " + c.fault;
+        const auto result = fleet.run(arguments);
         EXPECT_EQ(result.exitCode, c.exitCode) << name << result.err;
-        EXPECT_EQ(result.out, c.out) << name;
-        EXPECT_NE(result.err.find(c.err), std::string::npos) << name << result.err;
-        EXPECT_EQ(radio.blocks('R'), c.reads) << name;
-        EXPECT_EQ(radio.blocks('W'), c.writes) << name;
-    }
-}
-
-// Every failure ends with the program's message, exit code 1 and no file.
-TEST(CliEndToEnd, RadioFaultsEndWithTheProgramsMessage) {
-    const struct {
-        std::string fault;
-        char code;
-        std::string message;
-        int blocks;
-    } cases[] = {{"silent", 'R', kCommunicationError, 0},
-                 {"wrong-ack", 'R', kCommunicationError, 0},
-                 {"short-data=3", 'R', kInterrupt, 3},
-                 {"stop-at=10", 'W', kInterrupt, 10}};
-    for (const auto& c : cases) {
-        Radio radio({"--fast", "--fault", c.fault});
-        const std::string out = radio.dir.file("read.dat");
-        const auto result = c.code == 'R' ? radio.run({"read", "-o", out})
-                                          : radio.run({"write", radio.document, "--no-verify"});
-        EXPECT_EQ(result.exitCode, 1) << c.fault;
-        EXPECT_EQ(result.err, c.message) << c.fault;
-        EXPECT_FALSE(std::filesystem::exists(out)) << c.fault;
-        EXPECT_EQ(radio.blocks(c.code), c.blocks) << c.fault;
-    }
-}
-
-TEST(CliEndToEnd, DiffWithTheRadioReadsButNeverWrites) {
-    const struct {
-        std::vector<std::string> sim;
-        bool sameAsRadio;
-        int exitCode;
-        std::string out, err;
-    } cases[] = {{{"--fast"}, true, 0, "No differences\n", ""},
-                 {{"--fast"}, false, 1, "channel 1 Rx Frequency: ", ""},
-                 {{"--fast", "--fault", "silent"}, false, 2, "", kCommunicationError}};
-    for (const auto& c : cases) {
-        Radio radio(c.sim);
-        if (c.sameAsRadio) {
-            ASSERT_EQ(radio.run({"read", "-o", radio.document}).exitCode, 0);
+        EXPECT_TRUE(c.out.empty() ? result.out.empty() : result.out.starts_with(c.out))
+            << name << result.out;
+        EXPECT_TRUE(result.err.ends_with(c.errEnd)) << name << result.err;
+        EXPECT_EQ(std::filesystem::exists(read), reading && c.exitCode == 0) << name;
+        if (reading && c.exitCode == 0) {
+            MemoryImage expected = newDocumentImage();
+            expected.copyFrom(fleet.radio().memory, 0, map::kTransferEnd);
+            EXPECT_EQ(loadDatFile(read).value(), expected);
+            const auto same = fleet.run({"diff", read});
+            EXPECT_EQ(same.exitCode, 0) << same.err;
+            EXPECT_EQ(same.out, "No differences\n");
         }
-        const auto before = test::readBytes(radio.document);
-        const auto result = radio.run({"diff", radio.document});
-        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
-        EXPECT_NE(result.out.find(c.out), std::string::npos) << result.out;
-        EXPECT_EQ(result.err, c.err);
-        EXPECT_EQ(test::readBytes(radio.document), before);
-        EXPECT_EQ(radio.blocks('W'), 0);
+        EXPECT_EQ(loadDatFile(fleet.document).value(), newDocumentImage()) << name;
+        EXPECT_EQ(fleet.radio().blocks('R'), c.reads) << name;
+        EXPECT_EQ(fleet.radio().blocks('W'), c.writes) << name;
     }
 }
 
 TEST(CliEndToEnd, PortThatCannotBeOpenedAndUsageErrors) {
-    test::TempDir dir;
-    const std::string file = dir.file("new.dat");
-    ASSERT_TRUE(saveDatFile(file, newDocumentImage()));
+    const Fleet none({}, 0);
     for (const std::string port : {"/dev/radioprog-no-such-port", "com0"}) {
-        const auto result = runProgram({kCli, "write", "--port", port, file});
+        const auto result = runProgram({kCli, "write", "--port", port, none.document});
         EXPECT_EQ(result.exitCode, 1);
         // The message of old, then why.
         EXPECT_EQ(result.err.rfind("Could not Open the Port,Please check whether the Port are "
@@ -186,16 +169,80 @@ TEST(CliEndToEnd, PortThatCannotBeOpenedAndUsageErrors) {
                   0u)
             << result.err;
     }
+    // clang-format off
     const std::vector<std::vector<std::string>> usage = {
-        {kCli},
-        {kCli, "frobnicate"},
-        {kCli, "read", "-o", "x.dat"},
-        {kCli, "show", "a.dat", "--lang", "fr"},
-        {kCli, "write", "--port", "com1", "a.dat", "--bogus"}};
-    for (const auto& argv : usage) {
+        {}, {"frobnicate"}, {"read", "-o", "x.dat"}, {"diff", "a.dat"},
+        {"show", "a.dat", "--lang", "fr"}, {"write", "--port", "com1", "a.dat", "--bogus"}};
+    // clang-format on
+    for (std::vector<std::string> argv : usage) {
+        argv.insert(argv.begin(), kCli);
         const auto result = runProgram(argv);
         EXPECT_EQ(result.exitCode, 2) << argv.back();
         EXPECT_NE(result.err.find("Usage:"), std::string::npos);
+    }
+}
+
+// Paced radios, as real ones are: the good ones are written and checked, a faulty one is
+// reported. One radio alone gets no summary, only the message it always got.
+TEST(CliFleet, EveryRadioIsWrittenAndCheckedAndAFaultyOneIsReported) {
+    const struct {
+        int radios;
+        int faulty;
+        std::string fault;
+        std::string failure;  // a part of the faulty port's outcome
+    } cases[] = {
+        {1, -1, "", ""},
+        {3, 1, "silent", "failed: Communication Error,Please check all the connections"},
+        {8, 5, "lose=40", "failed: Write completed, but the check "},
+    };
+    for (const auto& c : cases) {
+        Fleet fleet({}, c.radios, c.faulty, c.fault);
+        const auto result = runProgram(fleet.command({"write", fleet.document}));
+        EXPECT_EQ(result.exitCode, c.faulty < 0 ? 0 : 1) << result.err;
+        for (int i = 0; i < c.radios; ++i) {
+            Radio& radio = *fleet.radios[static_cast<std::size_t>(i)];
+            const std::string line = outcomeOf(result.out, radio.sim->devicePath());
+            if (i == c.faulty) {
+                EXPECT_NE(line.find(c.failure), std::string::npos) << result.out;
+                continue;
+            }
+            EXPECT_TRUE(c.radios == 1 || line.find("completed and verified") != std::string::npos)
+                << result.out;
+            radio.sim->stop();
+            const MemoryImage written = loadDatFile(radio.name + "-saved.dat").value();
+            EXPECT_TRUE(sameInRanges(written, newDocumentImage(), clone::Direction::Write)) << i;
+        }
+    }
+}
+
+TEST(CliFleet, CtrlCCancelsEveryPortAndReportsWhereEachStood) {
+    Fleet fleet({}, 3);
+    QProcess cli;
+    test::startProgram(cli, fleet.command({"write", fleet.document}));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
+    ASSERT_TRUE(cli.waitForFinished(10000));
+    EXPECT_EQ(test::exitCodeOf(cli), 1);
+    const std::string out = cli.readAllStandardOutput().toStdString();
+    for (const auto& radio : fleet.radios) {
+        const std::string line = outcomeOf(out, radio->sim->devicePath());
+        EXPECT_NE(line.find("failed: The transfer was cancelled. (Writing "), std::string::npos)
+            << out;
+    }
+}
+
+TEST(CliFleet, ReadPutsEachRadioInAFileOfItsPortsName) {
+    Fleet fleet({"--fast"}, 2);
+    const std::string folder = fleet.dir.file("radios");
+    const auto result =
+        fleet.run({"read", "-o", folder + "/", "--port", fleet.dir.file("no-port")});
+    EXPECT_EQ(result.exitCode, 1) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(folder + "/no-port.dat"));
+    for (const auto& radio : fleet.radios) {
+        const std::string port = radio->sim->devicePath();
+        const auto read = loadDatFile(folder + "/" + port.substr(port.rfind('/') + 1) + ".dat");
+        ASSERT_TRUE(read) << result.out;
+        EXPECT_TRUE(sameInRanges(read.value(), radio->memory, clone::Direction::Read));
     }
 }
 

@@ -20,16 +20,12 @@ TEST(Options, TakesValuesSeparateOrAfterAnEqualsSignAndCombinesFaults) {
 }
 
 TEST(Options, RefusesBadArgumentsWithAMessage) {
-    const std::vector<std::vector<std::string>> cases = {{"--bogus"},
-                                                         {"image.dat"},
-                                                         {"--image"},
-                                                         {"--fault", "sometimes"},
-                                                         {"--fault", "short-data"},
-                                                         {"--fault", "short-data=0"},
-                                                         {"--fault", "stop-at=3x"},
-                                                         {"--fault", "silent=2"},
-                                                         {"--seed", "-1"},
-                                                         {"--fast=yes"}};
+    // clang-format off
+    const std::vector<std::vector<std::string>> cases = {
+        {"--bogus"}, {"image.dat"}, {"--image"}, {"--fault", "sometimes"}, {"--fault", "short-data"},
+        {"--fault", "short-data=0"}, {"--fault", "stop-at=3x"}, {"--fault", "silent=2"},
+        {"--seed", "-1"}, {"--fast=yes"}};
+    // clang-format on
     for (const auto& arguments : cases) {
         const auto options = parseOptions(arguments);
         ASSERT_FALSE(options.ok()) << arguments.back();
