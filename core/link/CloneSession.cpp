@@ -195,10 +195,15 @@ bool CloneSession::readBlock(const clone::Block& block, MemoryImage& staging) {
     purge(Purge::Buffers);
     const auto command = clone::blockCommand(clone::kReadCommand, block);
     send(command.data(), command.size());
-    // The header before the data is not checked: the data length alone decides.
+    // The header's content is not checked, but all of it must arrive: a byte of it that comes
+    // after the read gave up would be taken for the first data byte, and every byte after it
+    // would land one offset too far.
     std::array<std::uint8_t, clone::kReadHeaderLength> header{};
-    port_.read(header.data(), header.size());
+    const SerialPort::ReadResult headerResult = port_.read(header.data(), header.size());
     const std::span<std::uint8_t> data = staging.bytes(block.address, block.length);
+    if (headerResult.count < header.size()) {
+        return false;
+    }
     const SerialPort::ReadResult result = port_.read(data.data(), data.size());
     if (result.ioError || result.count < data.size()) {
         return false;

@@ -103,6 +103,7 @@ TEST(CloneSessionBlockFault, InterruptsAtThatBlock) {
                  {"read, short data at block 127", false, {.shortDataAtBlock = 127}, {}, 126},
                  {"read, wrong ACK at block 3", false, {.wrongAckAtBlock = 3}, {}, 2},
                  {"read, I/O error at block 8", false, {}, {.ioErrorAtBlock = 8}, 7},
+                 {"read, late header byte", false, {}, {.lateHeaderByteAtBlock = 5}, 4},
                  {"write, wrong ACK at block 10", true, {.wrongAckAtBlock = 10}, {}, 9},
                  {"write, radio stops at block 50", true, {.stopAtBlock = 50}, {}, 49}};
     for (const auto& c : cases) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/image/MemoryImage.h"
+#include "core/link/CloneProtocol.h"
 #include "core/link/CloneSession.h"
 #include "core/link/SerialPort.h"
 #include "core/link/Transfer.h"
@@ -19,8 +20,9 @@ using Bytes = std::vector<std::uint8_t>;
 
 // What goes wrong in the port itself rather than in the radio.
 struct PortFaults {
-    int ioErrorReads = 0;    // the first this many reads fail with an I/O error
-    int ioErrorAtBlock = 0;  // this block's header and data arrive, but their reads fail
+    int ioErrorReads = 0;           // the first this many reads fail with an I/O error
+    int ioErrorAtBlock = 0;         // this block's header and data arrive, but their reads fail
+    int lateHeaderByteAtBlock = 0;  // the last header byte comes after its read has given up
 };
 
 // An in-memory serial line to the simulated radio, on virtual time. Bytes written wait in a
@@ -48,6 +50,12 @@ class FakeSerialPort : public SerialPort {
         if (faults_.ioErrorReads > 0) {
             --faults_.ioErrorReads;
             return {0, true};
+        }
+        if (length == clone::kReadHeaderLength && faults_.lateHeaderByteAtBlock != 0 &&
+            radio_.blockCount() == faults_.lateHeaderByteAtBlock) {
+            const std::size_t count = receive(buffer, length - 1);
+            now_ += 30;  // the gap between bytes after which the read gives up
+            return {count, false};
         }
         const bool failing = length > 1 && faults_.ioErrorAtBlock != 0 &&
                              radio_.blockCount() == faults_.ioErrorAtBlock;
