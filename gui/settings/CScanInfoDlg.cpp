@@ -137,7 +137,9 @@ bool CScanInfoDlg::readControls() {
             app_.message(number.integer ? tr("Please enter an integer.")
                                         : tr("Please enter a number."));
             reporting_ = false;
-            writeControls();  // the box shows its last accepted value again
+            // Only the refused box goes back to its last accepted value: the others keep what
+            // the user has typed since.
+            number.box->setText(shownValue(number.box));
             number.box->setFocus();
             return false;
         }
@@ -146,13 +148,19 @@ bool CScanInfoDlg::readControls() {
     return true;
 }
 
+QString CScanInfoDlg::shownValue(const SpinEdit* box) const {
+    if (box == lookBackA_ || box == lookBackB_) {
+        return numberText(box == lookBackA_ ? values_.lookBackA : values_.lookBackB);
+    }
+    return QString::number(box == dropout_ ? values_.dropoutDelay : values_.txDwell);
+}
+
 void CScanInfoDlg::writeControls() {
     channel_->setText(QString::fromStdString(values_.priorityChannelText));
-    lookBackA_->setText(numberText(values_.lookBackA));
-    lookBackB_->setText(numberText(values_.lookBackB));
     revert_->setCurrentIndex(values_.revertIndex < revert_->count() ? values_.revertIndex : -1);
-    dropout_->setText(QString::number(values_.dropoutDelay));
-    dwell_->setText(QString::number(values_.txDwell));
+    for (SpinEdit* box : {lookBackA_, lookBackB_, dropout_, dwell_}) {
+        box->setText(shownValue(box));
+    }
 }
 
 void CScanInfoDlg::stepLookBack(double ScanInfoValues::*time, int delta) {

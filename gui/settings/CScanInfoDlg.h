@@ -46,6 +46,7 @@ class CScanInfoDlg : public QDialog {
     // Controls into the members; false (after the number message) when a box holds no number.
     bool readControls();
     void writeControls();
+    QString shownValue(const SpinEdit* box) const;
     void stepLookBack(double ScanInfoValues::*time, int delta);
     void leaveLookBack(double ScanInfoValues::*time);
     void stepCount(int ScanInfoValues::*count, int delta);
