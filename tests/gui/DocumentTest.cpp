@@ -145,7 +145,7 @@ TEST(Language, TheRestartAsksAboutATypedTextAndCancelKeepsTheLanguage) {
             EXPECT_EQ(path, program.folder.programPath());
             iniAtRestart = readFile(ini);
         });
-        program.prompts.onDialog = byUser([&](QDialog& dialog) {
+        program.prompts.onDialog = byUser([&, language = language](QDialog& dialog) {
             click(button(dialog, language));
             click(button(dialog, "OK"));
         });

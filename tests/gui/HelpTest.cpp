@@ -25,13 +25,14 @@ TEST(Help, F1OpensTheSectionOfTheFocusedControlOrPage) {
     EXPECT_TRUE(program.app.helpWindow()->source().toString().endsWith("enHelp.html#2127"));
     program.unlockAdjustment();
     for (const auto& [menu, focus, context] : cases) {
-        program.openPage<QDialog>(menu, [&](QDialog& dialog) {
-            QWidget* target = focus(dialog);
-            target->setFocus();
-            QTest::keyClick(target, Qt::Key_F1);
-            ASSERT_NE(program.app.helpWindow(), nullptr);
-            EXPECT_EQ(program.app.helpWindow()->shownContext(), context) << menu.toStdString();
-        });
+        program.openPage<QDialog>(
+            menu, [&, menu = menu, focus = focus, context = context](QDialog& dialog) {
+                QWidget* target = focus(dialog);
+                target->setFocus();
+                QTest::keyClick(target, Qt::Key_F1);
+                ASSERT_NE(program.app.helpWindow(), nullptr);
+                EXPECT_EQ(program.app.helpWindow()->shownContext(), context) << menu.toStdString();
+            });
     }
 }
 

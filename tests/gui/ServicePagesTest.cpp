@@ -65,19 +65,21 @@ TEST(ServicePages, EditsAreClampedAndStoredWhateverClosesThePage) {
     for (const auto& [row, col, typed, key, shown] : cases) {
         SCOPED_TRACE(typed.toStdString());
         service.document().setModified(false);
-        service.openPage<CPowerAdjustDlg>("Power Adjust", [&](CPowerAdjustDlg& page) {
-            QWidget* editor = clickCell(*page.table(), row, col);
-            ASSERT_NE(editor, nullptr);
-            typeInto(editor, typed);
-            if (key != 0) {
-                QTest::keyClick(editor, Qt::Key(key));
-                EXPECT_EQ(page.table()->cellText(row, col), shown);
-                EXPECT_EQ(page.table()->currentRow(), row + (key == Qt::Key_Return));
-                QTest::keyClick(page.table(), Qt::Key_Escape);
-                EXPECT_TRUE(page.isVisible());  // Escape never closes
-            }
-            page.close();
-        });
+        service.openPage<CPowerAdjustDlg>(
+            "Power Adjust", [&, row = row, col = col, typed = typed, key = key,
+                             shown = shown](CPowerAdjustDlg& page) {
+                QWidget* editor = clickCell(*page.table(), row, col);
+                ASSERT_NE(editor, nullptr);
+                typeInto(editor, typed);
+                if (key != 0) {
+                    QTest::keyClick(editor, Qt::Key(key));
+                    EXPECT_EQ(page.table()->cellText(row, col), shown);
+                    EXPECT_EQ(page.table()->currentRow(), row + (key == Qt::Key_Return));
+                    QTest::keyClick(page.table(), Qt::Key_Escape);
+                    EXPECT_TRUE(page.isVisible());  // Escape never closes
+                }
+                page.close();
+            });
         const std::size_t at = map::kPowerTable + 2 * std::size_t(row) + std::size_t(col);
         EXPECT_EQ(service.image()[at], shown.toInt());
         EXPECT_TRUE(key != 0 || service.document().isModified());
@@ -91,19 +93,21 @@ TEST(ServicePages, EditsAreClampedAndStoredWhateverClosesThePage) {
     };
     for (const auto& [row, typed, firstEntry, shown, stored] : rows) {
         SCOPED_TRACE(typed.toStdString());
-        service.openPage<CParamAdjustDlg>("Param Adjust", [&](CParamAdjustDlg& page) {
-            QWidget* editor = clickCell(*page.table(), row, 1);
-            ASSERT_NE(editor, nullptr);
-            if (auto* list = qobject_cast<QComboBox*>(editor)) {
-                EXPECT_EQ(list->itemText(0), firstEntry);
-                pick(list, typed);
-            } else {
-                typeInto(editor, typed);
-            }
-            QTest::keyClick(editor, Qt::Key_Escape);
-            EXPECT_FALSE(page.isVisible());
-            EXPECT_EQ(page.table()->cellText(row, 1), shown);
-        });
+        service.openPage<CParamAdjustDlg>("Param Adjust",
+                                          [&, row = row, typed = typed, firstEntry = firstEntry,
+                                           shown = shown](CParamAdjustDlg& page) {
+                                              QWidget* editor = clickCell(*page.table(), row, 1);
+                                              ASSERT_NE(editor, nullptr);
+                                              if (auto* list = qobject_cast<QComboBox*>(editor)) {
+                                                  EXPECT_EQ(list->itemText(0), firstEntry);
+                                                  pick(list, typed);
+                                              } else {
+                                                  typeInto(editor, typed);
+                                              }
+                                              QTest::keyClick(editor, Qt::Key_Escape);
+                                              EXPECT_FALSE(page.isVisible());
+                                              EXPECT_EQ(page.table()->cellText(row, 1), shown);
+                                          });
         EXPECT_EQ(service.image()[map::kParamAdjust + 2 * std::size_t(row) + 1], stored);
     }
 }

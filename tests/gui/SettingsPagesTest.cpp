@@ -24,7 +24,8 @@ TEST(OptionalFeaturesDialog, OnlyDigitsAndArrowsWithoutShiftReachTheLists) {
     program.image().set(map::kSquelchLevel, 3);
     for (const auto& [key, modifiers, squelch] : cases) {
         program.openPage<COptionalFeaturesDlg>(
-            "Optional Features", [&](COptionalFeaturesDlg& page) {
+            "Optional Features",
+            [&, key = key, modifiers = modifiers, squelch = squelch](COptionalFeaturesDlg& page) {
                 QComboBox* list = page.list(OptionalField::SquelchLevel);
                 list->setFocus();
                 QTest::keyClick(list, Qt::Key(key), modifiers);

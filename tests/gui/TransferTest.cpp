@@ -153,7 +153,7 @@ TEST(ComSetup, PreselectsTheStoredPortAndOkStoresTheChoice) {
         if (stored != 0) {
             bench.app.registry().writeInt("com", stored);
         }
-        bench.openPage<CComSetupDlg>("Com Setup", [&](CComSetupDlg& dialog) {
+        bench.openPage<CComSetupDlg>("Com Setup", [&, shown = shown](CComSetupDlg& dialog) {
             EXPECT_EQ(dialog.portIndex(), shown);
             EXPECT_TRUE(dialog.portButton(0)->text().contains(bench.sim->devicePath().c_str()));
             EXPECT_FALSE(dialog.portButton(2)->isEnabled());
