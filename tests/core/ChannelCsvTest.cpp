@@ -145,12 +145,12 @@ TEST(ChannelCsv, ChannelsTheFileDoesNotListAreKeptByMergeAndEmptiedByReplace) {
     base.set(map::channelOffset(1) + 13, 0x3F);  // high power and bits no field owns
     base.set(map::channelOffset(1) + 15, 0x5A);
     base.set(map::kScanAddHigh, 0xA5);
-    const std::string csv = kHeader + "2,450.00000,,,,Yes,,,,\r\n";
+    const std::string csv = kHeader + "8,450.00000,,,,Yes,,,,\r\n";
     const auto merged = importChannelsCsv(csv, base, kBand, ImportMode::Merge);
     ASSERT_TRUE(merged) << describeProblems(merged.error());
     MemoryImage expected = base;
-    encodeChannel(expected, 2, newChannelDefaults("450.00000", Language::English));
-    expected.setBits(map::kScanAddLow, 0x02, 0x02);
+    encodeChannel(expected, 8, newChannelDefaults("450.00000", Language::English));
+    expected.setBits(map::kScanAddLow, 0x80, 0x80);
     EXPECT_TRUE(merged.value() == expected);
 
     const auto replaced = importChannelsCsv(csv, base, kBand, ImportMode::Replace);

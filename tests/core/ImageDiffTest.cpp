@@ -52,6 +52,7 @@ TEST(ImageDiff, EachChangeIsNamedOnceAndUnexplainedBitsStayRaw) {
          {"channel 3 Compand", "channel 3 Scrambler"}},
         {"channel 3 unused bit of byte 14", xorBits(ch3 + 14, 0x40), {"bytes 0x03E"}},
         {"channel 3 power", xorBits(ch3 + 13, 0x20), {"channel 3 Power"}},
+        {"channel 3 first transmit byte", xorBits(ch3 + 4, 0x01), {"channel 3 Tx Frequency"}},
         {"channel 3 width", xorBits(ch3 + 13, 0x10), {"channel 3 W/N"}},
         {"channel 8 scan", xorBits(map::kScanAddLow, 0x80), {"channel 8 Scan Add"}},
         {"channel 9 scan", xorBits(map::kScanAddHigh, 0x01), {"channel 9 Scan Add"}},

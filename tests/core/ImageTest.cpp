@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/image/DatFile.h"
+#include "core/image/NewImage.h"
 #include "support/FakeSerialPort.h"
 #include "support/TempDir.h"
 
@@ -36,6 +37,18 @@ struct FileSizeLimit {
     rlimit saved{};
     void (*previous)(int);
 };
+
+// Addresses spelled out, so that a wrong constant in the memory map cannot agree with itself.
+TEST(NewDocument, HoldsTheFactoryBytes) {
+    const Bytes row0 = {0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0, 3, 1, 0, 2, 0, 0x24, 0x11};
+    const MemoryImage image = newDocumentImage();
+    EXPECT_EQ(Bytes(image.data(), image.data() + 16), row0);
+    const std::pair<std::size_t, int> options[] = {{0x12F, 0x01}, {0x130, 0x04}, {0x131, 0x09},
+                                                   {0x134, 0x04}, {0x135, 0x01}, {0x13F, 0xFF}};
+    for (const auto& [address, value] : options) {
+        EXPECT_EQ(image[address], value) << address;
+    }
+}
 
 TEST(DatFile, LoadTakesTheFirst1024BytesAndRefusesWhatIsNotAnImage) {
     TempDir dir;

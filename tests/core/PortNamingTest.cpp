@@ -3,6 +3,7 @@
 #include <map>
 
 #include "core/link/PortNaming.h"
+#include "core/link/SerialDevice.h"
 
 namespace radio {
 namespace {
@@ -24,6 +25,7 @@ TEST(PortNaming, ComNamesMapToDevices) {
         EXPECT_EQ(devicePathForPort(name, lookup), device) << name;
     }
     EXPECT_EQ(devicePathForPort("com2", nullptr), "/dev/ttyUSB1");
+    EXPECT_EQ(comNumberForDevice("/dev/ttyUSB3", lookup), 4);
 }
 
 }  // namespace

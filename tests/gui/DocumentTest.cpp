@@ -30,12 +30,14 @@ TEST(Documents, AnOpenedFileKeepsItsBytesUntilTheUserTypes) {
     ChannelTable table;
     table[0] = {"150.00000", "150.00000", "67.0", "None", "High",
                 "Yes",       "Off",       "Wide", "Off",  "Off"};
+    table[7] = table[0];  // the Scan Add bits of channels 1-8 are read from the high bit down
     encodeChannels(image, table);
     const QByteArray bytes(reinterpret_cast<const char*>(image.data()), 1024);
     const QString path = program.folder.writeFile("foreign.dat", bytes);
     program.open(path);
     ChannelGrid& grid = program.view().grid();
     ASSERT_EQ(grid.textMatrix(1, 1), "150.00000");
+    EXPECT_EQ(grid.textMatrix(8, 6), "Yes");
     clickCell(grid, 10, 1);
     EXPECT_EQ(grid.textMatrix(10, 1), "");
     EXPECT_FALSE(program.document().isModified());
