@@ -1,6 +1,7 @@
 #include <QScrollBar>
 
 #include "GuiFixture.h"
+#include "core/channels/ChannelCodec.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/channels/CellEditors.h"
 
@@ -145,6 +146,10 @@ TEST_F(GridFixture, ListChoicesNeedAFrequencyAndTabAndArrowsKeepThem) {
     press(Qt::Key_Return);
     EXPECT_EQ(rowTexts(1).mid(2, 4), (QStringList{"88.5", "67.0", "High", "No"}));
     EXPECT_EQ(grid->col(), 7);
+    click(1, 10);
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    EXPECT_EQ(decodeChannels(view().shownImage(), Language::English)[0][9], "1");
     typeInto(2, 1, "447");
     press(Qt::Key_Tab);
     press(Qt::Key_Tab);
@@ -153,13 +158,13 @@ TEST_F(GridFixture, ListChoicesNeedAFrequencyAndTabAndArrowsKeepThem) {
 }
 
 TEST_F(GridFixture, KeysMoveAlongTheRowsAndWrap) {
+    // row, column, key, next row, next column
     const std::array<int, 5> cases[] = {
-        // row, column, key, next row, next column{16, 10, Qt::Key_Return, 1, 1}, {3, 10,
-        // Qt::Key_Return, 4, 1},
-        {3, 4, Qt::Key_Return, 3, 5},  {16, 10, Qt::Key_Tab, 1, 1},
-        {3, 4, Qt::Key_Tab, 3, 6},     {1, 1, Qt::Key_Backtab, 16, 10},
-        {3, 6, Qt::Key_Backtab, 3, 4}, {1, 1, Qt::Key_Up, 1, 1},
-        {16, 2, Qt::Key_Down, 16, 2},  {4, 3, Qt::Key_Left, 4, 2},
+        {16, 10, Qt::Key_Return, 1, 1}, {3, 10, Qt::Key_Return, 4, 1},
+        {3, 4, Qt::Key_Return, 3, 5},   {16, 10, Qt::Key_Tab, 1, 1},
+        {3, 4, Qt::Key_Tab, 3, 6},      {1, 1, Qt::Key_Backtab, 16, 10},
+        {3, 6, Qt::Key_Backtab, 3, 4},  {1, 1, Qt::Key_Up, 1, 1},
+        {16, 2, Qt::Key_Down, 16, 2},   {4, 3, Qt::Key_Left, 4, 2},
         {4, 4, Qt::Key_Right, 4, 6}};
     for (const auto& [row, col, key, nextRow, nextCol] : cases) {
         SCOPED_TRACE(testing::Message() << row << "," << col << " key " << key);
