@@ -1,3 +1,4 @@
+#include <QHeaderView>
 #include <QScrollBar>
 
 #include "GuiFixture.h"
@@ -175,6 +176,11 @@ TEST_F(GridFixture, KeysMoveAlongTheRowsAndWrap) {
         EXPECT_TRUE(view().editors().visible(nextCol));
     }
     EXPECT_EQ(editor(5)->width(), 0) << "the hidden power column's editor";
+    const double widths[] = {1.2, 1.2, 1.1, 1.1, 0, 0.9, 0.9, 0.9, 0.9, 1.0};
+    for (int col = 1; col <= 10; ++col) {
+        const int standard = grid->horizontalHeader()->defaultSectionSize();
+        EXPECT_EQ(grid->columnWidth(col - 1), int(standard * widths[col - 1])) << col;
+    }
 }
 
 TEST_F(GridFixture, ScrollingHidesTheEditorWithoutCommitting) {

@@ -2,6 +2,7 @@
 #include <QRegularExpression>
 
 #include "GuiFixture.h"
+#include "gui/app/RecentFiles.h"
 
 namespace radio::test {
 namespace {
@@ -81,6 +82,9 @@ TEST(RecentFiles, ListSurvivesARestart) {
     EXPECT_EQ(recentItems(again.frame()), itemsFor(data.path(), {"a.dat", odd}));
     chooseFromFileMenu(again, Qt::Key_2);
     EXPECT_EQ(again.document().path(), data.path(odd));
+    // A longer list in the settings, edited by hand, keeps its first four.
+    EXPECT_EQ(gui::RecentFiles({"1", "2", "3", "4", "5"}).paths(),
+              QStringList({"1", "2", "3", "4"}));
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include <QCheckBox>
 
+#include <QTreeWidget>
+
 #include "GuiFixture.h"
 #include "core/image/ImageMap.h"
+#include "gui/app/CNavTreeBar.h"
 #include "gui/settings/COptionalFeaturesDlg.h"
 #include "gui/settings/CProductInfoDlg.h"
 #include "gui/settings/CScanInfoDlg.h"
@@ -50,8 +53,31 @@ TEST(OptionalFeaturesDialog, OnlyDigitsAndArrowsWithoutShiftReachTheLists) {
     }
 }
 
-// Cancel after changing every control leaves the document alone. Closing stores only the page's
-// own fields, into the image as it is then: a radio read may finish while a page is open.
+// The tree's entries open their pages when clicked; the bar's right edge is dragged to a new
+// width and its close button hides it.
+TEST(NavigationBar, EntriesOpenTheirPagesByClickAndTheBarIsResizedAndClosedByMouse) {
+    StartedProgram program;
+    CNavTreeBar& bar = *program.frame().navigationBar();
+    QTreeWidget& tree = *bar.tree();
+    const std::pair<QString, QString> entries[] = {{"Optional Features", "COptionalFeaturesDlg"},
+                                                   {"Product Information", "CProductInfoDlg"}};
+    for (const auto& [entry, page] : entries) {
+        const QTreeWidgetItem* item = tree.findItems(entry, Qt::MatchRecursive).value(0);
+        ASSERT_NE(item, nullptr);
+        const QPoint at = tree.visualItemRect(item).center();
+        QCursor::setPos(tree.viewport()->mapToGlobal(at));  // the entry under the pointer decides
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);
+        EXPECT_EQ(program.prompts.dialogs.back(), page);
+    }
+    const QPoint edge = bar.resizeBand().center();
+    QTest::mousePress(&bar, Qt::LeftButton, {}, edge);
+    QTest::mouseMove(&bar, edge - QPoint(60, 0));
+    QTest::mouseRelease(&bar, Qt::LeftButton, {}, edge - QPoint(60, 0));
+    EXPECT_EQ(bar.barWidth(), edge.x() - 60);
+    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.closeButtonRect().center());
+    EXPECT_FALSE(bar.isVisible());
+}
+
 // Cancel after changing every control leaves the document alone. Closing stores only the page's
 // own fields, into the image as it is then: a radio read may finish while a page is open.
 TEST(SettingsPages, CancelLeavesTheDocumentAloneAndClosingStoresOnlyThePagesOwnFields) {
