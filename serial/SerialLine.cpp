@@ -74,12 +74,16 @@ SerialPort::ReadResult SerialLine::read(std::uint8_t* buffer, std::size_t length
             std::min(totalDeadline.remainingTime(), intervalDeadline.isForever()
                                                         ? totalDeadline.remainingTime()
                                                         : intervalDeadline.remainingTime());
-        if (wait <= 0) {
-            break;
-        }
-        if (!port_.waitForReadyRead(static_cast<int>(wait)) && failed()) {
-            result.ioError = true;
-            return result;
+        // Past the deadline there is still one look: this thread may have been held up while
+        // the bytes already waited in the driver, and the timeout is about the radio's silence.
+        if (!port_.waitForReadyRead(static_cast<int>(std::max<qint64>(wait, 0)))) {
+            if (failed()) {
+                result.ioError = true;
+                return result;
+            }
+            if (wait <= 0) {
+                break;
+            }
         }
     }
     return result;
