@@ -52,7 +52,13 @@ TEST(ImageDiff, EachChangeIsNamedOnceAndUnexplainedBitsStayRaw) {
          {"channel 3 Compand", "channel 3 Scrambler"}},
         {"channel 3 unused bit of byte 14", xorBits(ch3 + 14, 0x40), {"bytes 0x03E"}},
         {"channel 3 power", xorBits(ch3 + 13, 0x20), {"channel 3 Power"}},
-        {"channel 3 first transmit byte", xorBits(ch3 + 4, 0x01), {"channel 3 Tx Frequency"}},
+        {"channel 3 encode tone and a free bit after it",
+         [&](MemoryImage& i) {
+             i.set(ch3 + 10, 0x85);
+             i.set(ch3 + 11, 0x08);
+             i.set(ch3 + 12, static_cast<std::uint8_t>(i[ch3 + 12] ^ 0x01));
+         },
+         {"channel 3 QT/DQT Enc", "bytes 0x03C"}},
         {"channel 3 width", xorBits(ch3 + 13, 0x10), {"channel 3 W/N"}},
         {"channel 8 scan", xorBits(map::kScanAddLow, 0x80), {"channel 8 Scan Add"}},
         {"channel 9 scan", xorBits(map::kScanAddHigh, 0x01), {"channel 9 Scan Add"}},
