@@ -34,6 +34,12 @@ TEST(Help, F1OpensTheSectionOfTheFocusedControlOrPage) {
                 EXPECT_EQ(program.app.helpWindow()->shownContext(), context) << menu.toStdString();
             });
     }
+    program.press(Qt::Key_F, Qt::AltModifier);  // File > Open highlighted in its menu
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr);
+    QTest::keyClick(menu, Qt::Key_Down);
+    QTest::keyClick(menu, Qt::Key_F1);
+    EXPECT_EQ(program.app.helpWindow()->shownContext(), 57601);
 }
 
 }  // namespace
