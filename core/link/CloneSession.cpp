@@ -199,11 +199,10 @@ bool CloneSession::readBlock(const clone::Block& block, MemoryImage& staging) {
     // after the read gave up would be taken for the first data byte, and every byte after it
     // would land one offset too far.
     std::array<std::uint8_t, clone::kReadHeaderLength> header{};
-    const SerialPort::ReadResult headerResult = port_.read(header.data(), header.size());
-    const std::span<std::uint8_t> data = staging.bytes(block.address, block.length);
-    if (headerResult.count < header.size()) {
+    if (port_.read(header.data(), header.size()).count < header.size()) {
         return false;
     }
+    const std::span<std::uint8_t> data = staging.bytes(block.address, block.length);
     const SerialPort::ReadResult result = port_.read(data.data(), data.size());
     if (result.ioError || result.count < data.size()) {
         return false;

@@ -177,8 +177,8 @@ TEST_F(GridFixture, KeysMoveAlongTheRowsAndWrap) {
     }
     EXPECT_EQ(editor(5)->width(), 0) << "the hidden power column's editor";
     const double widths[] = {1.2, 1.2, 1.1, 1.1, 0, 0.9, 0.9, 0.9, 0.9, 1.0};
+    const int standard = grid->horizontalHeader()->defaultSectionSize();
     for (int col = 1; col <= 10; ++col) {
-        const int standard = grid->horizontalHeader()->defaultSectionSize();
         EXPECT_EQ(grid->columnWidth(col - 1), int(standard * widths[col - 1])) << col;
     }
 }

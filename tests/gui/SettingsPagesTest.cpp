@@ -1,5 +1,4 @@
 #include <QCheckBox>
-
 #include <QTreeWidget>
 
 #include "GuiFixture.h"
