@@ -208,6 +208,19 @@ void copyFieldBits(MemoryImage& image, const MemoryImage& from, int channel, Cha
     }
 }
 
+void encodeChangedFields(MemoryImage& image, int channel, const ChannelRow& before,
+                         const ChannelRow& after) {
+    MemoryImage encoded = image;
+    encodeChannel(encoded, channel, after);
+    const bool scanned = isText(after[fieldIndex(ChannelField::ScanAdd)], TextId::Yes);
+    encoded.setBits(scanAddOffset(channel), scanAddBit(channel), scanned ? 0xFF : 0);
+    for (std::size_t i = 0; i < kChannelFieldCount; ++i) {
+        if (before[i] != after[i]) {
+            copyFieldBits(image, encoded, channel, static_cast<ChannelField>(i));
+        }
+    }
+}
+
 ChannelTable decodeChannels(const MemoryImage& image, Language language) {
     ChannelTable table;
     for (int channel = 1; channel <= map::kChannelCount; ++channel) {

@@ -25,6 +25,11 @@ void encodeChannel(MemoryImage& image, int channel, const ChannelRow& row);
 // grid's encoder would write it differently.
 void copyFieldBits(MemoryImage& image, const MemoryImage& from, int channel, ChannelField field);
 
+// Writes the fields whose text differs between two rows of a channel, the scan-add bit
+// included; every other bit of the record keeps what the radio stored.
+void encodeChangedFields(MemoryImage& image, int channel, const ChannelRow& before,
+                         const ChannelRow& after);
+
 ChannelTable decodeChannels(const MemoryImage& image, Language language);
 
 // Channels 1..16 in order, then both scan-add bytes rebuilt from the Scan Add texts.

@@ -45,7 +45,9 @@ void CChildFrame::updateTitle() {
 
 void CChildFrame::closeEvent(QCloseEvent* event) {
     event->ignore();
-    hide();
+    if (view_->CommitCellEdit()) {  // a refused text keeps the window open for mending
+        hide();
+    }
 }
 
 }  // namespace gui

@@ -469,6 +469,9 @@ bool CMainFrame::destroyChildFrame(CChildFrame* frame) {
 
 bool CMainFrame::saveDocument(CChildFrame& frame, bool askForName) {
     CProgramDoc& document = frame.document();
+    if (!frame.view().CommitCellEdit()) {
+        return false;  // a refused text: nothing is written, the user mends it first
+    }
     QString path = document.path();
     if (askForName || !document.hasFile()) {
         path =
@@ -478,7 +481,6 @@ bool CMainFrame::saveDocument(CChildFrame& frame, bool askForName) {
             return false;
         }
     }
-    frame.view().CommitCellEdit();
     if (auto saved = document.saveTo(path); !saved) {
         app_.message(QString::fromStdString(saved.error().message(app_.language())));
         return false;
@@ -656,7 +658,9 @@ bool CMainFrame::queryCloseAll() {
     const QList<CChildFrame*> frames = childFrames();
     // A typed text counts as a change only once it is in its cell.
     for (CChildFrame* frame : frames) {
-        frame->view().CommitCellEdit();
+        if (!frame->view().CommitCellEdit()) {
+            return false;
+        }
     }
     for (CChildFrame* frame : frames) {
         if (!frame->view().prepareToClose() || !querySave(*frame)) {

@@ -128,7 +128,10 @@ QMessageBox::StandardButton CProgramApp::message(const QString& text,
 void CProgramApp::onFileNew() {
     CChildFrame* active = mainFrame_->activeChildFrame();
     if (active) {
-        active->view().CommitCellEdit();  // a typed text is part of what would be cleared
+        // A typed text is part of what would be cleared; a refused one stops here.
+        if (!active->view().CommitCellEdit()) {
+            return;
+        }
         if (message(StringTable::text(StringTable::AllDataCleared),
                     QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
             return;

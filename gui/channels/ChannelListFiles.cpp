@@ -31,7 +31,7 @@ void ChannelListFiles::exportTo(CProgramApp& app, CProgramView& view) {
         return;
     }
     // Through a copy of the image, so the file has English texts whatever the grid shows.
-    const std::string csv = exportChannelsCsv(view.shownImage());
+    const std::string csv = exportChannelsCsv(view.document().storedImage());
     if (auto written = writeTextFile(path, csv); !written) {
         app.message(QString::fromStdString(written.error().message(app.language())));
     }
@@ -49,7 +49,7 @@ void ChannelListFiles::importFrom(CProgramApp& app, CProgramView& view) {
         return;
     }
     const std::string& text = read.value();
-    const auto imported = importChannelsCsv(text, view.gridTexts(), view.bandLimits(),
+    const auto imported = importChannelsCsv(text, view.channelTexts(), view.bandLimits(),
                                             ImportMode::Replace, app.language());
     if (!imported) {
         const CsvProblems& problems = imported.error();
@@ -64,7 +64,8 @@ void ChannelListFiles::importFrom(CProgramApp& app, CProgramView& view) {
         app.message(text);
         return;
     }
-    view.document().change(tr("Import Channels"), [&] { view.showChannels(imported.value()); });
+    view.document().change(tr("Import Channels"),
+                           [&] { encodeChannels(view.document().image(), imported.value()); });
 }
 
 }  // namespace gui

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "core/channels/ChannelCodec.h"
 #include "core/image/DatFile.h"
 #include "core/image/NewImage.h"
 #include "gui/image/EditStep.h"
@@ -11,7 +12,7 @@ namespace gui {
 
 namespace {
 
-// A step keeps two whole states, some kilobytes: a long day of edits stays small.
+// A step keeps only the bytes it changed; this many are plenty for a long day of edits.
 constexpr int kHistorySteps = 1000;
 
 }  // namespace
@@ -34,6 +35,7 @@ void CProgramDoc::initNew(const QString& title, const QString& appName) {
     hasFile_ = false;
     history_.clear();
     emit titleChanged(title_);
+    emit imageChanged();
 }
 
 QString CProgramDoc::proposedFileName() const {
@@ -52,6 +54,7 @@ Status<FileError> CProgramDoc::load(const QString& path) {
     image_ = loaded.value();
     history_.clear();  // the steps led to another image
     attachFile(path);
+    emit imageChanged();
     return {};
 }
 
@@ -63,9 +66,16 @@ void CProgramDoc::attachFile(const QString& path) {
     emit titleChanged(title_);
 }
 
+MemoryImage CProgramDoc::storedImage() const {
+    // Channels go out as the grid has always written them (every channel low power, the scan
+    // bits of empty channels cleared), whichever way their bytes came in.
+    MemoryImage stored = image_;
+    encodeChannels(stored, decodeChannels(stored, Language::English));
+    return stored;
+}
+
 Status<FileError> CProgramDoc::saveTo(const QString& path) {
-    store();
-    auto saved = saveDatFile(path.toStdString(), image_);
+    auto saved = saveDatFile(path.toStdString(), storedImage());
     if (!saved) {
         return saved;
     }
@@ -81,26 +91,21 @@ void CProgramDoc::setModified(bool modified) {
     }
 }
 
-DocumentState CProgramDoc::state() const {
-    return {image_, hooks_.channels ? hooks_.channels() : ChannelTable{}};
-}
-
 bool CProgramDoc::change(const QString& name, const std::function<void()>& change) {
-    DocumentState before = state();
+    const MemoryImage before = image_;
     change();
-    DocumentState after = state();
-    if (after == before) {
+    auto step = std::make_unique<EditStep>(*this, name, before, image_);
+    if (step->changesNothing()) {
         return false;
     }
-    history_.push(new EditStep(*this, name, std::move(before), std::move(after)));
+    history_.push(step.release());
+    emit imageChanged();
     return true;
 }
 
-void CProgramDoc::restore(const DocumentState& state) {
-    image_ = state.image;
-    if (hooks_.show) {
-        hooks_.show(state);
-    }
+void CProgramDoc::replaceImage(const MemoryImage& image) {
+    image_ = image;
+    emit imageChanged();
 }
 
 }  // namespace gui

@@ -8,15 +8,15 @@
 #include "core/image/MemoryImage.h"
 #include "core/util/FileError.h"
 #include "core/util/Result.h"
-#include "gui/image/DocumentState.h"
 
 namespace radio {
 namespace gui {
 
-// One open memory image: a new document or a .dat file. Every change is a step of its
-// history, which undo and redo walk; the document is modified exactly when it stands at
-// another step than the one last loaded or saved, so leaving the program never throws edits
-// away unasked, and undoing back to the saved state asks nothing.
+// One open memory image: a new document or a .dat file. The image is the one copy of the
+// document's data; every view shows it and every change goes through change(), which keeps it
+// as a step of the history that undo and redo walk. The document is modified exactly when it
+// stands at another step than the one last loaded or saved, so leaving the program never throws
+// edits away unasked, and undoing back to the saved state asks nothing.
 class CProgramDoc : public QObject {
     Q_OBJECT
   public:
@@ -27,11 +27,14 @@ class CProgramDoc : public QObject {
     void initNew(const QString& title, const QString& appName);
     // Loads a .dat file; on failure the document is unchanged.
     Status<FileError> load(const QString& path);
-    // Runs the store hook (the grid writes itself into the image), then writes the file.
+    // Writes storedImage() to the file.
     Status<FileError> saveTo(const QString& path);
 
-    MemoryImage& image() { return image_; }
     const MemoryImage& image() const { return image_; }
+    // Only for the function given to change(): edits elsewhere would bypass the history.
+    MemoryImage& image() { return image_; }
+    // The image as a file or a radio gets it: every channel written the way the grid writes one.
+    MemoryImage storedImage() const;
 
     QString title() const { return title_; }
     QString path() const { return path_; }
@@ -43,27 +46,15 @@ class CProgramDoc : public QObject {
     void setModified(bool modified);
 
     QUndoStack& history() { return history_; }
-    // Runs a change and, when the document's state differs afterwards, keeps it as one step
-    // of the history under the given name. True when it did.
+    // Runs a change of the image and, when a byte differs afterwards, keeps it as one step of
+    // the history under the given name. True when it did.
     bool change(const QString& name, const std::function<void()>& change);
-    DocumentState state() const;
-    // Puts a state of the history back: the image here, the channels in the view.
-    void restore(const DocumentState& state);
-
-    // The view's side of the document's state.
-    struct ViewHooks {
-        std::function<void()> store;  // the grid into the image, before every save
-        std::function<ChannelTable()> channels;
-        std::function<void(const DocumentState&)> show;
-    };
-    void setViewHooks(ViewHooks hooks) { hooks_ = std::move(hooks); }
-    void store() const {
-        if (hooks_.store) {
-            hooks_.store();
-        }
-    }
+    // Puts an image of the history back (undo and redo).
+    void replaceImage(const MemoryImage& image);
 
   signals:
+    // After every change of the image, by an edit, undo, redo, a load or a radio read.
+    void imageChanged();
     void modifiedChanged(bool modified);
     void titleChanged(const QString& title);
 
@@ -76,7 +67,6 @@ class CProgramDoc : public QObject {
     QString path_;
     bool hasFile_ = false;
     QUndoStack history_;
-    ViewHooks hooks_;
 };
 
 }  // namespace gui

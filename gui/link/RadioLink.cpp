@@ -47,8 +47,9 @@ void RadioLink::onWrite() {
     if (dialog_) {
         return;
     }
-    view_.CommitCellEdit();
-    openDialog(Job::Write);
+    if (view_.CommitCellEdit()) {
+        openDialog(Job::Write);
+    }
 }
 
 void RadioLink::onCompare() {
@@ -81,15 +82,12 @@ void RadioLink::start() {
     if (!dialog_ || thread_) {
         return;
     }
-    view_.CommitCellEdit();
-    if (job_ == Job::Write) {
-        view_.StoreChannels();
-        sent_ = view_.document().image();
-    } else if (job_ == Job::Compare) {
-        // The read starts from it and fills bytes 0..1008 only: the rest, never on a radio,
-        // compares equal.
-        sent_ = view_.shownImage();
+    if (!view_.CommitCellEdit()) {
+        return;  // the refused text's message was shown; OK starts again once it is mended
     }
+    // A write sends it; a compare starts its read from it and fills bytes 0..1008 only, so the
+    // rest, never on a radio, compares equal.
+    sent_ = view_.document().storedImage();
     // [Ports] is read here, so the transfer thread never touches the configuration store.
     std::map<std::string, std::string, std::less<>> ports;
     for (const char* key : {"com1", "com2", "com3", "com4"}) {
@@ -101,7 +99,7 @@ void RadioLink::start() {
     };
     TransferRequest request{portName_.toStdString(), direction_, app_.adjustmentUnlocked()};
     const bool verify = job_ == Job::Write && app_.verifyAfterWrite();
-    thread_ = new TransferThread(request, job_ == Job::Compare ? sent_ : view_.document().image(),
+    thread_ = new TransferThread(request, job_ == Job::Read ? view_.document().image() : sent_,
                                  lookup, dialog_->cancelFlag(), verify,
                                  RetryQuestion{this, [this] { return askRetry(); }}, this);
     connect(thread_, &TransferThread::transferStarted, dialog_.data(), &CProcessDlg::setBlockCount);
@@ -158,8 +156,8 @@ void RadioLink::takeReadImage(const MemoryImage& radio) {
     view_.document().change(tr("Read From Radio"), [&] {
         clone::copyReadBytes(view_.document().image(), radio);
         app_.setNewImageFlag(false);
-        view_.LoadChannels();
     });
+    view_.LoadChannels();
 }
 
 void RadioLink::reportCheck(const VerifyResult& result, const MemoryImage& written) {

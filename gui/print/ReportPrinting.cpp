@@ -29,8 +29,7 @@ QPrinter& ReportPrinting::printer() {
 }
 
 ReportSource ReportPrinting::source(CProgramView& view) const {
-    // The grid may hold edits the image has not taken yet; the report shows the grid.
-    return {view.document().image(), view.gridTexts(), app_.languageText("Copyrights Owner"),
+    return {view.document().image(), view.channelTexts(), app_.languageText("Copyrights Owner"),
             app_.language()};
 }
 

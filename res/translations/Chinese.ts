@@ -539,8 +539,8 @@ Import Channels</source>
 <context>
     <name>radio::gui::CProgramView</name>
     <message>
-        <source>Edit Channel %1 %2</source>
-        <translation>编辑信道 %1 %2</translation>
+        <source>Channels</source>
+        <translation>信道</translation>
     </message>
 </context>
 <context>
@@ -596,6 +596,24 @@ Import Channels</source>
     <message>
         <source>Please enter a number.</source>
         <translation>请输入一个数字。</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::ChannelDelegate</name>
+    <message>
+        <source>%1, channel %2</source>
+        <translation>%1，信道 %2</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::ChannelTableModel</name>
+    <message>
+        <source>Edit Channel %1 %2</source>
+        <translation>编辑信道 %1 %2</translation>
+    </message>
+    <message>
+        <source>Edit %1 Channels %2</source>
+        <translation>编辑 %1 个信道 %2</translation>
     </message>
 </context>
 <context>

@@ -538,8 +538,8 @@ Import Channels</translation>
 <context>
     <name>radio::gui::CProgramView</name>
     <message>
-        <source>Edit Channel %1 %2</source>
-        <translation>Edit Channel %1 %2</translation>
+        <source>Channels</source>
+        <translation>Channels</translation>
     </message>
 </context>
 <context>
@@ -595,6 +595,24 @@ Import Channels</translation>
     <message>
         <source>Please enter a number.</source>
         <translation>Please enter a number.</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::ChannelDelegate</name>
+    <message>
+        <source>%1, channel %2</source>
+        <translation>%1, channel %2</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::ChannelTableModel</name>
+    <message>
+        <source>Edit %1 Channels %2</source>
+        <translation>Edit %1 Channels %2</translation>
+    </message>
+    <message>
+        <source>Edit Channel %1 %2</source>
+        <translation>Edit Channel %1 %2</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,11 @@
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 #include "GuiFixture.h"
 #include "core/channels/ChannelCodec.h"
 #include "gui/app/CChildFrame.h"
-#include "gui/channels/CellEditors.h"
+#include "gui/channels/ChannelDelegate.h"
 
 namespace radio::test {
 namespace {
@@ -13,20 +14,17 @@ using namespace gui;
 
 const QString kOutOfRange = "Out of range,please input again.";
 const QString kOffRaster = "Error data Value, please input according the step value(6.25K/5k).";
-const QStringList kNewChannel = {"446.00625", "446.00625", "None", "None", "High",
+// Power is hidden and every channel is stored at low power, so the table shows Low.
+const QStringList kNewChannel = {"446.00625", "446.00625", "None", "None", "Low",
                                  "No",        "Off",       "Wide", "Off",  "Off"};
 
 struct GridFixture : ::testing::Test, StartedProgram {
-    void click(int row, int col) { clickCell(*grid, row, col); }
-    QWidget* editor(int col) { return view().editors().editor(col); }
-    int openEditors() {
-        int open = 0;
-        for (int col = 1; col <= 10; ++col) {
-            open += view().editors().visible(col) ? 1 : 0;
-        }
-        return open;
-    }
-    QString cell(int row, int col) { return grid->textMatrix(row, col); }
+    void click(int row, int col) { clickCell(view(), row, col); }
+    QWidget* editor() { return view().table().channelDelegate().openEditor(); }
+    QString editorText() { return ChannelDelegate::text(editor()); }
+    int currentRow() { return grid->currentIndex().row() + 1; }
+    int currentCol() { return grid->currentIndex().column() + 1; }
+    QString cell(int row, int col) { return cellText(view(), row, col); }
     QStringList rowTexts(int row) {
         QStringList texts;
         for (int col = 1; col <= 10; ++col) {
@@ -35,7 +33,7 @@ struct GridFixture : ::testing::Test, StartedProgram {
         return texts;
     }
 
-    ChannelGrid* grid = &view().grid();
+    ChannelTableView* grid = &view().table();
 };
 
 // Receive fills both frequencies and the defaults; a cleared transmit copies receive, a cleared
@@ -79,11 +77,11 @@ TEST_F(GridFixture, LeavingACellCommitsIntoTheCellLeft) {
         way.leave(*this);
         EXPECT_EQ(rowTexts(3), kNewChannel);
         EXPECT_EQ(rowTexts(way.row == 3 ? 5 : way.row).first(2), QStringList(2, QString()));
-        EXPECT_EQ(grid->row(), way.row);
-        EXPECT_EQ(grid->col(), way.col);
-        EXPECT_EQ(openEditors(), 1);
-        EXPECT_EQ(editor(way.col)->geometry(), grid->cellRect(way.row, way.col));
-        EXPECT_TRUE(editor(way.col)->hasFocus());
+        EXPECT_EQ(currentRow(), way.row);
+        EXPECT_EQ(currentCol(), way.col);
+        ASSERT_NE(editor(), nullptr);
+        EXPECT_EQ(editor()->geometry(), cellRect(view(), way.row, way.col));
+        EXPECT_TRUE(editor()->hasFocus());
     }
 }
 
@@ -113,12 +111,12 @@ TEST_F(GridFixture, AMessageKeepsTheCellAndTypingCorrectsAtOnce) {
         if (col == 1) {
             EXPECT_EQ(rowTexts(5), QStringList(10, QString()));
         } else {
-            EXPECT_EQ(rowTexts(5).mid(0, 3), (QStringList{"430.01250", "", "None"}));
+            EXPECT_EQ(rowTexts(5).mid(0, 2), (QStringList{"430.01250", ""}));
         }
         EXPECT_EQ(cell(7, 1), "440.00000");
-        EXPECT_EQ(grid->row(), 5);
-        EXPECT_EQ(grid->col(), col);
-        EXPECT_EQ(view().editors().text(col), "");
+        EXPECT_EQ(currentRow(), 5);
+        EXPECT_EQ(currentCol(), col);
+        EXPECT_EQ(editorText(), "");
         test::type(frame(), "446.5");
         press(Qt::Key_Return);
         EXPECT_EQ(cell(5, col), "446.50000");
@@ -145,17 +143,17 @@ TEST_F(GridFixture, ListChoicesNeedAFrequencyAndTabAndArrowsKeepThem) {
     press(Qt::Key_Down);
     press(Qt::Key_Right);
     press(Qt::Key_Return);
-    EXPECT_EQ(rowTexts(1).mid(2, 4), (QStringList{"88.5", "67.0", "High", "No"}));
-    EXPECT_EQ(grid->col(), 7);
+    EXPECT_EQ(rowTexts(1).mid(2, 4), (QStringList{"88.5", "67.0", "Low", "No"}));
+    EXPECT_EQ(currentCol(), 7);
     click(1, 10);
     press(Qt::Key_Down);
     press(Qt::Key_Return);
-    EXPECT_EQ(decodeChannels(view().shownImage(), Language::English)[0][9], "1");
+    EXPECT_EQ(decodeChannels(document().storedImage(), Language::English)[0][9], "1");
     typeInto(2, 1, "447");
     press(Qt::Key_Tab);
     press(Qt::Key_Tab);
     EXPECT_EQ(cell(2, 1), "447.00000");
-    EXPECT_EQ(grid->col(), 3);
+    EXPECT_EQ(currentCol(), 3);
 }
 
 TEST_F(GridFixture, KeysMoveAlongTheRowsAndWrap) {
@@ -171,27 +169,115 @@ TEST_F(GridFixture, KeysMoveAlongTheRowsAndWrap) {
         SCOPED_TRACE(testing::Message() << row << "," << col << " key " << key);
         click(row, col);
         press(key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-        EXPECT_EQ(grid->row(), nextRow);
-        EXPECT_EQ(grid->col(), nextCol);
-        EXPECT_TRUE(view().editors().visible(nextCol));
+        EXPECT_EQ(currentRow(), nextRow);
+        EXPECT_EQ(currentCol(), nextCol);
+        ASSERT_NE(editor(), nullptr);
+        EXPECT_EQ(editor()->objectName(), QString("editor%1").arg(nextCol));
+        EXPECT_EQ(editor()->width(), nextCol == 5 ? 0 : cellRect(view(), nextRow, nextCol).width())
+            << "the hidden power column's editor has no width";
     }
-    EXPECT_EQ(editor(5)->width(), 0) << "the hidden power column's editor";
     const double widths[] = {1.2, 1.2, 1.1, 1.1, 0, 0.9, 0.9, 0.9, 0.9, 1.0};
     const int standard = grid->horizontalHeader()->defaultSectionSize();
     for (int col = 1; col <= 10; ++col) {
-        EXPECT_EQ(grid->columnWidth(col - 1), int(standard * widths[col - 1])) << col;
+        EXPECT_EQ(grid->isColumnHidden(col - 1) ? 0 : grid->columnWidth(col - 1),
+                  int(standard * widths[col - 1]))
+            << col;
     }
 }
 
-TEST_F(GridFixture, ScrollingHidesTheEditorWithoutCommitting) {
+// Scrolling closes the editor without committing it, and the wheel over an open list scrolls the
+// table instead of turning the list.
+TEST_F(GridFixture, ScrollingAndTheWheelNeverChangeACell) {
     frame().activeChildFrame()->resize(320, 160);
     QApplication::processEvents();
     typeInto(1, 1, "446");
     ASSERT_GT(grid->verticalScrollBar()->maximum(), 0);
     grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
-    EXPECT_EQ(openEditors(), 0);
+    EXPECT_EQ(editor(), nullptr);
     EXPECT_EQ(cell(1, 1), "");
     EXPECT_FALSE(view().document().isModified());
+
+    grid->verticalScrollBar()->setValue(0);
+    typeCell(2, 1, "446");
+    click(2, 3);
+    QWidget* list = editor();
+    ASSERT_NE(list, nullptr);
+    for (int turn = 0; turn < 2; ++turn) {
+        const QPointF at = list->rect().center();
+        QWheelEvent wheel(at, list->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(editor() ? editor() : grid->viewport(), &wheel);
+    }
+    EXPECT_EQ(editor(), nullptr);
+    EXPECT_GT(grid->verticalScrollBar()->value(), 0);
+    click(currentRow() + 1, 1);
+    EXPECT_EQ(cell(2, 3), "None");
+    EXPECT_EQ(document().history().count(), 1);
+}
+
+// A comma is the decimal point; Escape puts the cell's text back; Enter on an empty transmit
+// cell takes the receive frequency.
+TEST_F(GridFixture, CommaEscapeAndAnEmptyTransmitCell) {
+    typeCell(2, 1, "446,0125");
+    EXPECT_EQ(rowTexts(2).first(2), (QStringList{"446.01250", "446.01250"}));
+    typeInto(2, 1, "450");
+    press(Qt::Key_Escape);
+    EXPECT_EQ(editorText(), "446.01250");
+    click(3, 1);
+    EXPECT_EQ(cell(2, 1), "446.01250");
+    EXPECT_EQ(document().history().count(), 1);
+
+    typeCell(2, 2, "480");  // refused: the transmit cell is emptied and stays current
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(cell(2, 2), "");
+    press(Qt::Key_Return);
+    EXPECT_EQ(cell(2, 2), "446.01250");
+    EXPECT_EQ(decodeChannels(document().storedImage(), Language::English)[1][1], "446.01250");
+}
+
+// A refused text stops the command that committed it: nothing is written or closed, and what
+// the refusal cleared is one Undo away.
+TEST_F(GridFixture, ARefusedTextStopsTheCommandThatCommittedIt) {
+    const QString saved = folder.path("saved.dat");
+    const QString exported = folder.path("list.csv");
+    struct Command {
+        const char* name;
+        std::function<void()> run;
+        std::function<bool()> happened;
+    };
+    const Command commands[] = {
+        {"Save",
+         [&] {
+             prompts.files = {saved};
+             press(Qt::Key_S, Qt::ControlModifier);
+         },
+         [&] { return QFile::exists(saved); }},
+        {"Export Channels",
+         [&] {
+             prompts.files = {exported};
+             chooseMenu("Export Channels");
+         },
+         [&] { return QFile::exists(exported); }},
+        {"Write", [&] { press(Qt::Key_W, Qt::ControlModifier); },
+         [&] { return view().findChild<QDialog*>() != nullptr; }},
+        {"Close", [&] { chooseMenu("Close"); },
+         [&] { return !frame().activeChildFrame()->isVisible(); }},
+        {"Exit", [&] { frame().close(); }, [&] { return !frame().isVisible(); }},
+    };
+    typeCell(16, 1, "447.5");
+    for (const Command& command : commands) {
+        SCOPED_TRACE(command.name);
+        prompts.shown.clear();
+        typeInto(16, 1, "480");
+        command.run();
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        EXPECT_EQ(prompts.shown[0].text, kOutOfRange);
+        EXPECT_FALSE(command.happened());
+        EXPECT_EQ(cell(16, 1), "");
+        prompts.files.clear();
+        press(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(cell(16, 1), "447.50000");
+    }
 }
 
 }  // namespace

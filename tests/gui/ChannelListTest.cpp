@@ -9,7 +9,7 @@ const QByteArray kHeader =
 
 TEST(ChannelLists, ExportWritesTheGridInEnglishAndImportFillsItBack) {
     StartedProgram program(ProgramFolder::defaultIni("Chinese"));
-    gui::ChannelGrid& grid = program.view().grid();
+    gui::CProgramView& view = program.view();
     program.typeCell(2, 1, "401.00000");
     program.prompts.files = {program.folder.path("list")};
     program.chooseMenu("导出信道");
@@ -22,8 +22,8 @@ TEST(ChannelLists, ExportWritesTheGridInEnglishAndImportFillsItBack) {
     program.document().setModified(false);
     program.prompts.files = {program.folder.path("list.csv")};
     program.chooseMenu("导入信道");
-    EXPECT_EQ(grid.textMatrix(2, 1), "401.00000");
-    EXPECT_EQ(grid.textMatrix(2, 8), "宽");
+    EXPECT_EQ(cellText(view, 2, 1), "401.00000");
+    EXPECT_EQ(cellText(view, 2, 8), "宽");
     EXPECT_TRUE(program.document().isModified());
 
     // A GBK file from a Chinese spreadsheet: "有" (scan add yes) and "窄" (narrow).
@@ -31,8 +31,8 @@ TEST(ChannelLists, ExportWritesTheGridInEnglishAndImportFillsItBack) {
     program.prompts.files = {program.folder.writeFile("gbk.csv", gbk)};
     program.chooseMenu("导入信道");
     EXPECT_TRUE(program.prompts.shown.empty());
-    EXPECT_EQ(grid.textMatrix(4, 6), "有");
-    EXPECT_EQ(grid.textMatrix(4, 8), "窄");
+    EXPECT_EQ(cellText(view, 4, 6), "有");
+    EXPECT_EQ(cellText(view, 4, 8), "窄");
 }
 
 // The problems are named in the interface language, and the grid keeps what it had.
@@ -59,7 +59,7 @@ TEST(ChannelLists, ABadFileChangesNothingAndNamesEveryBadLine) {
         for (const QString& part : named) {
             EXPECT_TRUE(message.contains(part)) << message.toStdString();
         }
-        EXPECT_EQ(program.view().grid().textMatrix(1, 1), "430.00000");
+        EXPECT_EQ(cellText(program.view(), 1, 1), "430.00000");
         EXPECT_FALSE(program.document().isModified());
     }
 }

@@ -35,13 +35,13 @@ TEST(Documents, AnOpenedFileKeepsItsBytesUntilTheUserTypes) {
     const QByteArray bytes(reinterpret_cast<const char*>(image.data()), 1024);
     const QString path = program.folder.writeFile("foreign.dat", bytes);
     program.open(path);
-    ChannelGrid& grid = program.view().grid();
-    ASSERT_EQ(grid.textMatrix(1, 1), "150.00000");
-    EXPECT_EQ(grid.textMatrix(8, 6), "Yes");
-    clickCell(grid, 10, 1);
-    EXPECT_EQ(grid.textMatrix(10, 1), "");
+    CProgramView& view = program.view();
+    ASSERT_EQ(cellText(view, 1, 1), "150.00000");
+    EXPECT_EQ(cellText(view, 8, 6), "Yes");
+    clickCell(view, 10, 1);
+    EXPECT_EQ(cellText(view, 10, 1), "");
     EXPECT_FALSE(program.document().isModified());
-    clickCell(grid, 1, 1);
+    clickCell(view, 1, 1);
     program.press(Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(program.prompts.shown.empty());
     EXPECT_EQ(readFile(path), bytes);
@@ -64,7 +64,7 @@ TEST(Documents, ReopeningAnOpenFileBringsBackItsEdits) {
     EXPECT_EQ(program.frame().activeChildFrame(), window);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isWindowModified());
-    EXPECT_EQ(program.view().grid().textMatrix(8, 1), "446.00000");
+    EXPECT_EQ(cellText(program.view(), 8, 1), "446.00000");
 }
 
 // Closing a channel window only hides it; leaving the program asks about a hidden document only
@@ -117,7 +117,7 @@ TEST(Documents, LeavingWithATypedTextAsksSaveDiscardOrCancel) {
         program.prompts.answers = {QMessageBox::Cancel};
         EXPECT_FALSE(leave(program));
         EXPECT_TRUE(program.prompts.shown.back().text.startsWith("Save changes"));
-        EXPECT_EQ(program.view().grid().textMatrix(4, 1), "446.00000");
+        EXPECT_EQ(cellText(program.view(), 4, 1), "446.00000");
 
         program.prompts.answers = {QMessageBox::Save};  // the file dialog is cancelled
         EXPECT_FALSE(leave(program));

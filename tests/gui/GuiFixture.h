@@ -21,7 +21,8 @@
 #include "gui/app/CProgramApp.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CProgramView.h"
-#include "gui/channels/ChannelGrid.h"
+#include "gui/channels/ChannelTableModel.h"
+#include "gui/channels/ChannelTableView.h"
 #include "gui/image/CProgramDoc.h"
 #include "gui/settings/CPasswordDlg.h"
 
@@ -198,8 +199,20 @@ inline std::function<int(QDialog&)> byUser(std::function<void(QDialog&)> work) {
     };
 }
 
-inline void clickCell(gui::ChannelGrid& grid, int row, int col) {
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.cellRect(row, col).center());
+// Cells as the user counts them: channels 1..16, columns 1..10 (Rx Frequency .. Scrambler).
+inline QModelIndex cellIndex(gui::CProgramView& view, int channel, int col) {
+    return view.model().index(channel - 1, col - 1);
+}
+inline QRect cellRect(gui::CProgramView& view, int channel, int col) {
+    return view.table().visualRect(cellIndex(view, channel, col));
+}
+inline QString cellText(gui::CProgramView& view, int channel, int col) {
+    return cellIndex(view, channel, col).data().toString();
+}
+inline void clickCell(gui::CProgramView& view, int channel, int col,
+                      Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mouseClick(view.table().viewport(), Qt::LeftButton, modifiers,
+                      cellRect(view, channel, col).center());
 }
 
 // A started program with its own folder. The user settings are cleared before it starts, so
@@ -229,7 +242,7 @@ struct StartedProgram {
     // Clicks a cell of the channel grid and types over its text, leaving the editor open.
     void typeInto(int row, int col, const QString& text) {
         activate(frame());  // the editor gets the focus only in the active window
-        clickCell(view().grid(), row, col);
+        clickCell(view(), row, col);
         QWidget* editor = QApplication::focusWidget();
         ASSERT_NE(editor, nullptr);
         test::typeInto(editor, text);

@@ -18,7 +18,7 @@ TEST(Help, F1OpensTheSectionOfTheFocusedControlOrPage) {
                           {"Language", page, 32799},
                           {"Param Adjust", page, 32771}};
     StartedProgram program;
-    clickCell(program.view().grid(), 2, 1);
+    clickCell(program.view(), 2, 1);
     program.press(Qt::Key_F1);
     ASSERT_NE(program.app.helpWindow(), nullptr);
     EXPECT_EQ(program.app.helpWindow()->shownContext(), 2127);  // the Rx edit box

@@ -31,23 +31,23 @@ TEST(History, CtrlZTakesBackEachKindOfChangeAndCtrlYDoesItAgain) {
         SCOPED_TRACE(step);
         Bench bench;
         const Commands& commands = bench.frame().commands();
-        const MemoryImage before = bench.view().shownImage();
+        const MemoryImage before = bench.document().storedImage();
         EXPECT_FALSE(commands.editUndo->isEnabled());
         EXPECT_EQ(itemText(commands.editUndo), "Undo");
         change(bench);
-        const MemoryImage after = bench.view().shownImage();
+        const MemoryImage after = bench.document().storedImage();
         ASSERT_NE(after, before);
         EXPECT_TRUE(bench.document().isModified());
         EXPECT_EQ(itemText(commands.editUndo), QString("Undo ") + step);
 
         bench.press(Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(bench.view().shownImage(), before);
+        EXPECT_EQ(bench.document().storedImage(), before);
         EXPECT_FALSE(bench.document().isModified());
         EXPECT_FALSE(commands.editUndo->isEnabled());
         EXPECT_EQ(itemText(commands.editRedo), QString("Redo ") + step);
 
         bench.press(Qt::Key_Y, Qt::ControlModifier);
-        EXPECT_EQ(bench.view().shownImage(), after);
+        EXPECT_EQ(bench.document().storedImage(), after);
         EXPECT_TRUE(bench.document().isModified());
         EXPECT_FALSE(commands.editRedo->isEnabled());
     }
@@ -56,11 +56,11 @@ TEST(History, CtrlZTakesBackEachKindOfChangeAndCtrlYDoesItAgain) {
 TEST(History, UndoCommitsTheOpenEditorFirstAndItsStepIsTheOneTakenBack) {
     StartedProgram program;
     program.typeCell(1, 1, "440.00000");
-    const MemoryImage first = program.view().shownImage();
+    const MemoryImage first = program.document().storedImage();
     program.typeInto(2, 1, "441.00000");
     program.chooseMenu("Undo");
-    EXPECT_EQ(program.view().shownImage(), first);
-    EXPECT_EQ(program.view().grid().textMatrix(2, 1), "");
+    EXPECT_EQ(program.document().storedImage(), first);
+    EXPECT_EQ(cellText(program.view(), 2, 1), "");
     EXPECT_EQ(itemText(program.frame().commands().editRedo), "Redo Edit Channel 2 Rx Frequency");
 }
 

@@ -47,7 +47,7 @@ TEST(Transfer, CancelBeforeOkNeverOpensThePortAndCtrlRReadsAllBlocks) {
     EXPECT_EQ(finished[0][0].value<Outcome>(), Outcome::Completed);
     EXPECT_EQ(open->counter()->text(), "127");
     EXPECT_EQ(counted.count(), 127);
-    EXPECT_EQ(bench.view().grid().textMatrix(1, 1), "446.00625");
+    EXPECT_EQ(cellText(bench.view(), 1, 1), "446.00625");
     EXPECT_TRUE(bench.document().isModified());
     EXPECT_EQ(bench.image()[820], 0xA5);
     EXPECT_EQ(bench.view().bandLimits().lower, 43000000);
@@ -87,7 +87,7 @@ TEST(Transfer, CancelOrNewDuringTheBlocksLeavesTheDocumentUntouched) {
     EXPECT_EQ(bench.confirm(), Outcome::Cancelled);
     QObject::disconnect(cancel);
     EXPECT_EQ(bench.image(), before);
-    EXPECT_EQ(bench.view().grid().textMatrix(1, 1), "");
+    EXPECT_EQ(cellText(bench.view(), 1, 1), "");
     EXPECT_FALSE(bench.document().isModified());
     EXPECT_TRUE(bench.prompts.shown.empty());
 

@@ -12,8 +12,9 @@
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/channels/CProgramView.h"
-#include "gui/channels/CellEditors.h"
-#include "gui/channels/ChannelGrid.h"
+#include "gui/channels/ChannelDelegate.h"
+#include "gui/channels/ChannelTableModel.h"
+#include "gui/channels/ChannelTableView.h"
 #include "gui/image/CProgramDoc.h"
 #include "gui/link/CCompareDlg.h"
 #include "gui/settings/CLanguageDlg.h"
@@ -66,7 +67,7 @@ void fillChannels(gui::CProgramApp& app) {
                                               n % 5 ? "On" : "Off",
                                               n % 9 ? std::to_string(n % 9) : "Off"};
     }
-    encodeChannels(view->document().image(), table);
+    view->document().change("fill", [&] { encodeChannels(view->document().image(), table); });
     app.setNewImageFlag(false);
     view->LoadChannels();
 }
@@ -74,8 +75,8 @@ void fillChannels(gui::CProgramApp& app) {
 // The main window with a drop-down editor open, its list painted where it pops up.
 void saveWithOpenCombo(gui::CMainFrame& frame, const QString& out, const QString& suffix) {
     gui::CProgramView* view = frame.activeView();
-    view->grid().setCell(2, 3);
-    QComboBox* combo = view->editors().comboBox(3);
+    view->table().moveTo(view->model().index(1, 2));
+    auto* combo = qobject_cast<QComboBox*>(view->table().channelDelegate().openEditor());
     combo->showPopup();
     QApplication::processEvents();
     QImage shot = frame.grab().toImage();
