@@ -157,13 +157,8 @@ Result<ChannelList, CsvProblems> readChannelList(std::string_view csv, const Cha
     return list;
 }
 
-std::size_t scanAddOffset(int channel) {
-    return channel <= 8 ? map::kScanAddLow : map::kScanAddHigh;
-}
-
-std::uint8_t scanAddBit(int channel) {
-    return static_cast<std::uint8_t>(1u << ((channel - 1) % 8));
-}
+using map::scanAddBit;
+using map::scanAddOffset;
 
 // Encodes a row the file changed; the fields that still show what the channel held keep
 // their bits, which the encoder may not reproduce (an unlisted DCS code, scrambler 9..15).
