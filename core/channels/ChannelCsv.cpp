@@ -124,6 +124,18 @@ void readRecord(const CsvRecord& record, const ChannelListColumns& columns,
     }
 }
 
+// Spreadsheets save their unused rows as lines of separators only (",,,,").
+std::vector<CsvRecord> withoutBlankRecords(const std::vector<CsvRecord>& records) {
+    std::vector<CsvRecord> kept;
+    for (const CsvRecord& record : records) {
+        if (std::any_of(record.fields.begin(), record.fields.end(),
+                        [](const std::string& field) { return !trim(field).empty(); })) {
+            kept.push_back(record);
+        }
+    }
+    return kept;
+}
+
 Result<ChannelList, CsvProblems> readChannelList(std::string_view csv, const ChannelTable& current,
                                                  BandLimits limits, ImportMode mode,
                                                  Language language) {
@@ -133,7 +145,7 @@ Result<ChannelList, CsvProblems> readChannelList(std::string_view csv, const Cha
         return Outcome::failure(
             {{parsed.error().line, 0, parsed.error().reason, "引号括起的字段没有结束"}});
     }
-    const std::vector<CsvRecord>& records = parsed.value();
+    const std::vector<CsvRecord> records = withoutBlankRecords(parsed.value());
     if (records.empty()) {
         return Outcome::failure(
             {{1, 0, "the first line must be a header naming the columns", "第一行必须是列名表头"}});

@@ -28,11 +28,13 @@ enum class ImportMode { Replace, Merge };
 
 // Reads a channel list into a copy of the current table, validated as typing into the grid
 // is: frequencies inside the band and on the raster, tones and the other fields from their
-// lists (English or Chinese texts), channels 1 to 16 once each. The header names the columns,
-// in any order and either language, Channel required; separated by commas or semicolons, as
-// the header line shows. A column the file lacks keeps the channel's value when merging and
-// takes a new channel's otherwise. The table comes back in the given language; with any
-// problem nothing is taken and every problem is listed.
+// lists (English or Chinese texts), channels 1 to 16 once each. Numbers may be written as
+// spreadsheets write them, with a decimal comma or a tone without its ".0"; lines of empty
+// fields are skipped. The header names the columns, in any order and either language, Channel
+// required; separated by commas, semicolons or tabs, as the header line shows. A column the
+// file lacks keeps the channel's value when merging and takes a new channel's otherwise. The
+// table comes back in the given language; with any problem nothing is taken and every problem
+// is listed.
 Result<ChannelTable, CsvProblems> importChannelsCsv(std::string_view csv,
                                                     const ChannelTable& current, BandLimits limits,
                                                     ImportMode mode, Language language);
