@@ -213,21 +213,28 @@ std::string exportChannelsCsv(const MemoryImage& image) {
     return exportChannelsCsv(decodeChannels(image, Language::English));
 }
 
-std::string describeProblems(const CsvProblems& problems, Language language) {
-    const bool chinese = language == Language::Chinese;
+std::string describeEach(const CsvProblems& problems, Language language,
+                         const std::function<std::string(const CsvProblem&)>& place) {
     std::string text;
     for (const CsvProblem& problem : problems) {
-        const std::string line = std::to_string(problem.line);
-        const std::string column = std::to_string(problem.column);
-        if (chinese) {
-            text +=
-                "第 " + line + " 行" + (problem.column > 0 ? "，第 " + column + " 列" : "") + "：";
-        } else {
-            text += "line " + line + (problem.column > 0 ? ", column " + column : "") + ": ";
+        const std::string where = place(problem);
+        if (!where.empty()) {
+            text += where + (language == Language::Chinese ? "：" : ": ");
         }
         text += problem.reasonIn(language) + "\n";
     }
     return text;
+}
+
+std::string describeProblems(const CsvProblems& problems, Language language) {
+    return describeEach(problems, language, [language](const CsvProblem& problem) {
+        const std::string line = std::to_string(problem.line);
+        const std::string column = std::to_string(problem.column);
+        if (language == Language::Chinese) {
+            return "第 " + line + " 行" + (problem.column > 0 ? "，第 " + column + " 列" : "");
+        }
+        return "line " + line + (problem.column > 0 ? ", column " + column : "");
+    });
 }
 
 Result<ChannelTable, CsvProblems> importChannelsCsv(std::string_view csv,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,11 @@ std::string exportChannelsCsv(const MemoryImage& image);
 
 // Every problem on a line of its own: "line 3, column 2: ...".
 std::string describeProblems(const CsvProblems& problems, Language language = Language::English);
+
+// Every problem on a line of its own, after where it is as place tells (nothing when place
+// gives an empty text).
+std::string describeEach(const CsvProblems& problems, Language language,
+                         const std::function<std::string(const CsvProblem&)>& place);
 
 // Replace: channels missing from the file become empty. Merge: they keep their values.
 enum class ImportMode { Replace, Merge };
