@@ -1,9 +1,9 @@
 #include "core/channels/CellEdit.h"
 
-#include <algorithm>
 #include <string>
 
 #include "core/util/CRuntimeText.h"
+#include "core/util/NumberText.h"
 
 namespace radio {
 
@@ -42,9 +42,7 @@ CellEdit commitFrequency(ChannelRow row, ChannelField field, std::string_view ty
 }  // namespace
 
 std::string frequencyCellText(std::string_view typed) {
-    std::string text(typed);
-    std::replace(text.begin(), text.end(), ',', '.');
-    return formatFixed(leadingDouble(text), 5);
+    return formatFixed(leadingDouble(withDecimalPoint(typed)), 5);
 }
 
 CellEdit commitCellText(const ChannelRow& row, ChannelField field, std::string_view typed,

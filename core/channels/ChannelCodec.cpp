@@ -39,13 +39,8 @@ std::size_t recordOffset(int channel) {
     return map::channelOffset(channel);
 }
 
-// The scan-add byte and bit of a channel: 1..8 in the low byte, 9..16 in the high one.
-std::size_t scanAddOffset(int channel) {
-    return channel <= 8 ? map::kScanAddLow : map::kScanAddHigh;
-}
-std::uint8_t scanAddBit(int channel) {
-    return static_cast<std::uint8_t>(1u << ((channel - 1) % 8));
-}
+using map::scanAddBit;
+using map::scanAddOffset;
 
 // Encoding takes a field's text in either language.
 bool isText(std::string_view value, TextId id) {

@@ -124,6 +124,18 @@ void readRecord(const CsvRecord& record, const ChannelListColumns& columns,
     }
 }
 
+// Spreadsheets save their unused rows as lines of separators only (",,,,").
+std::vector<CsvRecord> withoutBlankRecords(const std::vector<CsvRecord>& records) {
+    std::vector<CsvRecord> kept;
+    for (const CsvRecord& record : records) {
+        if (std::any_of(record.fields.begin(), record.fields.end(),
+                        [](const std::string& field) { return !trim(field).empty(); })) {
+            kept.push_back(record);
+        }
+    }
+    return kept;
+}
+
 Result<ChannelList, CsvProblems> readChannelList(std::string_view csv, const ChannelTable& current,
                                                  BandLimits limits, ImportMode mode,
                                                  Language language) {
@@ -133,7 +145,7 @@ Result<ChannelList, CsvProblems> readChannelList(std::string_view csv, const Cha
         return Outcome::failure(
             {{parsed.error().line, 0, parsed.error().reason, "引号括起的字段没有结束"}});
     }
-    const std::vector<CsvRecord>& records = parsed.value();
+    const std::vector<CsvRecord> records = withoutBlankRecords(parsed.value());
     if (records.empty()) {
         return Outcome::failure(
             {{1, 0, "the first line must be a header naming the columns", "第一行必须是列名表头"}});
@@ -157,13 +169,8 @@ Result<ChannelList, CsvProblems> readChannelList(std::string_view csv, const Cha
     return list;
 }
 
-std::size_t scanAddOffset(int channel) {
-    return channel <= 8 ? map::kScanAddLow : map::kScanAddHigh;
-}
-
-std::uint8_t scanAddBit(int channel) {
-    return static_cast<std::uint8_t>(1u << ((channel - 1) % 8));
-}
+using map::scanAddBit;
+using map::scanAddOffset;
 
 // Encodes a row the file changed; the fields that still show what the channel held keep
 // their bits, which the encoder may not reproduce (an unlisted DCS code, scrambler 9..15).
@@ -206,21 +213,28 @@ std::string exportChannelsCsv(const MemoryImage& image) {
     return exportChannelsCsv(decodeChannels(image, Language::English));
 }
 
-std::string describeProblems(const CsvProblems& problems, Language language) {
-    const bool chinese = language == Language::Chinese;
+std::string describeEach(const CsvProblems& problems, Language language,
+                         const std::function<std::string(const CsvProblem&)>& place) {
     std::string text;
     for (const CsvProblem& problem : problems) {
-        const std::string line = std::to_string(problem.line);
-        const std::string column = std::to_string(problem.column);
-        if (chinese) {
-            text +=
-                "第 " + line + " 行" + (problem.column > 0 ? "，第 " + column + " 列" : "") + "：";
-        } else {
-            text += "line " + line + (problem.column > 0 ? ", column " + column : "") + ": ";
+        const std::string where = place(problem);
+        if (!where.empty()) {
+            text += where + (language == Language::Chinese ? "：" : ": ");
         }
         text += problem.reasonIn(language) + "\n";
     }
     return text;
+}
+
+std::string describeProblems(const CsvProblems& problems, Language language) {
+    return describeEach(problems, language, [language](const CsvProblem& problem) {
+        const std::string line = std::to_string(problem.line);
+        const std::string column = std::to_string(problem.column);
+        if (language == Language::Chinese) {
+            return "第 " + line + " 行" + (problem.column > 0 ? "，第 " + column + " 列" : "");
+        }
+        return "line " + line + (problem.column > 0 ? ", column " + column : "");
+    });
 }
 
 Result<ChannelTable, CsvProblems> importChannelsCsv(std::string_view csv,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -23,16 +24,23 @@ std::string exportChannelsCsv(const MemoryImage& image);
 // Every problem on a line of its own: "line 3, column 2: ...".
 std::string describeProblems(const CsvProblems& problems, Language language = Language::English);
 
+// Every problem on a line of its own, after where it is as place tells (nothing when place
+// gives an empty text).
+std::string describeEach(const CsvProblems& problems, Language language,
+                         const std::function<std::string(const CsvProblem&)>& place);
+
 // Replace: channels missing from the file become empty. Merge: they keep their values.
 enum class ImportMode { Replace, Merge };
 
 // Reads a channel list into a copy of the current table, validated as typing into the grid
 // is: frequencies inside the band and on the raster, tones and the other fields from their
-// lists (English or Chinese texts), channels 1 to 16 once each. The header names the columns,
-// in any order and either language, Channel required; separated by commas or semicolons, as
-// the header line shows. A column the file lacks keeps the channel's value when merging and
-// takes a new channel's otherwise. The table comes back in the given language; with any
-// problem nothing is taken and every problem is listed.
+// lists (English or Chinese texts), channels 1 to 16 once each. Numbers may be written as
+// spreadsheets write them, with a decimal comma or a tone without its ".0"; lines of empty
+// fields are skipped. The header names the columns, in any order and either language, Channel
+// required; separated by commas, semicolons or tabs, as the header line shows. A column the
+// file lacks keeps the channel's value when merging and takes a new channel's otherwise. The
+// table comes back in the given language; with any problem nothing is taken and every problem
+// is listed.
 Result<ChannelTable, CsvProblems> importChannelsCsv(std::string_view csv,
                                                     const ChannelTable& current, BandLimits limits,
                                                     ImportMode mode, Language language);

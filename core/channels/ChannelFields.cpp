@@ -50,6 +50,17 @@ std::vector<std::string> fieldChoices(ChannelField field, Language language) {
     return {};
 }
 
+std::string_view fieldHeader(ChannelField field, Language language) {
+    // In field order, as the grid's columns stand.
+    constexpr std::array<TextId, kChannelFieldCount> kHeaders = {
+        TextId::HeaderRxFrequency, TextId::HeaderTxFrequency, TextId::HeaderDecode,
+        TextId::HeaderEncode,      TextId::HeaderPower,       TextId::HeaderScanAdd,
+        TextId::HeaderBusyLock,    TextId::HeaderWideNarrow,  TextId::HeaderCompand,
+        TextId::HeaderScrambler,
+    };
+    return text(kHeaders[fieldIndex(field)], language);
+}
+
 ChannelRow newChannelDefaults(std::string frequencyText, Language language) {
     const auto value = [language](TextId id) { return std::string(text(id, language)); };
     return {frequencyText,       frequencyText,     value(TextId::None), value(TextId::None),

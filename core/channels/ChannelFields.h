@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/image/ImageMap.h"
@@ -37,6 +38,9 @@ using ChannelTable = std::array<ChannelRow, map::kChannelCount>;
 // The items of a field's drop-down list, in list order; empty for the frequency fields,
 // which are typed.
 std::vector<std::string> fieldChoices(ChannelField field, Language language);
+
+// The grid's header of a field's column, in the given language.
+std::string_view fieldHeader(ChannelField field, Language language);
 
 // A channel that has just been given its receive frequency: the same transmit frequency,
 // no tones, high power, not scanned, no busy lock, wide, compander and scrambler off.

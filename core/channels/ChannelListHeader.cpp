@@ -1,5 +1,6 @@
 #include "core/channels/ChannelListHeader.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/text/Texts.h"
@@ -53,30 +54,39 @@ bool ChannelListColumns::hasSettings() const {
 }
 
 char channelListSeparator(std::string_view csv) {
-    int commas = 0;
-    int semicolons = 0;
+    constexpr std::array<char, 3> kSeparators = {',', ';', '\t'};
+    std::array<int, kSeparators.size()> counts{};
     bool quoted = false;
+    bool lineStarted = false;  // empty lines before the header are skipped
     for (const char c : csv) {
+        if (!quoted && (c == '\r' || c == '\n')) {
+            if (lineStarted) {
+                break;
+            }
+            continue;
+        }
+        lineStarted = true;
         if (c == '"') {
             quoted = !quoted;
-        } else if (!quoted && (c == '\r' || c == '\n')) {
-            break;
         } else if (!quoted) {
-            commas += c == ',' ? 1 : 0;
-            semicolons += c == ';' ? 1 : 0;
+            for (std::size_t i = 0; i < kSeparators.size(); ++i) {
+                counts[i] += c == kSeparators[i] ? 1 : 0;
+            }
         }
     }
-    return semicolons > commas ? ';' : ',';
+    const auto most = std::max_element(counts.begin(), counts.end());  // the first of equals
+    return kSeparators[static_cast<std::size_t>(most - counts.begin())];
+}
+
+bool namesAnyColumn(const std::vector<std::string>& fields) {
+    return std::any_of(fields.begin(), fields.end(),
+                       [](const std::string& name) { return columnNamed(trim(name)).has_value(); });
 }
 
 std::optional<ChannelListColumns> readChannelListHeader(const std::vector<std::string>& header,
                                                         int line, CsvProblems& problems) {
     const std::size_t before = problems.size();
-    bool anyKnown = false;
-    for (const std::string& name : header) {
-        anyKnown = anyKnown || columnNamed(trim(name)).has_value();
-    }
-    if (!anyKnown) {  // a file without a header: one message, not one per field
+    if (!namesAnyColumn(header)) {  // a file without a header: one message, not one per field
         problems.push_back(
             {line, 0,
              "the first line must be a header naming the columns: " + knownNames(Language::English),

@@ -17,8 +17,12 @@ struct ChannelListColumns {
     bool hasSettings() const;
 };
 
-// ';' when the first line holds more semicolons than commas outside quotes, else ','.
+// The separator the first line holds most of outside quotes: ',' unless there are more ';' or
+// tabs (spreadsheets save with either, and copy with tabs).
 char channelListSeparator(std::string_view csv);
+
+// Whether any of the fields is the name of a column: a header line, and not a channel line.
+bool namesAnyColumn(const std::vector<std::string>& fields);
 
 // The columns named by a header line (trimmed, case ignored, the export's names or the grid's
 // in English or Chinese). Channel is required; an unknown or repeated name is a problem at its

@@ -1,7 +1,9 @@
 #include "core/channels/ChannelListLine.h"
 
 #include <stdexcept>
+#include <utility>
 
+#include "core/channels/ChoiceText.h"
 #include "core/image/ImageMap.h"
 #include "core/util/CRuntimeText.h"
 #include "core/util/NumberText.h"
@@ -41,7 +43,7 @@ std::string quoted(std::string_view text) {
 // The messages quote the file's own text: a reformatted one may be thousands of digits long.
 std::optional<std::string> checkedFrequency(std::string_view text, BandLimits limits,
                                             LineCheck& check, int column) {
-    const std::optional<double> mhz = parseNumberText(text);
+    const std::optional<double> mhz = parseNumberText(withDecimalPoint(text));
     if (!mhz) {
         check.fail(column, quoted(text) + " is not a frequency", quoted(text) + " 不是频率");
         return std::nullopt;
@@ -61,18 +63,6 @@ std::optional<std::string> checkedFrequency(std::string_view text, BandLimits li
             check.fail(column, quoted(text) + " is on neither the 5 kHz nor the 6.25 kHz raster",
                        quoted(text) + " 不在 5 kHz 或 6.25 kHz 步进上");
             return std::nullopt;
-    }
-    return std::nullopt;
-}
-
-std::optional<std::size_t> choiceIndex(ChannelField field, std::string_view text) {
-    for (const Language language : {Language::English, Language::Chinese}) {
-        const std::vector<std::string> choices = fieldChoices(field, language);
-        for (std::size_t i = 0; i < choices.size(); ++i) {
-            if (equalsNoCase(choices[i], text)) {
-                return i;
-            }
-        }
     }
     return std::nullopt;
 }
@@ -116,14 +106,14 @@ void readChoices(const std::vector<std::string>& fields, const ChannelRow& curre
         if (text.empty()) {
             continue;
         }
-        const std::optional<std::size_t> index = choiceIndex(field, text);
-        if (!index) {
+        std::optional<std::string> choice = choiceNamed(field, text, language);
+        if (!choice) {
             const std::string column = kChannelListHeader[i + 1];
             check.fail(static_cast<int>(i) + 2, quoted(text) + " is not a " + column + " setting",
                        quoted(text) + " 不是 " + column + " 的可选值");
             continue;
         }
-        row[fieldIndex(field)] = fieldChoices(field, language)[*index];
+        row[fieldIndex(field)] = std::move(*choice);
     }
 }
 

@@ -41,11 +41,12 @@ using CsvProblems = std::vector<CsvProblem>;
 
 // The settings of one channel line (all ten fields; fewer or more throw) checked as typing them
 // into the grid is: frequencies inside the band and on the raster, the other fields from their
-// lists in either language. A field whose text is the current row's (in use) is taken as it
-// stands, whatever typing would say of it. A line without settings is an empty channel; fields left
-// empty take the values of a new channel, an empty transmit frequency is the receive frequency. The
-// row comes in the given language, with the power of the current row when that is in use. Every
-// problem goes to problems; nullopt when there was one.
+// lists in either language (choiceNamed); a decimal comma is a decimal point. A field whose text is
+// the current row's (in use) is taken as it stands, whatever typing would say of it. A line without
+// settings is an empty channel; fields left empty take the values of a new channel, an empty
+// transmit frequency is the receive frequency. The row comes in the given language, with the power
+// of the current row when that is in use. Every problem goes to problems; nullopt when there was
+// one.
 std::optional<ChannelRow> readChannelLine(const std::vector<std::string>& fields,
                                           const ChannelRow& current, BandLimits limits,
                                           Language language, int line, CsvProblems& problems);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 
 // Where each field lives in the memory image (offsets are radio addresses).
 namespace radio::map {
@@ -41,6 +42,12 @@ constexpr std::size_t kTxDwellTime = 359;      // 0x167-0x168, low byte first
 // Scan-add bits: channels 1-8 in 0x17E (bit n-1), channels 9-16 in 0x17F (bit n-9).
 constexpr std::size_t kScanAddLow = 0x17E;
 constexpr std::size_t kScanAddHigh = 0x17F;
+constexpr std::size_t scanAddOffset(int channel) {
+    return channel <= 8 ? kScanAddLow : kScanAddHigh;
+}
+constexpr std::uint8_t scanAddBit(int channel) {
+    return static_cast<std::uint8_t>(1u << ((channel - 1) % 8));
+}
 
 // Identification bytes, stored and transferred only.
 constexpr std::size_t kIdentification = 440;  // 0x1B8..0x1BF

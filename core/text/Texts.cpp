@@ -40,6 +40,9 @@ constexpr Entry kTexts[] = {
     {TextId::HeaderWideNarrow, "W/N", "宽/窄"},
     {TextId::HeaderCompand, "Compand", "压扩"},
     {TextId::HeaderScrambler, "Scrambler", "扰频"},
+    {TextId::InputOutOfRange, "Out of range,please input again.", "超出范围，请重新输入。"},
+    {TextId::InputOffRaster, "Error data Value, please input according the step value(6.25K/5k).",
+     "数据错误，请按步进值(6.25K/5K)输入。"},
 
     {TextId::TitleProgrammingSoftware, " Programming Software", " 写频软件"},
     {TextId::TitleType, "  [ Type:", "  [ 类型:"},

@@ -35,6 +35,9 @@ enum class TextId {
     HeaderWideNarrow,
     HeaderCompand,
     HeaderScrambler,
+    // Why the grid refuses a typed frequency
+    InputOutOfRange,
+    InputOffRaster,
     // Window titles and captions
     TitleProgrammingSoftware,
     TitleType,

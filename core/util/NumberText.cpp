@@ -75,4 +75,15 @@ std::optional<int> parseIntegerText(std::string_view text) {
     return static_cast<int>(std::max(low, std::min(high, value)));
 }
 
+std::string withDecimalPoint(std::string_view text) {
+    std::string result(text);
+    const std::size_t comma = result.find(',');
+    const bool oneComma =
+        comma != std::string::npos && result.find(',', comma + 1) == std::string::npos;
+    if (oneComma && result.find('.') == std::string::npos) {
+        result[comma] = '.';
+    }
+    return result;
+}
+
 }  // namespace radio

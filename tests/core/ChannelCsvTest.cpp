@@ -136,7 +136,7 @@ TEST(ChannelCsv, ByteOrderMarkQuotedFieldsAndLineBreaksInThem) {
     const auto imported =
         importChannelsCsv(csv, emptyTable(), kBand, ImportMode::Replace, Language::English);
     ASSERT_FALSE(imported);  // the quoted line break makes record 2 two lines long
-    EXPECT_EQ(imported.error(), (CsvProblems{{5, 2, "\"4,03\" is not a frequency"}}));
+    EXPECT_EQ(imported.error(), (CsvProblems{{5, 2, "\"4,03\"" + kOutside}}));  // 4.03 MHz
 }
 
 TEST(ChannelCsv, ChannelsTheFileDoesNotListAreKeptByMergeAndEmptiedByReplace) {
@@ -177,7 +177,11 @@ TEST(ChannelCsv, ColumnsAreFoundByTheirHeaderNames) {
         {"Channel,QT/DQT Dec\r\n1,67.0\r\n", ImportMode::Merge, "1,401.00000,,67.0,,Yes,,Narrow,,\r\n", {}},
         {"channel,RX FREQUENCY\n2,\n", ImportMode::Merge, "2,,,,,,,,,\r\n", {}},
         {"\xEF\xBB\xBF信道;接收频率;宽/窄;扫描添加\r\n1;405;窄;\r\n", ImportMode::Replace, "1,405,,,,,,Narrow,,\r\n", {}},
-        {"CH;\"Tx Frequency\";Rx Frequency\r\n4;\"402,5\";402.5\r\n", ImportMode::Replace, "", {{2, 2, "\"402,5\" is not a frequency"}}},
+        {"CH;\"Tx Frequency\";Rx Frequency\r\n4;\"402,5\";402.5\r\n", ImportMode::Replace, "4,402.5,402.5,,,,,,,\r\n", {}},
+        // As spreadsheets save: decimal commas, tones without ".0", unused rows, tabs.
+        {";;\r\nChannel;Rx Frequency;QT/DQT Dec;QT/DQT Enc\r\n;;;\r\n3;446,00625;67,0;100\r\n ; ;\r\n", ImportMode::Replace, "3,446.00625,,67.0,100.0,,,,,\r\n", {}},
+        {"\nChannel\tRx Frequency\tQT/DQT Dec\n\n2\t401,5\t203,5\n", ImportMode::Merge, "2,401.5,402.00000,203.5,,,,,,\r\n", {}},
+        {"Channel;Rx Frequency;QT/DQT Dec;Busy Lock\r\n3;446,0.5;68;\r\n", ImportMode::Replace, "", {{2, 2, "\"446,0.5\" is not a frequency"}, {2, 3, "\"68\" is not a QT/DQT Dec setting"}}},
         {"Channel,QT/DQT Dec\r\n1,67.0\r\n", ImportMode::Replace, "", {{2, 0, "a channel with settings needs a receive frequency"}}},
         {"Channel,Rx Freq,Scan\r\n", ImportMode::Replace, "", {{1, 2, "\"Rx Freq\" is not a column" + known}, {1, 3, "\"Scan\" is not a column" + known}}},
         {"Channel,W/N, w/n \r\n", ImportMode::Merge, "", {{1, 3, "\"w/n\" is a column already"}}},

@@ -89,5 +89,14 @@ TEST(NumberText, AWholeBoxIsANumberOrNot) {
     }
 }
 
+TEST(NumberText, OnlyACommaStandingAsTheDecimalPointBecomesOne) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"446,0125", "446.0125"}, {" 67,0 ", " 67.0 "}, {"446.0125", "446.0125"},
+        {"1,446.5", "1,446.5"},   {"1,2,3", "1,2,3"},   {"", ""}};
+    for (const auto& [text, pointed] : cases) {
+        EXPECT_EQ(withDecimalPoint(text), pointed) << text;
+    }
+}
+
 }  // namespace
 }  // namespace radio
