@@ -39,6 +39,14 @@ CProcessDlg* RadioLink::dialog() const {
     return dialog_.data();
 }
 
+QString RadioLink::portName() const {
+    return app_.portName();
+}
+
+void RadioLink::setPortName(const QString& name) {
+    app_.setPortName(name);
+}
+
 void RadioLink::onRead() {
     openDialog(Job::Read);
 }
@@ -99,7 +107,7 @@ void RadioLink::start() {
         auto found = ports.find(key);
         return found == ports.end() ? std::string() : found->second;
     };
-    TransferRequest request{portName_.toStdString(), direction_, app_.adjustmentUnlocked()};
+    TransferRequest request{app_.portName().toStdString(), direction_, app_.adjustmentUnlocked()};
     const bool verify = job_ == Job::Write && app_.verifyAfterWrite();
     thread_ = new TransferThread(request, job_ == Job::Compare ? sent_ : view_.document().image(),
                                  lookup, dialog_->cancelFlag(), verify,
