@@ -602,6 +602,7 @@ void CMainFrame::onOptionalFeatures() {
 
 void CMainFrame::onProductInformation() {
     showPage(productInfoDlg_, [this](CProductInfoDlg& page, CProgramDoc& document) {
+        page.setChannels(activeView()->shownImage(), activeView()->bandLimits());
         if (runSettingsPage(app_.prompts(), page, document)) {
             setWindowTitle(page.title());
             activeView()->setBandLimits(page.bandLimits());

@@ -8,6 +8,7 @@
 #include "core/image/ImageDiff.h"
 #include "core/link/CloneProtocol.h"
 #include "core/text/Texts.h"
+#include "gui/app/BandQuestion.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/RunTimeText.h"
@@ -97,6 +98,13 @@ void RadioLink::start() {
         // The read starts from it and fills bytes 0..1008 only: the rest, never on a radio,
         // compares equal.
         sent_ = view_.shownImage();
+    }
+    // Channels outside the band the image is for were meant for another radio: ask first.
+    if (job_ == Job::Write &&
+        !goOnWithChannelsOutsideBand(app_, dialog_.data(), sent_, view_.bandLimits(),
+                                     tr("Write to the radio anyway?"))) {
+        closeDialog();
+        return;
     }
     // [Ports] is read here, so the transfer thread never touches the configuration store.
     std::map<std::string, std::string, std::less<>> ports;

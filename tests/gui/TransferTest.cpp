@@ -144,6 +144,25 @@ TEST(Transfer, FailuresShowTheirMessagesAndTheirAnswersEndThem) {
     }
 }
 
+// Channels outside the image's band ask before a write; No sends nothing, Yes writes them.
+TEST(Transfer, AWriteWithChannelsOutsideTheBandAsksFirst) {
+    Bench bench;
+    MemoryImage vhf = radioMemory();  // channel 1 at 446.00625 MHz, for Beta's 144-148 MHz
+    vhf[map::kRadioType] = 1;
+    ASSERT_TRUE(saveDatFile(bench.dir.file("vhf.dat"), vhf));
+    bench.open(QString::fromStdString(bench.dir.file("vhf.dat")));
+    bench.prompts.answers = {QMessageBox::No, QMessageBox::Yes};
+    bench.command(kWrite);
+    QTest::mouseClick(bench.link().dialog()->okButton(), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_FALSE(bench.link().dialogOpen());
+    EXPECT_EQ(bench.run(kWrite), Outcome::Completed);
+    EXPECT_EQ(bench.prompts.shown.at(1).text,
+              "Channel 1 lies outside the band 144-148 MHz.\nWrite to the radio anyway?");
+    bench.radioAfter();
+    EXPECT_EQ(bench.lines("W "), 122);  // the Yes write's only
+}
+
 // The stored port preselects its button (a greyed one too; one beyond the list, none) and OK
 // stores the choice, which then serves a new document and the next run: the radio is on com2.
 TEST(ComSetup, OkStoresThePortForEveryDocumentAndTheNextRun) {
