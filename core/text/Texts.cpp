@@ -202,6 +202,12 @@ constexpr Entry kTexts[] = {
     {TextId::DiffNoEntry, "(no entry)", "（无选项）"},
     {TextId::DiffBytes, "bytes %1", "字节 %1"},
     {TextId::NoDifferences, "No differences", "无差异"},
+
+    {TextId::ChannelOutsideBand, "Channel %1 lies outside the band %2 MHz.",
+     "信道 %1 不在频段 %2 MHz 内。"},
+    {TextId::ChannelsOutsideBand, "Channels %1 lie outside the band %2 MHz.",
+     "信道 %1 不在频段 %2 MHz 内。"},
+    {TextId::ChannelListSeparator, ", ", "、"},
 };
 // clang-format on
 

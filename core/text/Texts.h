@@ -182,6 +182,10 @@ enum class TextId {
     DiffNoEntry,
     DiffBytes,
     NoDifferences,
+    // Channels outside the band; %1 the channel numbers, %2 the band in MHz ("144-148")
+    ChannelOutsideBand,
+    ChannelsOutsideBand,
+    ChannelListSeparator,
     Count_
 };
 

@@ -604,6 +604,11 @@ void CMainFrame::onOptionalFeatures() {
 
 void CMainFrame::onProductInformation() {
     showPage(productInfoDlg_, [this](CProductInfoDlg& page, CProgramDoc& document) {
+        // The band question must see a channel still being typed.
+        if (!activeView()->CommitCellEdit()) {
+            return;
+        }
+        page.setChannels(document.storedImage(), activeView()->bandLimits());
         if (runSettingsPage(app_.prompts(), page, document)) {
             setWindowTitle(page.title());
             activeView()->setBandLimits(page.bandLimits());

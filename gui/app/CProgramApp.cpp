@@ -90,6 +90,9 @@ bool CProgramApp::loadLanguagePack() {
 
 bool CProgramApp::initInstance(const QStringList& arguments) {
     readStartupSettings();
+    if (const std::optional<int> port = registry().readInt("com")) {
+        portName_ = QStringLiteral("com%1").arg(*port);
+    }
     if (!loadLanguagePack()) {
         return false;
     }

@@ -66,6 +66,10 @@ class CProgramApp : public QObject {
     // Set by a new document, cleared by opening a file or a completed radio read.
     bool newImageFlag() const { return newImage_; }
     void setNewImageFlag(bool set) { newImage_ = set; }
+    // The port every document's transfers open: "com" and the number last chosen in COM Setup
+    // (remembered for the user as "com"), COM1 before any choice. One cable serves them all.
+    QString portName() const { return portName_; }
+    void setPortName(const QString& name) { portName_ = name; }
     // Set once the access code was accepted; widens every later radio write.
     bool adjustmentUnlocked() const { return adjustmentUnlocked_; }
     void setAdjustmentUnlocked() { adjustmentUnlocked_ = true; }
@@ -119,6 +123,7 @@ class CProgramApp : public QObject {
     QIcon titleIcon_;
     std::unique_ptr<ReportPrinting> printing_;
     bool newImage_ = false;
+    QString portName_ = QStringLiteral("COM1");
     bool adjustmentUnlocked_ = false;
 };
 

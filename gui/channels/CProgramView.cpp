@@ -160,7 +160,7 @@ bool CProgramView::prepareToClose() {
 void CProgramView::onComSetup() {
     CComSetupDlg dialog(app_, this);
     if (app_.prompts().runDialog(dialog) == QDialog::Accepted) {
-        link_->setPortName(dialog.acceptChoice());
+        dialog.acceptChoice();  // the port of every document from now on
     }
 }
 

@@ -92,7 +92,8 @@ QRadioButton* CComSetupDlg::portButton(int index) const {
 QString CComSetupDlg::acceptChoice() {
     const int number = portIndex() + 1;
     app_.registry().writeInt("com", number);
-    return QStringLiteral("com%1").arg(number);
+    app_.setPortName(QStringLiteral("com%1").arg(number));
+    return app_.portName();
 }
 
 }  // namespace gui

@@ -30,8 +30,9 @@ class CComSetupDlg : public QDialog {
     // The device a port number 1..4 stands for.
     std::string deviceFor(int number) const;
 
-    // Stores the choice (registry value "com" = index + 1) and returns the port name for the
-    // view: "com" followed by index + 1.
+    // Stores the choice for the user (registry value "com" = index + 1) and for every
+    // document of the run (the application's port name, "com" followed by index + 1), and
+    // returns that name.
     QString acceptChoice();
 
   private:

@@ -8,6 +8,7 @@
 #include "core/image/ImageDiff.h"
 #include "core/link/CloneProtocol.h"
 #include "core/text/Texts.h"
+#include "gui/app/BandQuestion.h"
 #include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/RunTimeText.h"
@@ -47,7 +48,10 @@ void RadioLink::onWrite() {
     if (dialog_) {
         return;
     }
-    if (view_.CommitCellEdit()) {
+    // Channels outside the band the image is for were meant for another radio: ask first.
+    if (view_.CommitCellEdit() &&
+        goOnWithChannelsOutsideBand(app_, &view_, view_.document().storedImage(),
+                                    view_.bandLimits(), tr("Write to the radio anyway?"))) {
         openDialog(Job::Write);
     }
 }
@@ -97,7 +101,7 @@ void RadioLink::start() {
         auto found = ports.find(key);
         return found == ports.end() ? std::string() : found->second;
     };
-    TransferRequest request{portName_.toStdString(), direction_, app_.adjustmentUnlocked()};
+    TransferRequest request{app_.portName().toStdString(), direction_, app_.adjustmentUnlocked()};
     const bool verify = job_ == Job::Write && app_.verifyAfterWrite();
     thread_ = new TransferThread(request, job_ == Job::Read ? view_.document().image() : sent_,
                                  lookup, dialog_->cancelFlag(), verify,

@@ -16,7 +16,7 @@ class CProgramView;
 class TransferThread;
 
 // The view's link to the radio: the Read, Write and Compare commands, their progress window,
-// the port the view uses, and the transfer running on its own thread.
+// and the transfer running on its own thread.
 class RadioLink : public QObject {
     Q_OBJECT
   public:
@@ -32,9 +32,6 @@ class RadioLink : public QObject {
     bool running() const { return thread_ != nullptr; }
     CProcessDlg* dialog() const;
     clone::Direction direction() const { return direction_; }
-
-    QString portName() const { return portName_; }
-    void setPortName(const QString& name) { portName_ = name; }
 
     // Before the view goes: asks whether to stop a running transfer, stops it and waits for
     // it to end (the window stays responsive meanwhile). False when the user keeps it running.
@@ -60,8 +57,7 @@ class RadioLink : public QObject {
     CProgramView& view_;
     Job job_ = Job::Read;
     clone::Direction direction_ = clone::Direction::Read;
-    MemoryImage sent_;  // what a write sends, or what a comparison compares with
-    QString portName_ = QStringLiteral("COM1");
+    MemoryImage sent_;              // what a write sends, or what a comparison compares with
     QPointer<CProcessDlg> dialog_;  // owned by the view, its Qt parent
     TransferThread* thread_ = nullptr;
 };

@@ -8,6 +8,7 @@
 
 #include "core/channels/BandText.h"
 #include "core/settings/ProductInfo.h"
+#include "gui/app/BandQuestion.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/CommandIds.h"
 #include "gui/app/DialogHelpFilter.h"
@@ -83,11 +84,29 @@ void CProductInfoDlg::load(const MemoryImage& image) {
     bands_->setCurrentIndex(band >= 0 && band < bands_->count() ? band : -1);
 }
 
+void CProductInfoDlg::setChannels(const MemoryImage& shown, BandLimits currentBand) {
+    channels_ = shown;
+    currentBand_ = currentBand;
+}
+
+BandLimits CProductInfoDlg::chosenBandLimits() const {
+    const int band = bands_->currentIndex();
+    return radio::bandLimits(band >= 0 && band < static_cast<int>(bandTexts_.size())
+                                 ? bandTexts_[static_cast<std::size_t>(band)]
+                                 : std::string());
+}
+
 void CProductInfoDlg::store(MemoryImage& image) const {
     encodeProductInfo(image, chosen_);
 }
 
 void CProductInfoDlg::accept() {
+    const BandLimits limits = chosenBandLimits();
+    // Keeping the band the channels were entered for leaves nothing newly outside it.
+    if (limits != currentBand_ &&
+        !goOnWithChannelsOutsideBand(app_, this, channels_, limits, tr("Keep this band?"))) {
+        return;  // back to the choice, as the user left it
+    }
     const int type = types_->currentIndex();
     const int band = bands_->currentIndex();
     chosen_ = {type, band};
@@ -96,10 +115,7 @@ void CProductInfoDlg::accept() {
     title_ = QString::fromStdString(mainWindowTitle(
         TitleForm::ProductChosen, app_.languageText("AppName").toStdString(),
         types_->currentText().toStdString(), bands_->currentText().toStdString(), app_.language()));
-    const std::string bandText = band >= 0 && band < static_cast<int>(bandTexts_.size())
-                                     ? bandTexts_[static_cast<std::size_t>(band)]
-                                     : std::string();
-    limits_ = radio::bandLimits(bandText);
+    limits_ = limits;
 
     Registry registry = app_.registry();
     registry.writeInt("Type", type);

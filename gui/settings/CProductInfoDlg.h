@@ -24,6 +24,9 @@ class CProductInfoDlg : public QDialog {
     explicit CProductInfoDlg(CProgramApp& app, QWidget* parent = nullptr);
 
     void load(const MemoryImage& image);
+    // The channels as the document's grid shows them, and the band they were entered for: OK
+    // asks before another band leaves any of them outside it.
+    void setChannels(const MemoryImage& shown, BandLimits currentBand);
     const MemoryImage& image() const { return image_; }
     // Writes the accepted type and band into an image.
     void store(MemoryImage& image) const;
@@ -40,6 +43,7 @@ class CProductInfoDlg : public QDialog {
   private:
     void fillTypes();
     void fillBands();
+    BandLimits chosenBandLimits() const;
 
     CProgramApp& app_;
     MemoryImage image_;
@@ -49,6 +53,8 @@ class CProductInfoDlg : public QDialog {
     ProductInfoValues chosen_{-1, -1};
     QString title_;
     BandLimits limits_;
+    MemoryImage channels_;
+    BandLimits currentBand_;
 };
 
 }  // namespace gui

@@ -524,6 +524,10 @@ Import Channels</source>
         <source>Frequency</source>
         <translation>频段</translation>
     </message>
+    <message>
+        <source>Keep this band?</source>
+        <translation>保留此频段吗？</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CProgramApp</name>
@@ -629,6 +633,10 @@ Import Channels</source>
     <message>
         <source>Read From Radio</source>
         <translation>从对讲机读取</translation>
+    </message>
+    <message>
+        <source>Write to the radio anyway?</source>
+        <translation>仍要写入对讲机吗？</translation>
     </message>
 </context>
 <context>

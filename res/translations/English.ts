@@ -523,6 +523,10 @@ Import Channels</translation>
         <source>Frequency</source>
         <translation>Frequency</translation>
     </message>
+    <message>
+        <source>Keep this band?</source>
+        <translation>Keep this band?</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CProgramApp</name>
@@ -628,6 +632,10 @@ Import Channels</translation>
     <message>
         <source>Read From Radio</source>
         <translation>Read From Radio</translation>
+    </message>
+    <message>
+        <source>Write to the radio anyway?</source>
+        <translation>Write to the radio anyway?</translation>
     </message>
 </context>
 <context>

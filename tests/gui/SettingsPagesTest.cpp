@@ -215,5 +215,32 @@ TEST(ProductInfoDialog, OpensOnTheRememberedChoiceAndOkSetsTitleLimitsAndRegistr
     EXPECT_EQ(registry.readInt("Field"), 0);
 }
 
+// A band that leaves channels outside it asks, naming them: No goes back to the choice, Yes keeps
+// it. The same band, or one holding every channel, asks nothing.
+TEST(ProductInfoDialog, ABandLeavingChannelsOutsideAsksBeforeItIsKept) {
+    // The band picked (Beta's, or Alpha's 430-480), the answer and the band in force after OK.
+    const std::tuple<QString, QMessageBox::StandardButton, BandLimits> cases[] = {
+        {"144-148", QMessageBox::No, {40000000, 47000000}},
+        {"144-148", QMessageBox::Yes, {14400000, 14800000}},
+        {"144-148", QMessageBox::No, {14400000, 14800000}},
+        {"430-480", QMessageBox::No, {43000000, 48000000}}};
+    StartedProgram program;
+    program.typeCell(1, 1, "440.00000");
+    program.typeCell(3, 1, "450.00000");
+    for (const auto& [band, answer, limits] : cases) {
+        program.prompts.answers = {answer};
+        program.openPage<CProductInfoDlg>(
+            "Product Information", [&, band = band](CProductInfoDlg& page) {
+                pick(page.typeList(), band == "430-480" ? "Alpha" : "Beta");
+                pick(page.bandList(), band);
+                QTest::keyClick(page.bandList(), Qt::Key_Return);
+            });
+        EXPECT_EQ(program.view().bandLimits(), limits) << band.toStdString();
+    }
+    ASSERT_EQ(program.prompts.shown.size(), 2u);  // by the first two only
+    EXPECT_EQ(program.prompts.shown[1].text,
+              "Channels 1, 3 lie outside the band 144-148 MHz.\nKeep this band?");
+}
+
 }  // namespace
 }  // namespace radio::test

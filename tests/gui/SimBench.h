@@ -46,12 +46,17 @@ struct SimRadio {
 };
 
 struct Bench : SimRadio, StartedProgram {
-    explicit Bench(const QString& options = "--fast")
-        : SimRadio(options),
-          StartedProgram(ProgramFolder::defaultIni() +
-                         "[Ports]\ncom1=" + QString::fromStdString(sim->devicePath()) +
-                         "\ncom3=/dev/radioprog-no-such-port\n") {
+    // radioPort: the radio is behind comN; com1..com3 otherwise stand for a missing device.
+    explicit Bench(const QString& options = "--fast", int radioPort = 1)
+        : SimRadio(options), StartedProgram(ini(radioPort)) {
         EXPECT_TRUE(started);
+    }
+    QString ini(int radioPort) const {
+        const QString radio = QString::fromStdString(sim->devicePath());
+        const QString none = "/dev/radioprog-no-such-port";
+        return ProgramFolder::defaultIni() +
+               QStringLiteral("[Ports]\ncom1=%1\ncom2=%2\ncom3=%3\n")
+                   .arg(radioPort == 1 ? radio : none, radioPort == 2 ? radio : none, none);
     }
     gui::RadioLink& link() { return view().link(); }
     void command(clone::Direction direction) {

@@ -128,7 +128,7 @@ TEST(Transfer, FailuresShowTheirMessagesAndTheirAnswersEndThem) {
         SCOPED_TRACE(options.toStdString());
         Bench bench(options);
         const MemoryImage before = bench.image();
-        bench.link().setPortName(port);
+        bench.app.setPortName(port);
         bench.prompts.answers = answers;
         EXPECT_EQ(bench.run(kRead), outcome);
         ASSERT_EQ(bench.prompts.shown.size(), std::max<std::size_t>(1, answers.size()));
@@ -144,23 +144,49 @@ TEST(Transfer, FailuresShowTheirMessagesAndTheirAnswersEndThem) {
     }
 }
 
-TEST(ComSetup, PreselectsTheStoredPortAndOkStoresTheChoice) {
-    // {stored (0: nothing), shown, stored after OK}: a stored port that cannot be opened now
-    // shows chosen; one beyond the list shows none.
-    const std::array<int, 3> cases[] = {{0, 0, 1}, {3, 2, 3}, {7, -1, 0}};
+// Channels outside the image's band ask before a write; No sends nothing, Yes writes them.
+TEST(Transfer, AWriteWithChannelsOutsideTheBandAsksFirst) {
     Bench bench;
-    for (const auto& [stored, shown, storedAfterOk] : cases) {
+    MemoryImage vhf = radioMemory();  // channel 1 at 446.00625 MHz, for Beta's 144-148 MHz
+    vhf[map::kRadioType] = 1;
+    ASSERT_TRUE(saveDatFile(bench.dir.file("vhf.dat"), vhf));
+    bench.open(QString::fromStdString(bench.dir.file("vhf.dat")));
+    bench.prompts.answers = {QMessageBox::No, QMessageBox::Yes};
+    bench.command(kWrite);
+    EXPECT_FALSE(bench.link().dialogOpen());
+    EXPECT_EQ(bench.run(kWrite), Outcome::Completed);
+    EXPECT_EQ(bench.prompts.shown.at(1).text,
+              "Channel 1 lies outside the band 144-148 MHz.\nWrite to the radio anyway?");
+    bench.radioAfter();
+    EXPECT_EQ(bench.lines("W "), 122);  // the Yes write's only
+}
+
+// The stored port preselects its button (a greyed one too; one beyond the list, none) and OK
+// stores the choice, which then serves a new document and the next run: the radio is on com2.
+TEST(ComSetup, OkStoresThePortForEveryDocumentAndTheNextRun) {
+    // {stored (0: nothing), shown, clicked (-1: none), stored after OK}
+    const std::array<int, 4> cases[] = {
+        {0, 0, -1, 1}, {3, 2, -1, 3}, {7, -1, -1, 0}, {0, -1, 1, 2}};
+    Bench bench("--fast", 2);
+    for (const auto& [stored, shown, clicked, storedAfterOk] : cases) {
         if (stored != 0) {
             bench.app.registry().writeInt("com", stored);
         }
-        bench.openPage<CComSetupDlg>("Com Setup", [&, shown = shown](CComSetupDlg& dialog) {
-            EXPECT_EQ(dialog.portIndex(), shown);
-            EXPECT_TRUE(dialog.portButton(0)->text().contains(bench.sim->devicePath().c_str()));
-            EXPECT_FALSE(dialog.portButton(2)->isEnabled());
-            click(button(dialog, "OK"));
-        });
+        bench.openPage<CComSetupDlg>(
+            "Com Setup", [&, shown = shown, clicked = clicked](auto& dialog) {
+                EXPECT_EQ(dialog.portIndex(), shown);
+                EXPECT_TRUE(dialog.portButton(1)->text().contains(bench.sim->devicePath().c_str()));
+                EXPECT_FALSE(dialog.portButton(2)->isEnabled());
+                if (clicked >= 0) {
+                    click(dialog.portButton(clicked));
+                }
+                click(button(dialog, "OK"));
+            });
         EXPECT_EQ(bench.app.registry().readInt("com"), storedAfterOk);
     }
+    bench.press(Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(bench.run(kRead), Outcome::Completed);
+    EXPECT_EQ(StartedProgram(bench.ini(2), {}, true).app.portName(), "com2");
 }
 
 }  // namespace
