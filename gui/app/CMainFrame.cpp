@@ -35,6 +35,7 @@
 #include "gui/app/RunTimeText.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CProgramView.h"
+#include "gui/channels/ChannelEditing.h"
 #include "gui/image/CProgramDoc.h"
 #include "gui/print/ReportPrinting.h"
 #include "gui/settings/COptionalFeaturesDlg.h"
@@ -125,6 +126,8 @@ void CMainFrame::buildCommands() {
     c.editRedo = makeCommand(cmd::EditRedo, tr("&Redo"));
     c.editRedo->setShortcuts(redoKeys());
 
+    buildChannelCommands();
+
     c.productInformation = makeCommand(cmd::ProductInformation, tr("&Product Information"));
     c.channelInformation = makeCommand(cmd::ChannelInformation, tr("&Channel Information"));
     c.optionalFeatures = makeCommand(cmd::OptionalFeatures, tr("&Optional Features"));
@@ -160,6 +163,69 @@ void CMainFrame::buildCommands() {
     connectCommands();
 }
 
+void CMainFrame::buildChannelCommands() {
+    Commands& c = commands_;
+    const auto keys = [](QAction* command, QList<QKeySequence> sequences) {
+        command->setShortcuts(sequences);
+        command->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    };
+    c.editCut =
+        makeCommand(cmd::EditCut, tr("Cu&t"), tr("Cut the selected channels or cells\nCut"));
+    keys(c.editCut, QKeySequence::keyBindings(QKeySequence::Cut));
+    c.editCopy =
+        makeCommand(cmd::EditCopy, tr("&Copy"), tr("Copy the selected channels or cells\nCopy"));
+    keys(c.editCopy, QKeySequence::keyBindings(QKeySequence::Copy));
+    c.editPaste = makeCommand(cmd::EditPaste, tr("&Paste"),
+                              tr("Paste channels or cells at the current cell\nPaste"));
+    keys(c.editPaste, QKeySequence::keyBindings(QKeySequence::Paste));
+    c.editClear = makeCommand(cmd::EditClear, tr("Cle&ar"),
+                              tr("Empty the selected channels or cells\nClear"));
+    keys(c.editClear, {QKeySequence(Qt::Key_Delete)});
+    c.insertChannel =
+        makeCommand(cmd::InsertChannel, tr("&Insert Channel"),
+                    tr("Move the selected channel and those below it down by one\nInsert Channel"));
+    // Ctrl+= works without Shift on keyboards where + shares its key with =.
+    keys(c.insertChannel,
+         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
+          QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus)});
+    c.deleteChannel = makeCommand(cmd::DeleteChannel, tr("&Delete Channel"),
+                                  tr("Remove the selected channels; those below move up\nDelete "
+                                     "Channel"));
+    keys(c.deleteChannel, {QKeySequence(Qt::CTRL | Qt::Key_Minus),
+                           QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus)});
+    c.moveUp = makeCommand(cmd::MoveChannelUp, tr("Move &Up"),
+                           tr("Move the selected channels up by one\nMove Up"));
+    keys(c.moveUp, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up)});
+    c.moveDown = makeCommand(cmd::MoveChannelDown, tr("Move Do&wn"),
+                             tr("Move the selected channels down by one\nMove Down"));
+    keys(c.moveDown, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)});
+}
+
+QList<QAction*> CMainFrame::channelCommands() const {
+    const Commands& c = commands_;
+    return {c.editCut,       c.editCopy,      c.editPaste, c.editClear,
+            c.insertChannel, c.deleteChannel, c.moveUp,    c.moveDown};
+}
+
+void CMainFrame::connectChannelCommands() {
+    const Commands& c = commands_;
+    const auto toEditing = [this](QAction* command, auto operation) {
+        connect(command, &QAction::triggered, this, [this, operation] {
+            if (CProgramView* view = activeView()) {
+                operation(view->editing());
+            }
+        });
+    };
+    toEditing(c.editCut, [](ChannelEditing& editing) { editing.cut(); });
+    toEditing(c.editCopy, [](ChannelEditing& editing) { editing.copy(); });
+    toEditing(c.editPaste, [](ChannelEditing& editing) { editing.paste(); });
+    toEditing(c.editClear, [](ChannelEditing& editing) { editing.clear(); });
+    toEditing(c.insertChannel, [](ChannelEditing& editing) { editing.insertChannels(); });
+    toEditing(c.deleteChannel, [](ChannelEditing& editing) { editing.deleteChannels(); });
+    toEditing(c.moveUp, [](ChannelEditing& editing) { editing.moveChannels(-1); });
+    toEditing(c.moveDown, [](ChannelEditing& editing) { editing.moveChannels(1); });
+}
+
 void CMainFrame::connectCommands() {
     const Commands& c = commands_;
     connect(c.fileNew, &QAction::triggered, &app_, &CProgramApp::onFileNew);
@@ -183,6 +249,7 @@ void CMainFrame::connectCommands() {
             view->redo();
         }
     });
+    connectChannelCommands();
     connect(c.verifyAfterWrite, &QAction::toggled, &app_, &CProgramApp::setVerifyAfterWrite);
     connect(c.channelInformation, &QAction::triggered, this, &CMainFrame::onChannelInformation);
     connect(c.optionalFeatures, &QAction::triggered, this, &CMainFrame::onOptionalFeatures);
@@ -220,6 +287,9 @@ void CMainFrame::updateCommands() {
     for (QAction* command : {c.fileClose, c.fileSave, c.fileSaveAs, c.filePrint, c.filePrintPreview,
                              c.exportPdf, c.exportChannels, c.importChannels, c.read, c.write,
                              c.compareWithRadio, c.scanInfo, c.comSetup, c.language}) {
+        command->setEnabled(document);
+    }
+    for (QAction* command : channelCommands()) {
         command->setEnabled(document);
     }
     followHistory(activeDocument());
@@ -267,8 +337,9 @@ void CMainFrame::buildMenus() {
           c.importChannels, nullptr, c.appExit},
          documentMenus_);
     menu(tr("&Edit"),
-         {c.editUndo, c.editRedo, nullptr, c.productInformation, c.channelInformation,
-          c.optionalFeatures, c.powerAdjust, c.paramAdjust},
+         {c.editUndo, c.editRedo, nullptr, c.editCut, c.editCopy, c.editPaste, c.editClear, nullptr,
+          c.insertChannel, c.deleteChannel, c.moveUp, c.moveDown, nullptr, c.productInformation,
+          c.channelInformation, c.optionalFeatures, c.powerAdjust, c.paramAdjust},
          documentMenus_);
     menu(tr("&Program"), {c.read, c.write, c.compareWithRadio, c.scanInfo}, documentMenus_);
     menu(tr("&View"), {c.viewToolbar, c.viewStatusBar, c.controlBar}, documentMenus_);
@@ -341,6 +412,7 @@ void CMainFrame::buildNavigationBar() {
     workspace_ = new CMdiClientWnd(app_.settings().programDir, central);
     layout->addWidget(navBar_);
     layout->addWidget(workspace_, 1);
+    workspace_->addActions(channelCommands());  // their keys work inside the document windows
     setCentralWidget(central);
     connect(navBar_, &CNavTreeBar::closeRequested, this, [this] {
         navBar_->hide();

@@ -35,6 +35,8 @@ class CMainFrame : public QMainWindow {
     ~CMainFrame() override;
 
     const Commands& commands() const { return commands_; }
+    // Cut to Move Down: the channel table's own commands, also its right-click menu.
+    QList<QAction*> channelCommands() const;
     // Whether the document menu holds the command.
     bool inDocumentMenu(const QAction* command) const;
     // Removes a command's item from the document menu.
@@ -93,6 +95,8 @@ class CMainFrame : public QMainWindow {
                          const QKeySequence& shortcut = QKeySequence());
     void buildCommands();
     void connectCommands();
+    void buildChannelCommands();
+    void connectChannelCommands();
     // Connects a command to a slot of the active document's view; nothing happens without one.
     void connectToView(QAction* command, void (CProgramView::*slot)());
     // Enables the commands that need a document as the document state stands.

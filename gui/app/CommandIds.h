@@ -25,6 +25,10 @@ enum CommandId : int {
     ImportChannels = 32802,
     CompareWithRadio = 32803,
     VerifyAfterWrite = 32804,
+    InsertChannel = 32805,
+    DeleteChannel = 32806,
+    MoveChannelUp = 32807,
+    MoveChannelDown = 32808,
 
     FileNew = 57600,
     FileOpen = 57601,
@@ -35,6 +39,10 @@ enum CommandId : int {
     FilePrint = 57607,
     FilePrintPreview = 57609,
     RecentFile1 = 57616,  // the framework's numbers of recent-file items, 1 to 4 in a row
+    EditClear = 57632,
+    EditCopy = 57634,
+    EditCut = 57635,
+    EditPaste = 57637,
     EditUndo = 57643,
     EditRedo = 57644,
     AppAbout = 57664,

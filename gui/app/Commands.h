@@ -32,6 +32,16 @@ struct Commands {
     // Their texts name the step they take back or do again.
     QAction* editUndo = nullptr;
     QAction* editRedo = nullptr;
+    // The channel table's spreadsheet commands; their keys work where the documents are, so
+    // Delete in the navigation bar or a dialog never empties a channel.
+    QAction* editCut = nullptr;
+    QAction* editCopy = nullptr;
+    QAction* editPaste = nullptr;
+    QAction* editClear = nullptr;
+    QAction* insertChannel = nullptr;
+    QAction* deleteChannel = nullptr;
+    QAction* moveUp = nullptr;
+    QAction* moveDown = nullptr;
 
     QAction* productInformation = nullptr;
     QAction* channelInformation = nullptr;

@@ -66,6 +66,9 @@ CProgramView::~CProgramView() {
 }
 
 void CProgramView::initialUpdate() {
+    if (CMainFrame* frame = app_.mainFrame()) {
+        table_->addActions(frame->channelCommands());  // the right-click menu
+    }
     if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
         frame->setWindowIcon(app_.titleIcon());
         // Fit the frame to the table; never grow it beyond the workspace.

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
+    <name>ChannelEditing</name>
+    <message>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Insert Channel</source>
+        <translation>插入信道</translation>
+    </message>
+    <message>
+        <source>There is no room to insert a channel: channel 16 is in use. Delete a channel first.</source>
+        <translation>没有空位插入信道：信道 16 已在使用。请先删除一个信道。</translation>
+    </message>
+    <message>
+        <source>Delete Channel</source>
+        <translation>删除信道</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>下移</translation>
+    </message>
+</context>
+<context>
     <name>ChannelListFiles</name>
     <message>
         <source>Export Channels</source>
@@ -390,6 +421,86 @@ Import Channels</source>
     <message>
         <source>&amp;Redo %1</source>
         <translation>恢复%1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Cut the selected channels or cells
+Cut</source>
+        <translation>剪切选中的信道或单元格
+剪切</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels or cells
+Copy</source>
+        <translation>复制选中的信道或单元格
+复制</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Paste channels or cells at the current cell
+Paste</source>
+        <translation>在当前单元格粘贴信道或单元格
+粘贴</translation>
+    </message>
+    <message>
+        <source>Cle&amp;ar</source>
+        <translation>清除(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Empty the selected channels or cells
+Clear</source>
+        <translation>清空选中的信道或单元格
+清除</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Channel</source>
+        <translation>插入信道(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Move the selected channel and those below it down by one
+Insert Channel</source>
+        <translation>将选中的信道及其下方的信道下移一位
+插入信道</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Channel</source>
+        <translation>删除信道(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Remove the selected channels; those below move up
+Delete Channel</source>
+        <translation>删除选中的信道，下方的信道上移
+删除信道</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up by one
+Move Up</source>
+        <translation>将选中的信道上移一位
+上移</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down by one
+Move Down</source>
+        <translation>将选中的信道下移一位
+下移</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,37 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>ChannelEditing</name>
+    <message>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Insert Channel</source>
+        <translation>Insert Channel</translation>
+    </message>
+    <message>
+        <source>There is no room to insert a channel: channel 16 is in use. Delete a channel first.</source>
+        <translation>There is no room to insert a channel: channel 16 is in use. Delete a channel first.</translation>
+    </message>
+    <message>
+        <source>Delete Channel</source>
+        <translation>Delete Channel</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Move Down</translation>
+    </message>
+</context>
+<context>
     <name>ChannelListFiles</name>
     <message>
         <source>Export Channels</source>
@@ -389,6 +420,86 @@ Import Channels</translation>
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>Cut the selected channels or cells
+Cut</source>
+        <translation>Cut the selected channels or cells
+Cut</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>Copy the selected channels or cells
+Copy</source>
+        <translation>Copy the selected channels or cells
+Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>Paste channels or cells at the current cell
+Paste</source>
+        <translation>Paste channels or cells at the current cell
+Paste</translation>
+    </message>
+    <message>
+        <source>Cle&amp;ar</source>
+        <translation>Cle&amp;ar</translation>
+    </message>
+    <message>
+        <source>Empty the selected channels or cells
+Clear</source>
+        <translation>Empty the selected channels or cells
+Clear</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Channel</source>
+        <translation>&amp;Insert Channel</translation>
+    </message>
+    <message>
+        <source>Move the selected channel and those below it down by one
+Insert Channel</source>
+        <translation>Move the selected channel and those below it down by one
+Insert Channel</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Channel</source>
+        <translation>&amp;Delete Channel</translation>
+    </message>
+    <message>
+        <source>Remove the selected channels; those below move up
+Delete Channel</source>
+        <translation>Remove the selected channels; those below move up
+Delete Channel</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Move &amp;Up</translation>
+    </message>
+    <message>
+        <source>Move the selected channels up by one
+Move Up</source>
+        <translation>Move the selected channels up by one
+Move Up</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Move Do&amp;wn</translation>
+    </message>
+    <message>
+        <source>Move the selected channels down by one
+Move Down</source>
+        <translation>Move the selected channels down by one
+Move Down</translation>
     </message>
 </context>
 <context>
