@@ -213,6 +213,7 @@ void CMainFrame::connectChannelCommands() {
         connect(command, &QAction::triggered, this, [this, operation] {
             if (CProgramView* view = activeView()) {
                 operation(view->editing());
+                view->editing().reopenEditor();
             }
         });
     };

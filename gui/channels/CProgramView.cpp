@@ -77,6 +77,7 @@ void CProgramView::initialUpdate() {
     }
     LoadChannels();
     table_->setCurrentIndex(model_->index(0, 0));
+    table_->ShowCellEditor();
 }
 
 void CProgramView::LoadChannels() {

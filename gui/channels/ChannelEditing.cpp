@@ -93,6 +93,13 @@ void ChannelEditing::selectChannels(int first, int count) {
                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
+void ChannelEditing::reopenEditor() {
+    // One cell selected: the user goes on typing there, as before the command.
+    if (view_.table().selectionModel()->selectedIndexes().size() <= 1) {
+        view_.table().ShowCellEditor();
+    }
+}
+
 void ChannelEditing::copy() {
     if (!view_.CommitCellEdit()) {
         return;

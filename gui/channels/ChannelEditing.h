@@ -29,6 +29,8 @@ class ChannelEditing {
     void insertChannels();
     void deleteChannels();
     void moveChannels(int by);
+    // After a command: with one cell selected, its editor opens again for typing.
+    void reopenEditor();
 
   private:
     struct Block {
