@@ -170,6 +170,7 @@ ChannelTableView::ChannelTableView(ChannelTableModel& model, ChannelDelegate& de
         corner->setEnabled(false);  // selecting all 160 cells at once has no use here
     }
     setColumnHidden(kPowerColumn, true);
+    verticalHeader()->viewport()->installEventFilter(this);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this,
             &ChannelTableView::HideCellEditors);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
@@ -425,6 +426,10 @@ bool ChannelTableView::editorKey(QWidget* editor, QKeyEvent& key) {
 }
 
 bool ChannelTableView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == verticalHeader()->viewport() && event->type() == QEvent::MouseButtonPress) {
+        // Selecting channels by their numbers leaves the cell too: a refused text keeps it.
+        return !CommitCellEdit();
+    }
     auto* editor = qobject_cast<QWidget*>(watched);
     if (!editor || editor != delegate_.openEditor()) {
         return QTableView::eventFilter(watched, event);

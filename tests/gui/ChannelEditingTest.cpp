@@ -1,6 +1,5 @@
 // The channel table's spreadsheet commands, by keys, menu and mouse.
 #include <QClipboard>
-#include <QHeaderView>
 #include <QMimeData>
 
 #include "GuiFixture.h"
@@ -20,12 +19,8 @@ struct Editing : ::testing::Test, StartedProgram {
         }
         document().history().clear();
     }
-    // Clicks a channel's number, as a user selects whole channels.
     void clickChannel(int channel, Qt::KeyboardModifiers modifiers = {}) {
-        QHeaderView* numbers = view().table().verticalHeader();
-        const int y = numbers->sectionViewportPosition(channel - 1) + numbers->sectionSize(0) / 2;
-        QTest::mouseClick(numbers->viewport(), Qt::LeftButton, modifiers,
-                          QPoint(numbers->width() / 2, y));
+        test::clickChannel(view(), channel, modifiers);
     }
     QStringList rx() {
         QStringList texts;

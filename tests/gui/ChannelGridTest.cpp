@@ -260,6 +260,7 @@ TEST_F(GridFixture, ARefusedTextStopsTheCommandThatCommittedIt) {
          [&] { return QFile::exists(exported); }},
         {"Write", [&] { press(Qt::Key_W, Qt::ControlModifier); },
          [&] { return view().findChild<QDialog*>() != nullptr; }},
+        {"Channel number", [&] { clickChannel(view(), 3); }, [&] { return grid->selectedChannels() != QList<int>{16}; }},
         {"Close", [&] { chooseMenu("Close"); },
          [&] { return !frame().activeChildFrame()->isVisible(); }},
         {"Exit", [&] { frame().close(); }, [&] { return !frame().isVisible(); }},

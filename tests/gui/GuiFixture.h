@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSettings>
@@ -213,6 +214,15 @@ inline void clickCell(gui::CProgramView& view, int channel, int col,
                       Qt::KeyboardModifiers modifiers = {}) {
     QTest::mouseClick(view.table().viewport(), Qt::LeftButton, modifiers,
                       cellRect(view, channel, col).center());
+}
+
+// Clicks a channel's number, as a user selects whole channels.
+inline void clickChannel(gui::CProgramView& view, int channel,
+                         Qt::KeyboardModifiers modifiers = {}) {
+    QHeaderView* numbers = view.table().verticalHeader();
+    const int y = numbers->sectionViewportPosition(channel - 1) + numbers->sectionSize(0) / 2;
+    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, modifiers,
+                      QPoint(numbers->width() / 2, y));
 }
 
 // A started program with its own folder. The user settings are cleared before it starts, so
