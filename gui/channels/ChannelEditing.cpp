@@ -241,7 +241,9 @@ void ChannelEditing::insertChannels() {
     if (!view_.CommitCellEdit()) {
         return;
     }
-    const auto [first, count] = channelRun();
+    const std::pair<int, int> run = channelRun();
+    const int first = run.first;
+    const int count = run.second;
     if (count == 0 || first + count - 1 > map::kChannelCount) {
         return;
     }

@@ -16,6 +16,7 @@
 
 #include "core/channels/ChannelFields.h"
 #include "gui/app/HistoryKeys.h"
+#include "gui/app/RunTimeText.h"
 #include "gui/channels/ChannelDelegate.h"
 #include "gui/channels/ChannelTableModel.h"
 
@@ -24,7 +25,6 @@ namespace gui {
 
 namespace {
 
-constexpr int kRxColumn = static_cast<int>(fieldIndex(ChannelField::RxFrequency));
 constexpr int kTxColumn = static_cast<int>(fieldIndex(ChannelField::TxFrequency));
 constexpr int kPowerColumn = ChannelTableModel::kPowerColumn;
 constexpr int kLastColumn = static_cast<int>(kChannelFieldCount) - 1;
@@ -164,8 +164,7 @@ ChannelTableView::ChannelTableView(ChannelTableModel& model, ChannelDelegate& de
         header->setPalette(palette);
     }
     if (auto* corner = findChild<QAbstractButton*>()) {
-        const QString text =
-            model_.language() == Language::Chinese ? QStringLiteral("信道") : QStringLiteral("CH");
+        const QString text = uiText(TextId::HeaderChannel, model_.language());
         corner->installEventFilter(new CornerPainter(corner, text));
         corner->setEnabled(false);  // selecting all 160 cells at once has no use here
     }
