@@ -165,10 +165,14 @@ bool ChannelEditing::pasteText(const QString& text) {
         refuse(QString::fromStdString(describePasteProblems(pasted.error(), app_.language())));
         return false;
     }
+    return storePasted(before, pasted.value());
+}
+
+bool ChannelEditing::storePasted(const ChannelTable& before, const ChannelTable& after) {
     return change(tr("Paste"), [&](MemoryImage& image) {
         for (int channel = 1; channel <= map::kChannelCount; ++channel) {
             const auto at = static_cast<std::size_t>(channel - 1);
-            encodeChangedFields(image, channel, before[at], pasted.value()[at]);
+            encodeChangedFields(image, channel, before[at], after[at]);
         }
         return true;
     });
@@ -196,13 +200,7 @@ void ChannelEditing::fillCells(const QString& value) {
         refuse(QString::fromStdString(describePasteProblems(problems, app_.language())));
         return;
     }
-    change(tr("Paste"), [&](MemoryImage& image) {
-        for (int channel = 1; channel <= map::kChannelCount; ++channel) {
-            const auto at = static_cast<std::size_t>(channel - 1);
-            encodeChangedFields(image, channel, before[at], after[at]);
-        }
-        return true;
-    });
+    storePasted(before, after);
 }
 
 void ChannelEditing::clear() {

@@ -4,6 +4,7 @@
 #include <QList>
 #include <functional>
 
+#include "core/channels/ChannelFields.h"
 #include "core/image/MemoryImage.h"
 
 namespace radio {
@@ -47,6 +48,8 @@ class ChannelEditing {
     void refuse(const QString& text);
     bool pasteText(const QString& text);
     void fillCells(const QString& value);
+    // The fields that differ between the two tables, one Paste step.
+    bool storePasted(const ChannelTable& before, const ChannelTable& after);
 
     CProgramApp& app_;
     CProgramView& view_;
