@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -29,7 +30,9 @@ ChannelTable currentTable() {
     return table;
 }
 
-TEST(ChannelClipboard, CopiedCellsPasteBackAsTheyWere) {
+// Copied cells paste back as they were; each case pastes text at a cell of currentTable(): the
+// rows it changes, or every problem.
+TEST(ChannelClipboard, CopiedCellsPasteBackAndPastedOnesGoInAsTypingThemDoes) {
     ChannelTable table = currentTable();
     table[15] = defaults("446.00625", {{ChannelField::DecodeTone, "D754I"},
                                        {ChannelField::BusyLock, "Carrier"},
@@ -37,27 +40,15 @@ TEST(ChannelClipboard, CopiedCellsPasteBackAsTheyWere) {
                                        {ChannelField::Scrambler, "8"}});
     EXPECT_EQ(channelCellsText(table, 1, 2, 1, 3),
               "401.00000\tNone\tNone\r\n402.00000\tNone\tNone\r\n");
-    const auto pasted = pasteChannelText(channelCellsText(table, 1, 16, 0, 8), ChannelTable{}, 1, 0,
-                                         kBand, Language::English);
-    ASSERT_TRUE(pasted) << describePasteProblems(pasted.error(), Language::English);
-    EXPECT_EQ(pasted.value(), table);
+    const auto back = pasteChannelText(channelCellsText(table, 1, 16, 0, 8), ChannelTable{}, 1, 0,
+                                       kBand, Language::English);
+    ASSERT_TRUE(back) << describePasteProblems(back.error(), Language::English);
+    EXPECT_EQ(back.value(), table);
     EXPECT_THROW(channelCellsText(table, 3, 2, 0, 8), std::out_of_range);
     EXPECT_THROW(pasteChannelText("", table, 1, 9, kBand, Language::English), std::out_of_range);
-}
-
-// Each case pastes text at a cell of currentTable(): the rows it changes, or every problem.
-TEST(ChannelClipboard, PastedCellsGoInAsTypingThemDoes) {
     using F = ChannelField;
-    struct Case {
-        std::string text;
-        int channel;
-        std::size_t column;
-        std::vector<std::pair<int, ChannelRow>> changed;
-        CsvProblems problems;
-    };
-    const std::string outside = "\"480.5\" is outside the band 400.00000 - 480.00000 MHz";
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<std::string, int, std::size_t, std::vector<std::pair<int, ChannelRow>>, CsvProblems> cases[] = {
         // Rx makes a new channel, an empty Tx follows it, then the line's tones and list texts.
         {"446,0125\t\t67\td023n\tyes\r\n", 3, 0, {{3, defaults("446.01250", {{F::DecodeTone, "67.0"}, {F::EncodeTone, "D023N"}, {F::ScanAdd, "Yes"}})}}, {}},
         {"载波\twide\n", 1, 5, {{1, defaults("401.00000", {{F::BusyLock, "Carrier"}})}}, {}},
@@ -68,28 +59,26 @@ TEST(ChannelClipboard, PastedCellsGoInAsTypingThemDoes) {
         {"CH\tRx Frequency\tQT/DQT Dec\r\n5\t446,5\t100\r\n", 9, 3, {{5, defaults("446.50000", {{F::DecodeTone, "100.0"}})}}, {}},
         {"480.5\t\tMaybe\n446.003\t446.0125\n999\n", 15, 0, {}, {{15, 1, kOutOfRange}, {15, 3, "\"Maybe\" is not one of the column's choices"}, {16, 1, kOffRaster}}},
         {"401\t490\n", 1, 0, {}, {{1, 2, kOutOfRange}}},
-        {"Rx Frequency\tChannel\n480.5\t7\n401\t17\n", 1, 0, {}, {{7, 1, outside}, {0, 0, "\"17\" is not a channel number from 1 to 16"}}},
+        {"Rx Frequency\tChannel\n480.5\t7\n401\t17\n", 1, 0, {}, {{7, 1, "\"480.5\" is outside the band 400.00000 - 480.00000 MHz"}, {0, 0, "\"17\" is not a channel number from 1 to 16"}}},
     };
     // clang-format on
-    for (const Case& c : cases) {
+    for (const auto& [text, channel, column, changed, problems] : cases) {
         const auto pasted =
-            pasteChannelText(c.text, currentTable(), c.channel, c.column, kBand, Language::English);
-        if (!c.problems.empty()) {
-            ASSERT_FALSE(pasted) << c.text;
-            EXPECT_EQ(pasted.error(), c.problems)
+            pasteChannelText(text, currentTable(), channel, column, kBand, Language::English);
+        if (!problems.empty()) {
+            ASSERT_FALSE(pasted) << text;
+            EXPECT_EQ(pasted.error(), problems)
                 << describePasteProblems(pasted.error(), Language::English);
             continue;
         }
-        ASSERT_TRUE(pasted) << c.text << describePasteProblems(pasted.error(), Language::English);
+        ASSERT_TRUE(pasted) << text << describePasteProblems(pasted.error(), Language::English);
         ChannelTable expected = currentTable();
-        for (const auto& [channel, row] : c.changed) {
-            expected[static_cast<std::size_t>(channel - 1)] = row;
+        for (const auto& [row, values] : changed) {
+            expected[static_cast<std::size_t>(row - 1)] = values;
         }
-        EXPECT_EQ(pasted.value(), expected) << c.text;
+        EXPECT_EQ(pasted.value(), expected) << text;
     }
-}
-
-TEST(ChannelClipboard, ProblemsNameTheChannelAndTheColumnInTheLanguage) {
+    // Problems name the channel and the column in the language.
     const CsvProblems problems = {{3, 1, kOutOfRange, "超出范围，请重新输入。"},
                                   {4, 0, "whole channel"},
                                   {0, 0, "no channel"}};

@@ -51,7 +51,8 @@ TEST(ChannelCodec, EmptyGridStoresEmptyRecordsThatShowBlank) {
     EXPECT_THROW(encodeChannel(image, 17, ChannelRow{}), std::out_of_range);
 }
 
-TEST(ChannelDecode, ChannelInUseInBothLanguages) {
+// In use only with both frequencies; the scan flag of an empty channel shows only for 9 to 16.
+TEST(ChannelDecode, ChannelsInUseAndEmptyOnes) {
     MemoryImage image;
     putRecord(image, 5, kInUse);
     image.set(map::kScanAddLow, 0x10);
@@ -61,10 +62,6 @@ TEST(ChannelDecode, ChannelInUseInBothLanguages) {
     EXPECT_EQ(decodeChannel(image, 5, Language::Chinese),
               (ChannelRow{"446.00625", "446.01250", "67.0", "D023I", "高", "有", "载波", "宽", "开",
                           "3"}));
-}
-
-TEST(ChannelDecode, NeedsBothFrequenciesToBeInUse) {
-    MemoryImage image;
     Record record = kInUse;
     record[7] = 0x00;  // transmit absent although bytes 4..6 hold digits
     record[10] = record[11] = 0xFF;
@@ -73,16 +70,11 @@ TEST(ChannelDecode, NeedsBothFrequenciesToBeInUse) {
     // A present tone still shows; no tone and the flags are blank.
     EXPECT_EQ(decodeChannel(image, 2, kEn),
               (ChannelRow{"446.00625", "", "67.0", "", "", "", "", "", "", ""}));
-}
-
-TEST(ChannelDecode, ScanAddOfEmptyChannelsShowsOnlyFor9To16) {
-    MemoryImage image;
-    putRecord(image, 3, kInUse);
     for (const std::uint8_t bits : {0xFF, 0x00}) {
         image.set(map::kScanAddLow, bits);
         image.set(map::kScanAddHigh, bits);
         const std::string shown = bits ? "Yes" : "";
-        EXPECT_EQ(fieldOf(image, 3, ChannelField::ScanAdd), bits ? "Yes" : "No");
+        EXPECT_EQ(fieldOf(image, 5, ChannelField::ScanAdd), bits ? "Yes" : "No");
         EXPECT_EQ(fieldOf(image, 4, ChannelField::ScanAdd), "");
         EXPECT_EQ(fieldOf(image, 9, ChannelField::ScanAdd), shown);
         EXPECT_EQ(fieldOf(image, 16, ChannelField::ScanAdd), shown);
@@ -110,7 +102,7 @@ TEST(ChannelDecode, FlagFields) {
     }
 }
 
-TEST(ChannelEncode, StoresTheRecordKeepsForeignBitsAndClearsPower) {
+TEST(ChannelEncode, StoresTheRecordKeepsForeignBitsAndTakesScanFlagsFromTheTexts) {
     MemoryImage image;
     Record before = kInUse;
     before[12] = 0xA5;
@@ -129,6 +121,23 @@ TEST(ChannelEncode, StoresTheRecordKeepsForeignBitsAndClearsPower) {
     encodeChannel(image, 9, decodeChannel(image, 9, kEn));
     EXPECT_EQ(recordOf(image, 9)[12], 0xF7);
     EXPECT_EQ(recordOf(image, 9)[13], 0xDF);
+    // A new channel's texts, and the scan flags of all channels from the texts in either language.
+    ChannelTable table;
+    table[0] = newChannelDefaults("446.00625", kEn);
+    table[9] = newChannelDefaults("136.00000", Language::Chinese);
+    EXPECT_EQ(table[9], (ChannelRow{"136.00000", "136.00000", "无", "无", "高", "无", "关", "宽",
+                                    "关", "关"}));
+    for (int channel : {1, 8, 16}) {
+        table[channel - 1][fieldIndex(ChannelField::ScanAdd)] = "Yes";
+    }
+    table[4][fieldIndex(ChannelField::ScanAdd)] = "有";
+    table[5][fieldIndex(ChannelField::ScanAdd)] = "yes";
+    encodeChannels(image, table);
+    EXPECT_EQ(image[map::kScanAddLow], 0x91);
+    EXPECT_EQ(image[map::kScanAddHigh], 0x80);
+    EXPECT_EQ(decodeChannel(image, 1, kEn),
+              (ChannelRow{"446.00625", "446.00625", "None", "None", "Low", "Yes", "Off", "Wide",
+                          "Off", "Off"}));
 }
 
 TEST(ChannelEncode, FlagTexts) {
@@ -149,26 +158,6 @@ TEST(ChannelEncode, FlagTexts) {
         encodeChannel(image, 1, row);
         EXPECT_EQ(recordOf(image, 1)[offset] & mask, bits) << text;
     }
-}
-
-TEST(ChannelEncode, NewChannelDefaultsAndScanAddBytesFromTheTexts) {
-    ChannelTable table;
-    table[0] = newChannelDefaults("446.00625", kEn);
-    table[9] = newChannelDefaults("136.00000", Language::Chinese);
-    EXPECT_EQ(table[9], (ChannelRow{"136.00000", "136.00000", "无", "无", "高", "无", "关", "宽",
-                                    "关", "关"}));
-    for (int channel : {1, 8, 16}) {
-        table[channel - 1][fieldIndex(ChannelField::ScanAdd)] = "Yes";
-    }
-    table[4][fieldIndex(ChannelField::ScanAdd)] = "有";
-    table[5][fieldIndex(ChannelField::ScanAdd)] = "yes";
-    MemoryImage image;
-    encodeChannels(image, table);
-    EXPECT_EQ(image[map::kScanAddLow], 0x91);
-    EXPECT_EQ(image[map::kScanAddHigh], 0x80);
-    EXPECT_EQ(decodeChannel(image, 1, kEn),
-              (ChannelRow{"446.00625", "446.00625", "None", "None", "Low", "Yes", "Off", "Wide",
-                          "Off", "Off"}));
 }
 
 }  // namespace

@@ -17,15 +17,6 @@ const std::string kHeader =
     "Scrambler\r\n";
 const std::string kOutside = " is outside the band 400.00000 - 480.00000 MHz";
 
-ChannelTable emptyTable() {
-    return decodeChannels(newDocumentImage(), Language::English);
-}
-
-Result<ChannelTable, CsvProblems> importTable(const std::string& lines) {
-    return importChannelsCsv(kHeader + lines, emptyTable(), kBand, ImportMode::Replace,
-                             Language::English);
-}
-
 // Whatever a radio or another program stored: random bytes, with now and then an erased
 // frequency, a CTCSS word off the list or a DCS word.
 MemoryImage randomImage(unsigned seed) {
@@ -89,54 +80,13 @@ TEST(ChannelCsv, FieldsLeftAsTheyWereKeepTheirBytesWhileChangedOnesAreChecked) {
     EXPECT_EQ(typed.error(), (CsvProblems{{2, 2, "\"500.00000\"" + kOutside}}));
 }
 
-TEST(ChannelCsv, EveryBadFieldIsReportedWithItsLineAndColumn) {
-    const std::string raster = " is on neither the 5 kHz nor the 6.25 kHz raster";
-    // clang-format off
-    const std::array<std::tuple<std::string, int, std::string>, 8> cases = {
-        {{"1,1e300,,,,,,,,", 2, "\"1e300\"" + kOutside},
-        {"1,--446,,,,,,,,", 2, "\"--446\" is not a frequency"},
-        {"1,401.00000,446.0062,,,,,,,", 3, "\"446.0062\"" + raster},
-        {"1,,,67.0,,,,,,", 2, "a channel with settings needs a receive frequency"},
-        {"1,401.00000,,68.1,,,,,,", 4, "\"68.1\" is not a QT/DQT Dec setting"},
-        {"1,401.00000,,,,,On,,,", 7, "\"On\" is not a Busy Lock setting"},
-        {"17,401.00000,,,,,,,,", 1, "\"17\" is not a channel number from 1 to 16"},
-        {"1,401.00000", 0, "has 2 fields instead of 10"}}};
-    // clang-format on
-    for (const auto& [line, column, reason] : cases) {
-        const auto imported = importTable("2,402.00000,,,,,,,,\r\n" + line + "\r\n");
-        ASSERT_FALSE(imported) << line;
-        EXPECT_EQ(imported.error(), (CsvProblems{{3, column, reason}})) << line;
-    }
-}
-
-TEST(ChannelCsv, AllProblemsOfAFileAreListedTogether) {
-    const auto imported = importTable("1,390,,,,,,,,\n1,401,,,,,,,,\n99,401,500,,,Maybe,,,,\n");
-    ASSERT_FALSE(imported);
-    // clang-format off
-    const CsvProblems expected = {
-        {2, 2, "\"390\"" + kOutside}, {3, 1, "channel 1 is listed twice"},
-        {4, 1, "\"99\" is not a channel number from 1 to 16"}, {4, 3, "\"500\"" + kOutside},
-        {4, 6, "\"Maybe\" is not a Scan Add setting"}};
-    // clang-format on
-    EXPECT_EQ(imported.error(), expected);
-    EXPECT_EQ(describeProblems(CsvProblems{expected[0], {7, 0, "whole line"}}),
-              "line 2, column 2: \"390\"" + kOutside + "\nline 7: whole line\n");
-}
-
 TEST(ChannelCsv, AcceptedTextsComeAsTheGridShowsThemInItsLanguage) {
-    const auto english = importTable(" 3 , 446 ,446.006251,d023n,254.1,yes,qt/dqt,NARROW,off,8\n");
+    const auto english =
+        importChannelsCsv(kHeader + " 3 , 446 ,446.006251,d023n,254.1,yes,qt/dqt,NARROW,off,8\n",
+                          ChannelTable{}, kBand, ImportMode::Replace, Language::English);
     ASSERT_TRUE(english) << describeProblems(english.error());
     EXPECT_EQ(english.value()[2], (ChannelRow{"446.00000", "446.00625", "D023N", "254.1", "High",
                                               "Yes", "QT/DQT", "Narrow", "Off", "8"}));
-}
-
-TEST(ChannelCsv, ByteOrderMarkQuotedFieldsAndLineBreaksInThem) {
-    const std::string csv = "\xEF\xBB\xBF" + kHeader + "\"1\",\"401.00000\",,\"67.0\",,,,,,\r\n" +
-                            "2,\"402.5\r\n\",,,,,,,,\r\n3,\"4,03\",,,,,,,,\n";
-    const auto imported =
-        importChannelsCsv(csv, emptyTable(), kBand, ImportMode::Replace, Language::English);
-    ASSERT_FALSE(imported);  // the quoted line break makes record 2 two lines long
-    EXPECT_EQ(imported.error(), (CsvProblems{{5, 2, "\"4,03\"" + kOutside}}));  // 4.03 MHz
 }
 
 TEST(ChannelCsv, ChannelsTheFileDoesNotListAreKeptByMergeAndEmptiedByReplace) {
@@ -160,8 +110,8 @@ TEST(ChannelCsv, ChannelsTheFileDoesNotListAreKeptByMergeAndEmptiedByReplace) {
 }
 
 // A spreadsheet's columns in any order, any subset and either language: each layout imports as
-// the exported layout holding the same values does, or is refused with the named problem.
-TEST(ChannelCsv, ColumnsAreFoundByTheirHeaderNames) {
+// the exported layout holding the same values does, or is refused with every problem it has.
+TEST(ChannelCsv, ColumnsAreFoundByTheirHeaderNamesAndEveryBadFieldIsNamed) {
     const std::string known =
         "; the columns are Channel, Rx Frequency, Tx Frequency, QT/DQT Dec, QT/DQT Enc, "
         "Scan Add, Busy Lock, W/N, Compand, Scrambler";
@@ -187,6 +137,18 @@ TEST(ChannelCsv, ColumnsAreFoundByTheirHeaderNames) {
         {"Channel,W/N, w/n \r\n", ImportMode::Merge, "", {{1, 3, "\"w/n\" is a column already"}}},
         {"Rx Frequency;W/N\r\n401;Wide\r\n", ImportMode::Merge, "", {{1, 0, "the header needs a Channel column"}}},
         {"Channel,Rx Frequency\r\n1\r\n", ImportMode::Merge, "", {{2, 0, "has 1 field instead of 2"}}},
+        {kHeader + "1,401.00000\r\n", ImportMode::Replace, "", {{2, 0, "has 2 fields instead of 10"}}},
+        {kHeader + "1,1e300,,,,,,,,\r\n", ImportMode::Replace, "", {{2, 2, "\"1e300\"" + kOutside}}},
+        {kHeader + "1,--446,,,,,,,,\r\n", ImportMode::Replace, "", {{2, 2, "\"--446\" is not a frequency"}}},
+        {kHeader + "1,401.00000,446.0062,,,,,,,\r\n", ImportMode::Replace, "", {{2, 3, "\"446.0062\" is on neither the 5 kHz nor the 6.25 kHz raster"}}},
+        {kHeader + "1,,,67.0,,,,,,\r\n", ImportMode::Replace, "", {{2, 2, "a channel with settings needs a receive frequency"}}},
+        {kHeader + "1,401.00000,,68.1,,,,,,\r\n", ImportMode::Replace, "", {{2, 4, "\"68.1\" is not a QT/DQT Dec setting"}}},
+        {kHeader + "1,401.00000,,,,,On,,,\r\n", ImportMode::Replace, "", {{2, 7, "\"On\" is not a Busy Lock setting"}}},
+        {kHeader + "1,390,,,,,,,,\n1,401,,,,,,,,\n17,401,500,,,Maybe,,,,\n", ImportMode::Replace, "",
+         {{2, 2, "\"390\"" + kOutside}, {3, 1, "channel 1 is listed twice"}, {4, 1, "\"17\" is not a channel number from 1 to 16"},
+          {4, 3, "\"500\"" + kOutside}, {4, 6, "\"Maybe\" is not a Scan Add setting"}}},
+        // The quoted line break makes record 2 two lines long; "4,03" is 4.03 MHz.
+        {"\xEF\xBB\xBF" + kHeader + "\"1\",\"401.00000\",,\"67.0\",,,,,,\r\n2,\"402.5\r\n\",,,,,,,,\r\n3,\"4,03\",,,,,,,,\n", ImportMode::Replace, "", {{5, 2, "\"4,03\"" + kOutside}}},
     };
     // clang-format on
     const auto base =
@@ -205,6 +167,8 @@ TEST(ChannelCsv, ColumnsAreFoundByTheirHeaderNames) {
         ASSERT_TRUE(expected) << c.sameAs;
         EXPECT_TRUE(imported.value() == expected.value()) << c.csv;
     }
+    EXPECT_EQ(describeProblems({{2, 2, "\"390\"" + kOutside}, {7, 0, "whole line"}}),
+              "line 2, column 2: \"390\"" + kOutside + "\nline 7: whole line\n");
 }
 
 }  // namespace

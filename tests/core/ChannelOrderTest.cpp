@@ -51,36 +51,29 @@ std::string layout(const MemoryImage& image) {
 
 TEST(ChannelOrder, RecordsAndScanBitsMoveTogether) {
     using Op = std::function<bool(MemoryImage&)>;
-    const auto done = [](auto op) {
-        return [op](MemoryImage& image) {
-            op(image);
-            return true;
-        };
-    };
     // clang-format off
     const std::tuple<const char*, Op, bool, std::string> cases[] = {
         {"insert 3,2", [](MemoryImage& i) { return insertChannels(i, 3, 2); }, true, "ab..cdefghijkl--"},
         {"insert 1,4", [](MemoryImage& i) { return insertChannels(i, 1, 4); }, true, "....abcdefghijkl"},
         {"insert 1,5", [](MemoryImage& i) { return insertChannels(i, 1, 5); }, false, "abcdefghijkl----"},
-        {"delete 3,2", done([](MemoryImage& i) { deleteChannels(i, 3, 2); }), true, "abefghijkl----.."},
+        {"delete 3,2", [](MemoryImage& i) { deleteChannels(i, 3, 2); return true; }, true, "abefghijkl----.."},
         {"move 3,2 up", [](MemoryImage& i) { return moveChannels(i, 3, 2, -1); }, true, "acdbefghijkl----"},
         {"move 3,2 down", [](MemoryImage& i) { return moveChannels(i, 3, 2, +1); }, true, "abecdfghijkl----"},
         {"move 1 up", [](MemoryImage& i) { return moveChannels(i, 1, 1, -1); }, false, "abcdefghijkl----"},
         {"move 15,2 down", [](MemoryImage& i) { return moveChannels(i, 15, 2, +1); }, false, "abcdefghijkl----"},
-        {"clear 2,3", done([](MemoryImage& i) { clearChannels(i, 2, 3); }), true, "a...efghijkl----"},
+        {"clear 2,3", [](MemoryImage& i) { clearChannels(i, 2, 3); return true; }, true, "a...efghijkl----"},
     };
     // clang-format on
     for (const auto& [name, op, accepted, letters] : cases) {
         MemoryImage image = letteredImage();
         EXPECT_EQ(op(image), accepted) << name;
         EXPECT_EQ(layout(image), letters) << name;
-        for (std::size_t offset = 0; offset < MemoryImage::kSize; ++offset) {
-            const bool channelByte = offset >= map::kChannelArea && offset < map::kChannelAreaEnd;
-            const bool scanByte = offset == map::kScanAddLow || offset == map::kScanAddHigh;
-            if (!channelByte && !scanByte) {
-                ASSERT_EQ(image[offset], letteredImage()[offset]) << name << " byte " << offset;
-            }
-        }
+        // Nothing but the records and the scan bits changes.
+        MemoryImage others = letteredImage();
+        others.copyFrom(image, map::kChannelArea, map::kChannelAreaEnd - map::kChannelArea);
+        others.copyFrom(image, map::kScanAddLow, 1);
+        others.copyFrom(image, map::kScanAddHigh, 1);
+        EXPECT_EQ(image, others) << name;
     }
     MemoryImage image = letteredImage();
     EXPECT_THROW(insertChannels(image, 0, 1), std::out_of_range);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/link/CloneSession.h"
@@ -25,8 +26,7 @@ TEST(CloneSessionAttempts, EndAsTheCounterDecides) {
         PortFaults port;
         std::vector<RetryChoice> answers;
         TransferOutcome outcome;
-        int prompts;
-        int wakeUps;
+        int prompts, wakeUps;
         bool cancelWhilePrompting = false;
     } cases[] = {
         {"first pass acked", {}, {}, {}, kDone, 0, 1},
@@ -93,30 +93,25 @@ TEST(CloneSessionCancel, StopsAtTheCheckAndKeepsTheImage) {
 // Reads leave the image as it was; a write keeps what the radio acknowledged (the first rows)
 // and sends nothing after the failing block.
 TEST(CloneSessionBlockFault, InterruptsAtThatBlock) {
-    const struct {
-        const char* name;
-        bool write;
-        sim::Faults radio;
-        PortFaults port;
-        int blocksDone;
-    } cases[] = {{"read, short data at block 1", false, {.shortDataAtBlock = 1}, {}, 0},
-                 {"read, short data at block 127", false, {.shortDataAtBlock = 127}, {}, 126},
-                 {"read, wrong ACK at block 3", false, {.wrongAckAtBlock = 3}, {}, 2},
-                 {"read, I/O error at block 8", false, {}, {.ioErrorAtBlock = 8}, 7},
-                 {"read, late header byte", false, {}, {.lateHeaderByteAtBlock = 5}, 4},
-                 {"write, wrong ACK at block 10", true, {.wrongAckAtBlock = 10}, {}, 9},
-                 {"write, radio stops at block 50", true, {.stopAtBlock = 50}, {}, 49}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        CloneRig rig(c.radio, c.port);
+    const std::tuple<const char*, bool, sim::Faults, PortFaults, int> cases[] = {
+        {"read, short data at block 1", false, {.shortDataAtBlock = 1}, {}, 0},
+        {"read, short data at block 127", false, {.shortDataAtBlock = 127}, {}, 126},
+        {"read, wrong ACK at block 3", false, {.wrongAckAtBlock = 3}, {}, 2},
+        {"read, I/O error at block 8", false, {}, {.ioErrorAtBlock = 8}, 7},
+        {"read, late header byte", false, {}, {.lateHeaderByteAtBlock = 5}, 4},
+        {"write, wrong ACK at block 10", true, {.wrongAckAtBlock = 10}, {}, 9},
+        {"write, radio stops at block 50", true, {.stopAtBlock = 50}, {}, 49}};
+    for (const auto& [name, write, radioFaults, portFaults, blocksDone] : cases) {
+        SCOPED_TRACE(name);
+        CloneRig rig(radioFaults, portFaults);
         const MemoryImage before = test::patternedImage(100);
         MemoryImage image = before;
-        EXPECT_EQ(c.write ? rig.write(image, true) : rig.read(image), kInterrupted);
-        EXPECT_EQ(std::ssize(rig.observer.done), c.blocksDone);
+        EXPECT_EQ(write ? rig.write(image, true) : rig.read(image), kInterrupted);
+        EXPECT_EQ(std::ssize(rig.observer.done), blocksDone);
         EXPECT_EQ(rig.observer.prompts, 0);
         EXPECT_EQ(image, before);
-        if (c.write) {
-            const std::size_t blocks = static_cast<std::size_t>(c.blocksDone);
+        if (write) {
+            const std::size_t blocks = static_cast<std::size_t>(blocksDone);
             EXPECT_EQ(rig.port.writes().size(), 10u + 2u * (blocks + 1));
             for (std::size_t offset = 0; offset < MemoryImage::kSize; ++offset) {
                 ASSERT_EQ(rig.radio.memory()[offset],

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <numeric>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/FakeSerialPort.h"
@@ -18,54 +19,49 @@ constexpr std::size_t kHandshakeWrites = 10;  // 8 wake-up bytes, STX, ACK
 
 // Which bytes each kind of transfer moves, and in how many blocks.
 TEST(CloneSessionCoverage, MovesExactlyItsRangesInRowBlocks) {
-    const struct {
-        const char* name;
-        bool reading;
-        bool unlocked;
-        std::vector<clone::Range> moved;
-        int blocks;
-    } cases[] = {{"read", true, false, {{0, 1009}}, 127},
-                 {"unlocked read", true, true, {{0, 1009}}, 127},
-                 {"write", false, false, {{0, 816}, {832, 976}, {987, 992}, {1008, 1009}}, 122},
-                 {"unlocked write", false, true, {{0, 1009}}, 127}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    const std::tuple<const char*, bool, bool, std::vector<clone::Range>, int> cases[] = {
+        {"read", true, false, {{0, 1009}}, 127},
+        {"unlocked read", true, true, {{0, 1009}}, 127},
+        {"write", false, false, {{0, 816}, {832, 976}, {987, 992}, {1008, 1009}}, 122},
+        {"unlocked write", false, true, {{0, 1009}}, 127}};
+    for (const auto& [name, reading, unlocked, expectedRanges, blocks] : cases) {
+        SCOPED_TRACE(name);
         CloneRig rig;
         const MemoryImage radioBefore = rig.radio.memory();
         const MemoryImage before = test::patternedImage(100);
         MemoryImage image = before;
-        ASSERT_EQ(c.reading ? rig.read(image) : rig.write(image, c.unlocked),
+        ASSERT_EQ(reading ? rig.read(image) : rig.write(image, unlocked),
                   TransferOutcome::Completed);
-        std::vector<int> counted(static_cast<std::size_t>(c.blocks));
+        std::vector<int> counted(static_cast<std::size_t>(blocks));
         std::iota(counted.begin(), counted.end(), 1);
         EXPECT_EQ(rig.observer.done, counted);
-        EXPECT_EQ(rig.observer.started, std::vector<int>{c.blocks});
+        EXPECT_EQ(rig.observer.started, std::vector<int>{blocks});
 
         // After the handshake: a command, then the ACK (read) or the data (write), per block.
         const std::vector<Bytes>& writes = rig.port.writes();
-        ASSERT_EQ(writes.size(), kHandshakeWrites + 2 * static_cast<std::size_t>(c.blocks));
+        ASSERT_EQ(writes.size(), kHandshakeWrites + 2 * static_cast<std::size_t>(blocks));
         std::vector<bool> moved(MemoryImage::kSize, false);
         std::size_t next = 0;
         for (std::size_t index = kHandshakeWrites; index < writes.size(); index += 2) {
             const Bytes& command = writes[index];
             ASSERT_EQ(command.size(), 4u);
-            EXPECT_EQ(command[0], c.reading ? 'R' : 'W');
+            EXPECT_EQ(command[0], reading ? 'R' : 'W');
             const std::size_t address = std::size_t{command[1]} << 8 | command[2];
             const std::size_t length = command[3];
             EXPECT_GE(address, next) << "blocks in address order";
             EXPECT_EQ(address / 8, (address + length - 1) / 8) << "block at " << address;
             const Bytes data =
-                c.reading ? Bytes{clone::kAck} : Bytes(&image[address], &image[address] + length);
+                reading ? Bytes{clone::kAck} : Bytes(&image[address], &image[address] + length);
             EXPECT_EQ(writes[index + 1], data) << "block at " << address;
             std::fill_n(moved.begin() + static_cast<std::ptrdiff_t>(address), length, true);
             next = address + length;
         }
         for (std::size_t offset = 0; offset < MemoryImage::kSize; ++offset) {
-            const bool inRange = std::ranges::any_of(c.moved, [&](const clone::Range& r) {
+            const bool inRange = std::ranges::any_of(expectedRanges, [&](const clone::Range& r) {
                 return offset >= r.start && offset < r.end;
             });
             ASSERT_EQ(moved[offset], inRange) << "offset " << offset;
-            if (c.reading) {
+            if (reading) {
                 ASSERT_EQ(image[offset], inRange ? radioBefore[offset] : before[offset]) << offset;
             } else {
                 ASSERT_EQ(rig.radio.memory()[offset], inRange ? image[offset] : radioBefore[offset])

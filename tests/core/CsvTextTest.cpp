@@ -12,7 +12,7 @@ namespace {
 
 using Fields = std::vector<std::string>;
 
-TEST(CsvText, ByteOrderMarkLineEndsQuotedAndEmptyFields) {
+TEST(CsvText, ByteOrderMarkLineEndsQuotedAndEmptyFieldsReadAndWritten) {
     const auto parsed = parseCsv(
         "\xEF\xBB\xBF"
         "a,\"b,c\",\"say \"\"hi\"\"\"\r\n\r\n\"two\nlines\",\"\"\n,,\nlast");
@@ -34,25 +34,22 @@ TEST(CsvText, ByteOrderMarkLineEndsQuotedAndEmptyFields) {
     const auto unclosed = parseCsv("a\nb,\"open\nstill open\n");
     ASSERT_FALSE(unclosed);
     EXPECT_EQ(unclosed.error().line, 2);  // where the quote opens
-}
-
-TEST(CsvText, LinesAreWrittenWithQuotesOnlyWhereNeeded) {
+    // Written with quotes only where needed.
     EXPECT_EQ(csvLine({"plain", "with,comma", "quote\"d", ""}),
               "plain,\"with,comma\",\"quote\"\"d\",\r\n");
     const Fields fields = {"x,y", "\"", "a\r\nb", " s "};
     EXPECT_EQ(parseCsv(csvLine(fields)).value().at(0).fields, fields);
 }
 
-TEST(BandText, ItemsSplitOnEveryBarAndAnItemBeyondTheEndIsTheLast) {
+// Items split on every bar and an item beyond the end is the last; the limits are the numbers
+// around the first dash.
+TEST(BandText, ItemsAndTheirLimits) {
     EXPECT_EQ(splitBandList("400-420||440|"), (Fields{"400-420", "", "440", ""}));
     const std::pair<int, std::string> items[] = {
         {0, "400-470"}, {1, "136-174"}, {255, "136-174"}, {-1, "400-470"}};
     for (const auto& [index, item] : items) {
         EXPECT_EQ(bandItem("400-470|136-174", index), item) << index;
     }
-}
-
-TEST(BandText, LimitsAreTheNumbersAroundTheFirstDash) {
     constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
     constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
     // clang-format off

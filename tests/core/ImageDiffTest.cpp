@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/channels/ChannelCodec.h"
@@ -13,85 +14,51 @@
 namespace radio {
 namespace {
 
-// Channels 3 and 8 in use, everything else as a new document has it.
-MemoryImage baseImage() {
-    MemoryImage image = newDocumentImage();
-    ChannelTable table = decodeChannels(image, Language::English);
-    table[2] = table[7] = newChannelDefaults("440.00000", Language::English);
-    encodeChannels(image, table);
-    return image;
-}
-
 TEST(ImageDiff, EachChangeIsNamedOnceAndUnexplainedBitsStayRaw) {
-    struct Case {
-        const char* change;
-        std::function<void(MemoryImage&)> apply;
-        std::vector<std::string> expected;
-    };
     const auto xorBits = [](std::size_t offset, std::uint8_t bits) {
         return [offset, bits](MemoryImage& i) {
             i.set(offset, static_cast<std::uint8_t>(i[offset] ^ bits));
         };
     };
     const std::size_t ch3 = map::channelOffset(3);  // every scan bit is clear to begin with
-    const Case cases[] = {
-        {"time-out value and bit 7",
-         xorBits(map::kTimeOutTimer, 0x81),
-         {"Time-Out Timer", "bytes 0x130"}},
+    // clang-format off
+    const std::tuple<const char*, std::function<void(MemoryImage&)>, std::vector<std::string>> cases[] = {
+        {"time-out value and bit 7", xorBits(map::kTimeOutTimer, 0x81), {"Time-Out Timer", "bytes 0x130"}},
         {"scan bit of empty channel 5", xorBits(map::kScanAddLow, 0x10), {"bytes 0x17E"}},
         {"scan bit of empty channel 12", xorBits(map::kScanAddHigh, 0x08), {"channel 12 Scan Add"}},
-        {"channel 3 tone and byte 15",
-         [&](MemoryImage& i) {
-             i.set(ch3 + 8, 0x9E);
-             i.set(ch3 + 9, 0x02);
-             i.set(ch3 + 15, 0x00);
-         },
+        {"channel 3 tone and byte 15", [&](MemoryImage& i) { i.set(ch3 + 8, 0x9E); i.set(ch3 + 9, 0x02); i.set(ch3 + 15, 0x00); },
          {"channel 3 QT/DQT Dec", "bytes 0x03F"}},
-        {"channel 3 compander and scrambler",
-         xorBits(ch3 + 14, 0x13),
-         {"channel 3 Compand", "channel 3 Scrambler"}},
+        {"channel 3 compander and scrambler", xorBits(ch3 + 14, 0x13), {"channel 3 Compand", "channel 3 Scrambler"}},
         {"channel 3 unused bit of byte 14", xorBits(ch3 + 14, 0x40), {"bytes 0x03E"}},
         {"channel 3 power", xorBits(ch3 + 13, 0x20), {"channel 3 Power"}},
-        {"channel 3 encode tone and a free bit after it",
-         [&](MemoryImage& i) {
-             i.set(ch3 + 10, 0x85);
-             i.set(ch3 + 11, 0x08);
-             i.set(ch3 + 12, static_cast<std::uint8_t>(i[ch3 + 12] ^ 0x01));
-         },
+        {"channel 3 encode tone and a free bit after it", [&](MemoryImage& i) { i.set(ch3 + 10, 0x85); i.set(ch3 + 11, 0x08); xorBits(ch3 + 12, 0x01)(i); },
          {"channel 3 QT/DQT Enc", "bytes 0x03C"}},
         {"channel 3 width", xorBits(ch3 + 13, 0x10), {"channel 3 W/N"}},
         {"channel 8 scan", xorBits(map::kScanAddLow, 0x80), {"channel 8 Scan Add"}},
         {"channel 9 scan", xorBits(map::kScanAddHigh, 0x01), {"channel 9 Scan Add"}},
-        {"channel 3 transmit frequency gone",
-         [&](MemoryImage& i) { i.set(ch3 + 7, 0xFF); },
-         {"channel 3 Tx Frequency", "channel 3 QT/DQT Dec", "channel 3 QT/DQT Enc",
-          "channel 3 Power", "channel 3 Scan Add", "channel 3 Busy Lock", "channel 3 W/N",
-          "channel 3 Compand", "channel 3 Scrambler"}},
-        {"band and a param value",
-         [](MemoryImage& i) {
-             i.set(map::kBand, 2);
-             i.set(map::kParamAdjust + 1, 7);
-         },
-         {"Band (list index)",
-          "Param Adjust " + paramRowLabels(Language::English)[0] + " Compand On"}},
-        {"row 0 and identification",
-         [](MemoryImage& i) {
-             i.set(0x005, 0x12);
-             i.set(0x006, 0x34);
-             i.set(map::kIdentification + 7, 0x02);
-         },
+        {"channel 3 transmit frequency gone", [&](MemoryImage& i) { i.set(ch3 + 7, 0xFF); },
+         {"channel 3 Tx Frequency", "channel 3 QT/DQT Dec", "channel 3 QT/DQT Enc", "channel 3 Power", "channel 3 Scan Add",
+          "channel 3 Busy Lock", "channel 3 W/N", "channel 3 Compand", "channel 3 Scrambler"}},
+        {"band and a param value", [](MemoryImage& i) { i.set(map::kBand, 2); i.set(map::kParamAdjust + 1, 7); },
+         {"Band (list index)", "Param Adjust " + paramRowLabels(Language::English)[0] + " Compand On"}},
+        {"row 0 and identification", [](MemoryImage& i) { i.set(0x005, 0x12); i.set(0x006, 0x34); i.set(map::kIdentification + 7, 0x02); },
          {"bytes 0x005-0x006", "bytes 0x1BF"}},
     };
-    const MemoryImage first = baseImage();
+    // clang-format on
+    // Channels 3 and 8 in use, everything else as a new document has it.
+    MemoryImage first = newDocumentImage();
+    ChannelTable table = decodeChannels(first, Language::English);
+    table[2] = table[7] = newChannelDefaults("440.00000", Language::English);
+    encodeChannels(first, table);
     EXPECT_TRUE(diffImages(first, first).empty());
-    for (const Case& c : cases) {
+    for (const auto& [change, apply, expected] : cases) {
         MemoryImage second = first;
-        c.apply(second);
+        apply(second);
         std::vector<std::string> found;
         for (const ImageDifference& d : diffImages(first, second)) {
             found.push_back(d.what);
         }
-        EXPECT_EQ(found, c.expected) << c.change;
+        EXPECT_EQ(found, expected) << change;
     }
 }
 

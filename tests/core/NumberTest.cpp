@@ -16,7 +16,7 @@ using Bcd = std::array<std::uint8_t, 4>;
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
-TEST(FrequencyBcd, StoresAndReadsPackedDigits) {
+TEST(Frequency, PackedDigitsAndInclusiveLimitsOnThe5Or625kHzRaster) {
     const std::pair<std::int32_t, Bcd> cases[] = {{44600625, {0x25, 0x06, 0x60, 0x44}},
                                                   {13001250, {0x50, 0x12, 0x00, 0x13}}};
     for (const auto& [frequency, bytes] : cases) {
@@ -28,16 +28,13 @@ TEST(FrequencyBcd, StoresAndReadsPackedDigits) {
     // they are.
     EXPECT_EQ(decodeFrequency(Bcd{0x25, 0x06, 0x60, 0xFF}), std::nullopt);
     EXPECT_EQ(decodeFrequency(Bcd{0xFF, 0xFF, 0xFF, 0x44}), 45666665);
-}
-
-TEST(FrequencyCheck, LimitsAreInclusiveAndTheRasterIs5Or625kHz) {
     const BandLimits band{40000000, 47000000};
     using C = FrequencyCheck;
-    const std::pair<std::int32_t, FrequencyCheck> cases[] = {
+    const std::pair<std::int32_t, FrequencyCheck> checks[] = {
         {47000000, C::Accepted},   {40000000, C::Accepted}, {47000625, C::OutOfRange},
         {39999500, C::OutOfRange}, {44600500, C::Accepted}, {44600620, C::OffRaster},
         {44600300, C::OffRaster},  {44601875, C::Accepted}};
-    for (const auto& [frequency, outcome] : cases) {
+    for (const auto& [frequency, outcome] : checks) {
         EXPECT_EQ(checkFrequency(frequency, band), outcome) << frequency;
     }
     EXPECT_EQ(checkFrequency(44600625, BandLimits{}), C::OutOfRange);  // no band configured
@@ -59,12 +56,11 @@ TEST(DecimalScaling, TextsAreScaledExactlyAsAtofReadsThem) {
     for (std::int32_t frequency = 13000000; frequency <= 13100000; ++frequency) {
         ASSERT_EQ(parseFrequency(formatFrequency(frequency)), frequency) << frequency;
     }
+    // clang-format off
     const std::tuple<double, int, std::int32_t> doubles[] = {
-        {130.0125, 100000, 13001250},
-        {-2.35, 20, -47},
-        {2.35, 0, 0},
-        {std::numeric_limits<double>::max(), kMax, kMax},
-        {1.0, INT_MIN, kMin}};
+        {130.0125, 100000, 13001250}, {-2.35, 20, -47}, {2.35, 0, 0},
+        {std::numeric_limits<double>::max(), kMax, kMax}, {1.0, INT_MIN, kMin}};
+    // clang-format on
     for (const auto& [value, factor, expected] : doubles) {
         EXPECT_EQ(scaleDecimal(value, factor), expected) << value << " x " << factor;
     }
@@ -87,13 +83,11 @@ TEST(NumberText, AWholeBoxIsANumberOrNot) {
     for (const auto& [text, value] : integers) {
         EXPECT_EQ(parseIntegerText(text), value) << '"' << text << '"';
     }
-}
-
-TEST(NumberText, OnlyACommaStandingAsTheDecimalPointBecomesOne) {
-    const std::pair<std::string, std::string> cases[] = {
+    // A comma becomes the decimal point only where it stands as one.
+    const std::pair<std::string, std::string> commas[] = {
         {"446,0125", "446.0125"}, {" 67,0 ", " 67.0 "}, {"446.0125", "446.0125"},
         {"1,446.5", "1,446.5"},   {"1,2,3", "1,2,3"},   {"", ""}};
-    for (const auto& [text, pointed] : cases) {
+    for (const auto& [text, pointed] : commas) {
         EXPECT_EQ(withDecimalPoint(text), pointed) << text;
     }
 }

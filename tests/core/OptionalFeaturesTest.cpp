@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <tuple>
 
 #include "core/image/ImageMap.h"
 #include "core/image/MemoryImage.h"
@@ -17,17 +18,9 @@ using V = OptionalFeaturesValues;
 // Each list field: the stored byte it decodes to an index, and what an index stores back
 // beside the bits the field does not own.
 TEST(OptionalFeatures, ListFieldsDecodeAndEncodeTheirBits) {
-    struct Case {
-        std::size_t offset;
-        std::optional<int> V::*member;
-        std::uint8_t stored;
-        std::optional<int> decoded;
-        std::uint8_t before;
-        std::optional<int> index;
-        std::uint8_t after;
-    };
+    using Index = std::optional<int>;
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<std::size_t, Index V::*, std::uint8_t, Index, std::uint8_t, Index, std::uint8_t> cases[] = {
         {map::kTimeOutTimer, &V::timeOutTimer, 0x80 | 40, 39, 0x80, 39, 0x80 | 40},  // bit 7 kept
         {map::kTimeOutTimer, &V::timeOutTimer, 41, std::nullopt, 0xFF, std::nullopt, 0x80},
         {map::kTotPreAlert, &V::totPreAlert, 0xF1, 0, 0xFF, 0, 0xF1},  // "Off" is 1
@@ -37,19 +30,18 @@ TEST(OptionalFeatures, ListFieldsDecodeAndEncodeTheirBits) {
         {map::kVoxDelayTime, &V::voxDelayTime, 6, std::nullopt, 0xFF, 0, 0xF8},
         {map::kCallTone, &V::callTone, 0x90, std::nullopt, 0xFF, std::nullopt, 0},  // no mask
         {map::kVoiceAnnunciation, &V::voiceAnnunciation, 7, 0, 0xFF, std::nullopt, 0},
-        {map::kCallKeyDefine, &V::callKeyDefine, 1, kCallKeyEmergencyAlert, 0xFF,
-         kCallKeyEmergencyAlert, 1},
+        {map::kCallKeyDefine, &V::callKeyDefine, 1, kCallKeyEmergencyAlert, 0xFF, kCallKeyEmergencyAlert, 1},
         {map::kCallKeyDefine, &V::callKeyDefine, 0xFF, kCallKeyOff, 0x00, std::nullopt, 2}};
     // clang-format on
-    for (const Case& c : cases) {
+    for (const auto& [offset, member, stored, decoded, before, index, after] : cases) {
         MemoryImage image;
-        image.set(c.offset, c.stored);
-        EXPECT_EQ(decodeOptionalFeatures(image).*c.member, c.decoded) << "offset " << c.offset;
-        image.set(c.offset, c.before);
+        image.set(offset, stored);
+        EXPECT_EQ(decodeOptionalFeatures(image).*member, decoded) << "offset " << offset;
+        image.set(offset, before);
         V values = decodeOptionalFeatures(image);
-        values.*c.member = c.index;
+        values.*member = index;
         encodeOptionalFeatures(image, values);
-        EXPECT_EQ(int{image[c.offset]}, int{c.after}) << "offset " << c.offset;
+        EXPECT_EQ(int{image[offset]}, int{after}) << "offset " << offset;
     }
 }
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/channels/ChannelCodec.h"
@@ -34,14 +34,11 @@ std::vector<ReportPage> layout(const ChannelTable& channels) {
     return layoutReport(newDocumentImage(), channels, "Owner Line", Language::English, kGeometry);
 }
 
-std::optional<ReportText> textAt(const ReportPage& page, int x, int y) {
+// The text at a place, "<none>" where there is none.
+ReportText textAt(const ReportPage& page, int x, int y) {
     const auto found = std::ranges::find_if(
         page.texts, [&](const ReportText& text) { return text.x == x && text.y == y; });
-    return found == page.texts.end() ? std::nullopt : std::optional(*found);
-}
-
-std::string stringAt(const ReportPage& page, int x, int y) {
-    return textAt(page, x, y).value_or(ReportText{0, 0, ReportFont::Main, "<none>"}).text;
+    return found == page.texts.end() ? ReportText{x, y, ReportFont::Main, "<none>"} : *found;
 }
 
 // The channel numbers of the "Channel n:" lines of a page, in order.
@@ -62,18 +59,15 @@ TEST(ReportLayout, NoUsedChannelGivesTheOptionsPageAlone) {
     const auto pages = layout(none);
     ASSERT_EQ(pages.size(), 1u);
     const ReportPage& page = pages[0];
-    const std::vector<ReportRule> rules = {
-        {5 * W, 60 * W, -2 * L0 - 50},
-        {5 * W, 60 * W, -2 * L0 - 120},
-        {5 * W, 60 * W, L0 / 2 - 36 * L0},
-    };
-    EXPECT_EQ(page.rules, rules);
+    EXPECT_EQ(page.rules, (std::vector<ReportRule>{{5 * W, 60 * W, -2 * L0 - 50},
+                                                   {5 * W, 60 * W, -2 * L0 - 120},
+                                                   {5 * W, 60 * W, L0 / 2 - 36 * L0}}));
     EXPECT_EQ(textAt(page, 6 * W, -L0), (ReportText{6 * W, -L0, ReportFont::Main, "Option"}));
     EXPECT_EQ(textAt(page, 10 * W, -36 * L0),
               (ReportText{10 * W, -36 * L0, ReportFont::Small, "Owner Line"}));
-    EXPECT_EQ(stringAt(page, 45 * W, -36 * L0), "Page 1 of 1");
-    EXPECT_EQ(stringAt(page, 9 * W, -5 * L), "Time Out Timer:");
-    EXPECT_EQ(stringAt(page, 35 * W, -15 * L), "On");
+    EXPECT_EQ(textAt(page, 45 * W, -36 * L0).text, "Page 1 of 1");
+    EXPECT_EQ(textAt(page, 9 * W, -5 * L).text, "Time Out Timer:");
+    EXPECT_EQ(textAt(page, 35 * W, -15 * L).text, "On");
     // Two title lines, eleven rows of two texts, owner and page number.
     EXPECT_EQ(page.texts.size(), 2u + 22u + 2u);
 }
@@ -86,7 +80,7 @@ TEST(ReportLayout, SevenChannelsToAPage) {
         const auto laidOut = layout(channels);
         ASSERT_EQ(laidOut.size(), pages) << used;
         const std::string last = "Page " + std::to_string(pages) + " of " + std::to_string(pages);
-        EXPECT_EQ(stringAt(laidOut.back(), 45 * W, -36 * L0), last);
+        EXPECT_EQ(textAt(laidOut.back(), 45 * W, -36 * L0).text, last);
     }
     const auto sixteen = layout(firstChannels(16));
     EXPECT_EQ(channelHeadings(sixteen[3]),
@@ -102,9 +96,9 @@ TEST(ReportLayout, EmptyRowsAndRowsWithoutReceiveFrequencyTakeNoPlace) {
     EXPECT_EQ(channelHeadings(page),
               (std::vector<std::string>{"Channel 1:", "Channel 2:", "Channel 16:"}));
     // Blocks start 5.7 small lines apart, truncated: 1761.3 -> 1761, 3522.6 -> 3522.
-    EXPECT_EQ(stringAt(page, 4 * W, -4 * L - 1761), "Channel 2:");
-    EXPECT_EQ(stringAt(page, 4 * W, -4 * L - 3522), "Channel 16:");
-    EXPECT_EQ(stringAt(page, 22 * W, -5 * L - 3522), "446.12500");
+    EXPECT_EQ(textAt(page, 4 * W, -4 * L - 1761).text, "Channel 2:");
+    EXPECT_EQ(textAt(page, 4 * W, -4 * L - 3522).text, "Channel 16:");
+    EXPECT_EQ(textAt(page, 22 * W, -5 * L - 3522).text, "446.12500");
 }
 
 TEST(ReportLayout, ChannelBlockShowsTheGridTextsOfTheImage) {
@@ -122,10 +116,11 @@ TEST(ReportLayout, ChannelBlockShowsTheGridTextsOfTheImage) {
         {"Channel Lock:", "Carrier", "W/N:", "Narrow"}};
     // clang-format on
     const int columns[] = {5 * W, 22 * W, 36 * W, 55 * W};
-    EXPECT_EQ(stringAt(page, 4 * W, top), "Channel 5:");
+    EXPECT_EQ(textAt(page, 4 * W, top).text, "Channel 5:");
     for (std::size_t i = 0; i < lines.size(); ++i) {
         for (std::size_t c = 0; c < 4; ++c) {
-            EXPECT_EQ(stringAt(page, columns[c], top - static_cast<int>(i + 1) * L), lines[i][c]);
+            EXPECT_EQ(textAt(page, columns[c], top - static_cast<int>(i + 1) * L).text,
+                      lines[i][c]);
         }
     }
     // Compander and scrambler are not printed.
@@ -133,25 +128,20 @@ TEST(ReportLayout, ChannelBlockShowsTheGridTextsOfTheImage) {
 }
 
 TEST(ReportOptions, ValueRules) {
-    const struct {
-        std::size_t offset;
-        std::uint8_t byte;
-        int row;
-        std::string value;
-    } cases[] = {
+    const std::tuple<std::size_t, std::uint8_t, int, std::string> cases[] = {
         {map::kTotPreAlert, 0x01, 6, "Off"},        {map::kTotPreAlert, 0xFB, 6, "10"},
         {map::kTimeOutTimer, 0xC1, 5, "15s"},       {map::kVoxDelayTime, 0x00, 10, "0.3"},
         {map::kVoxDelayTime, 0x05, 10, "3.0"},      {map::kVoiceAnnunciation, 0x03, 13, "English"},
         {map::kVoiceAnnunciation, 0x04, 13, "Off"}, {map::kCallTone, 0x10, 11, "16"},
         {map::kFunctionSwitches, 0x02, 14, "Off"},  {map::kFunctionSwitches, 0x02, 15, "On"},
         {map::kVoxGainLevel, 0xE0, 9, "Off"}};
-    for (const auto& c : cases) {
+    for (const auto& [offset, byte, row, value] : cases) {
         MemoryImage image = newDocumentImage();
-        image.set(c.offset, c.byte);
+        image.set(offset, byte);
         const auto rows = reportOptionRows(image, Language::English);
-        const auto row = std::ranges::find(rows, c.row, [](const auto& r) { return r.row; });
-        ASSERT_NE(row, rows.end()) << c.row;
-        EXPECT_EQ(row->value, c.value) << c.offset << " " << int(c.byte);
+        const auto found = std::ranges::find(rows, row, [](const auto& r) { return r.row; });
+        ASSERT_NE(found, rows.end()) << row;
+        EXPECT_EQ(found->value, value) << offset << " " << int(byte);
     }
 }
 

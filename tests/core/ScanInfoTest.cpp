@@ -24,11 +24,6 @@ MemoryImage scanImage(std::vector<std::uint8_t> bytes) {
     return image;
 }
 
-std::vector<int> scanBytes(const MemoryImage& image) {
-    const auto span = image.bytes(map::kPriorityMode, 9);
-    return {span.begin(), span.end()};
-}
-
 TEST(ScanInfo, DecodeChannelTextAndRevertPerMode) {
     const std::tuple<std::uint8_t, std::string, int, std::size_t> cases[] = {
         {0, "", 3, 2},
@@ -76,8 +71,22 @@ TEST(ScanInfo, LookBackSnapsSpinsAndStoresExactCounts) {
     }
 }
 
-TEST(ScanInfo, RefusesUnprogrammedPriorityChannel) {
-    MemoryImage image = scanImage({1, 5, 1, 91, 3, 44, 1, 0, 0});
+TEST(ScanInfo, EncodeWritesBytesRefusesUnprogrammedPriorityChannelAndCountsSpinAndClamp) {
+    const std::tuple<int, int, int> spins[] = {
+        {300, 1, 0}, {0, -1, 300}, {10, 1, 11}, {std::numeric_limits<int>::max(), 1, 0}};
+    for (const auto& [from, delta, to] : spins) {
+        EXPECT_EQ(spinCount(from, delta), to) << from;
+    }
+    EXPECT_EQ(clampCount(-5), 0);
+    EXPECT_EQ(clampCount(301), 300);
+    MemoryImage image = scanImage({1, 9});
+    // Mode, channel, look-back A and B, revert, drop-out delay and transmit dwell.
+    ScanInfoValues v{kPriorityFixed, " 5", 0.5, 5.0, 3, 70000, 258};
+    ASSERT_TRUE(encodeScanInfo(image, v, Language::English).ok());
+    EXPECT_EQ(image, scanImage({1, 5, 1, 91, 3, 44, 1, 2, 1}));
+    v = {kPrioritySelected, "", 0.5, 5.0, 1, 70000, -4};  // outside Fixed the channel byte stays
+    ASSERT_TRUE(encodeScanInfo(image, v, Language::English).ok());
+    EXPECT_EQ(image, scanImage({2, 5, 1, 91, 3, 44, 1, 0, 0}));
     image.set(map::channelOffset(6) + 3, 0x00);
     // Channel 17 is refused by its number even where its record would look programmed.
     image.set(map::channelOffset(17) + 3, 0x44);
@@ -93,24 +102,6 @@ TEST(ScanInfo, RefusesUnprogrammedPriorityChannel) {
     EXPECT_TRUE(
         encodeScanInfo(image, ScanInfoValues{kPriorityFixed, "16"}, Language::English).ok());
     EXPECT_EQ(image[map::kPriorityChannel], 16);
-}
-
-TEST(ScanInfo, EncodeWritesBytesAndCountsSpinRoundAndClamp) {
-    const std::tuple<int, int, int> spins[] = {
-        {300, 1, 0}, {0, -1, 300}, {10, 1, 11}, {std::numeric_limits<int>::max(), 1, 0}};
-    for (const auto& [from, delta, to] : spins) {
-        EXPECT_EQ(spinCount(from, delta), to) << from;
-    }
-    EXPECT_EQ(clampCount(-5), 0);
-    EXPECT_EQ(clampCount(301), 300);
-    MemoryImage image = scanImage({1, 9});
-    // Mode, channel, look-back A and B, revert, drop-out delay and transmit dwell.
-    ScanInfoValues v{kPriorityFixed, " 5", 0.5, 5.0, 3, 70000, 258};
-    ASSERT_TRUE(encodeScanInfo(image, v, Language::English).ok());
-    EXPECT_EQ(scanBytes(image), (std::vector<int>{1, 5, 1, 91, 3, 44, 1, 2, 1}));
-    v = {kPrioritySelected, "", 0.5, 5.0, 1, 70000, -4};  // outside Fixed the channel byte stays
-    ASSERT_TRUE(encodeScanInfo(image, v, Language::English).ok());
-    EXPECT_EQ(scanBytes(image), (std::vector<int>{2, 5, 1, 91, 3, 44, 1, 0, 0}));
 }
 
 }  // namespace

@@ -18,7 +18,9 @@ std::vector<int> bytesAt(const MemoryImage& image, std::size_t offset, std::size
     return {span.begin(), span.end()};
 }
 
-TEST(ParamTable, DecodeCorrectsAndStoresCorrectedEmphasisKeepsOtherBits) {
+// Decoding corrects the cells and storing keeps the emphasis byte's other bits; then the
+// displayed values, the committed texts and each row's editor.
+TEST(ParamTable, DecodeEncodeDisplayCommitAndEditors) {
     MemoryImage image;
     const std::uint8_t stored[] = {9, 3, 0, 8, 2, 7, 7, 1, 200, 255, 0xF3};
     for (std::size_t i = 0; i < std::size(stored); ++i) {
@@ -36,9 +38,6 @@ TEST(ParamTable, DecodeCorrectsAndStoresCorrectedEmphasisKeepsOtherBits) {
     v.deEmphasis = true;
     encodeParamAdjust(image, v);
     EXPECT_EQ(image[map::kEmphasis], 0xF1);
-}
-
-TEST(ParamTable, DisplayCommitAndEditors) {
     const int shown[][3] = {{0, 8, 0}, {2, 255, 0}, {1, 0, 1}, {3, 8, 1}, {4, 255, 255}};
     for (const auto& [row, stored, value] : shown) {
         EXPECT_EQ(paramDisplayValue(row, stored), value) << row << " " << stored;
@@ -56,7 +55,7 @@ TEST(ParamTable, DisplayCommitAndEditors) {
     }
 }
 
-TEST(PowerTable, Points) {
+TEST(PowerTable, PointsAndCommittedTexts) {
     const auto band = [](int lower, int upper) {
         return BandLimits{lower * kFrequencyPerMHz, upper * kFrequencyPerMHz};
     };
@@ -69,6 +68,14 @@ TEST(PowerTable, Points) {
         {{40099999, 41150000}, {400, 410, 411}}};  // sub-MHz parts of the limits are dropped
     for (const auto& [limits, points] : cases) {
         EXPECT_EQ(powerPoints(limits), points) << limits.lower << "-" << limits.upper;
+    }
+    using C = PowerColumn;
+    const std::tuple<C, const char*, const char*> commits[] = {
+        {C::Low, "4", "155"},   {C::Low, "5", "5"},     {C::Low, "155", "155"},
+        {C::Low, "156", "155"}, {C::High, "99", "250"}, {C::High, "100", "100"},
+        {C::High, "251", "250"}};
+    for (const auto& [column, typed, committed] : commits) {
+        EXPECT_EQ(commitPowerText(column, typed), committed) << typed;
     }
 }
 
@@ -84,17 +91,6 @@ TEST(PowerTable, CellsAndStoringOnlyTheShownRowsInsideTheTable) {
     EXPECT_EQ(bytesAt(six, 992, 7), (std::vector<int>{180, 300 & 0xFF, 0, 0xFF, 5, 100, 0xFF}));
     encodePowerTable(six, std::vector<PowerRow>(12, PowerRow{"7", "8"}));
     EXPECT_EQ(bytesAt(six, 1006, 3), (std::vector<int>{7, 8, 0xFF}));  // the call tone follows
-}
-
-TEST(PowerTable, CommitClamps) {
-    using C = PowerColumn;
-    const std::tuple<C, const char*, const char*> cases[] = {
-        {C::Low, "4", "155"},   {C::Low, "5", "5"},     {C::Low, "155", "155"},
-        {C::Low, "156", "155"}, {C::High, "99", "250"}, {C::High, "100", "100"},
-        {C::High, "251", "250"}};
-    for (const auto& [column, typed, committed] : cases) {
-        EXPECT_EQ(commitPowerText(column, typed), committed) << typed;
-    }
 }
 
 // A choice stores the low byte of each index, no selection (-1) included, and nothing else.

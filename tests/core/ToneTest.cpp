@@ -16,9 +16,7 @@ constexpr Language kEn = Language::English;
 // Position-weighted sums: a wrong, missing or misplaced entry changes them.
 template <typename Values, typename Value>
 std::pair<long, long> sums(const Values& values, Value value) {
-    long sum = 0;
-    long weighted = 0;
-    long position = 0;
+    long sum = 0, weighted = 0, position = 0;
     for (const auto& entry : values) {
         sum += value(entry);
         weighted += ++position * value(entry);
@@ -45,7 +43,8 @@ TEST(ToneList, HoldsNoneCtcssAndBothDcsPolaritiesInOrder) {
               (std::pair<long, long>{75284, 2308403}));
 }
 
-TEST(DcsLookup, LowByteOfTheOctalValueAndBackFromTheHalfChosenByBit8) {
+TEST(ToneCodec, EncodesTheStoredFormsAndDecodesThemBack) {
+    // DCS codes: the low byte of the octal value, and back from the half that bit 8 chooses.
     const std::pair<int, std::uint8_t> lows[] = {{17, 0x0F}, {371, 0xF9}, {411, 0x09}, {754, 0xEC},
                                                  {12, 0},    {372, 0},    {400, 0},    {-23, 0}};
     for (const auto& [code, low] : lows) {
@@ -56,9 +55,6 @@ TEST(DcsLookup, LowByteOfTheOctalValueAndBackFromTheHalfChosenByBit8) {
     for (const auto& [low, bit8, code] : codes) {
         EXPECT_EQ(dcsCode(low, bit8), code) << int{low};
     }
-}
-
-TEST(ToneCodec, EncodesTheStoredFormsAndDecodesThemBack) {
     // Codes outside the table keep the polarity and the bit-8 rule but store value 0; numbers
     // are truncated to 0.1 Hz.
     // clang-format off
@@ -75,14 +71,12 @@ TEST(ToneCodec, EncodesTheStoredFormsAndDecodesThemBack) {
     for (const std::string& tone : toneList(kEn)) {  // every DCS code there and back too
         EXPECT_EQ(decodeTone(encodeTone(tone), true, kEn), tone);
     }
+    // clang-format off
     const std::tuple<ToneWord, bool, Language, std::string> decoded[] = {
-        {{0x00, 0x28}, true, kEn, "D000N"},
-        {{0x00, 0xA9}, true, kEn, "D000I"},
-        {{0x13, 0xA8}, false, kEn, "D023I"},
-        {{0xE8, 0x03}, true, kEn, "100.0"},
-        {{0x9E, 0x02}, false, kEn, "67.0"},  // a present tone shows on an empty channel
-        {{0x9E, 0x00}, true, Language::Chinese, "无"},
-        {{0x9E, 0xFF}, false, kEn, ""}};
+        {{0x00, 0x28}, true, kEn, "D000N"}, {{0x00, 0xA9}, true, kEn, "D000I"}, {{0x13, 0xA8}, false, kEn, "D023I"},
+        {{0xE8, 0x03}, true, kEn, "100.0"}, {{0x9E, 0x00}, true, Language::Chinese, "无"}, {{0x9E, 0xFF}, false, kEn, ""},
+        {{0x9E, 0x02}, false, kEn, "67.0"}};  // a present tone shows on an empty channel
+    // clang-format on
     for (const auto& [word, inUse, language, text] : decoded) {
         EXPECT_EQ(decodeTone(word, inUse, language), text) << text;
     }

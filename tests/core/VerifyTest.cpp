@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 
 #include "core/link/CloneSession.h"
 #include "core/link/Verify.h"
@@ -18,19 +19,16 @@ TEST(Verify, ReadsBackTheWrittenBlocksAndNamesEachOneThatDiffers) {
     using O = VerifyOutcome;
     const std::string verified = "Write completed and verified";
     const std::string unchecked = "Write completed, but the check could not read the radio back: ";
-    const std::vector<clone::Block> three = {{0x38, 8}, {0x138, 8}, {0x3E0, 8}};
+    using Blocks = std::vector<clone::Block>;
+    const Blocks three = {{0x38, 8}, {0x138, 8}, {0x3E0, 8}};
     const std::string threeBlocks =
         "(3):\n  0x0038, 8 bytes: channel 3\n  0x0138, 8 bytes: optional features\n"
         "  0x03E0, 8 bytes: power adjustment";
     const std::string unusedBlock = "0x0128, 8 bytes: unused bytes, optional features";
-    const struct {
-        sim::Faults faults;
-        bool unlocked;
-        std::vector<std::size_t> changed;  // bytes of the radio flipped after the write
-        VerifyOutcome outcome;
-        std::vector<clone::Block> differing;
-        std::string message;  // a part of it
-    } cases[] = {
+    // The radio's faults, whether the write was unlocked, the radio's bytes flipped after it,
+    // then the outcome, the blocks that differ and a part of the message.
+    // clang-format off
+    const std::tuple<sim::Faults, bool, std::vector<std::size_t>, O, Blocks, std::string> cases[] = {
         {{}, false, {}, O::Verified, {}, verified},
         // A normal write leaves the service areas alone, so the check must not read them.
         {{}, false, {816, 980, 1000}, O::Verified, {}, verified},
@@ -39,25 +37,25 @@ TEST(Verify, ReadsBackTheWrittenBlocksAndNamesEachOneThatDiffers) {
         {{.shortDataAtBlock = 3}, false, {}, O::Interrupted, {}, unchecked + "Program Interrupt"},
         {{.silent = true}, false, {}, O::NoAnswer, {}, unchecked + "Communication Error"},
     };
-    for (const auto& c : cases) {
+    // clang-format on
+    for (const auto& [faults, unlocked, changed, outcome, differing, part] : cases) {
         MemoryImage radioMemory = kWritten;
-        for (const std::size_t offset : c.changed) {
+        for (const std::size_t offset : changed) {
             radioMemory[offset] ^= 0x01;
         }
-        CloneRig rig(c.faults, {}, radioMemory);
-        const VerifyResult result =
-            CloneSession(rig.port, rig.observer).verify(kWritten, c.unlocked);
+        CloneRig rig(faults, {}, radioMemory);
+        const VerifyResult result = CloneSession(rig.port, rig.observer).verify(kWritten, unlocked);
         const std::string message = verifyMessage(result, kWritten, Language::English);
-        EXPECT_EQ(result.outcome, c.outcome) << message;
-        EXPECT_EQ(result.differing, c.differing) << message;
-        EXPECT_NE(message.find(c.message), std::string::npos) << message;
+        EXPECT_EQ(result.outcome, outcome) << message;
+        EXPECT_EQ(result.differing, differing) << message;
+        EXPECT_NE(message.find(part), std::string::npos) << message;
         // Only reads, counted as a phase of its own rather than as a new transfer.
         EXPECT_TRUE(std::ranges::none_of(rig.port.writes(), [](const test::Bytes& bytes) {
             return bytes.size() > 1 && bytes.front() == clone::kWriteCommand;
         }));
         EXPECT_TRUE(rig.observer.started.empty());
-        if (c.outcome == O::Verified || c.outcome == O::Differs) {
-            EXPECT_EQ(rig.observer.done.back(), c.unlocked ? 127 : 122);
+        if (outcome == O::Verified || outcome == O::Differs) {
+            EXPECT_EQ(rig.observer.done.back(), unlocked ? 127 : 122);
         }
     }
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -51,9 +52,7 @@ TEST(SimProcess, StartsFromAnImageAndSavesAndLogsWhenStoppedOrRefusesItsArgument
     }
     EXPECT_EQ(sim.stop(), 0);
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
-    memory[0x18] = 0xAA;
-    memory[0x19] = 0xBB;
-    memory[0x1A] = 0xCC;
+    std::ranges::copy(Bytes{0xAA, 0xBB, 0xCC}, &memory[0x18]);
     EXPECT_EQ(loadDatFile(dir.file("out.dat")).value(), memory);
     const auto log = radio::test::readBytes(dir.file("sim.log"));
     EXPECT_EQ(std::string(log.begin(), log.end()),

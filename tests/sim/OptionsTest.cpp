@@ -5,7 +5,9 @@
 namespace radio::sim {
 namespace {
 
-TEST(Options, TakesValuesSeparateOrAfterAnEqualsSignAndCombinesFaults) {
+// Values come separate or after an equals sign and faults combine; bad arguments are refused
+// with a message.
+TEST(Options, TakenOrRefused) {
     const auto options =
         parseOptions({"--image", "in.dat", "--save=out.dat", "--fast", "--seed", "42", "--fault",
                       "wrong-ack", "--fault=wrong-ack=3", "--fault", "short-data=127"});
@@ -17,9 +19,6 @@ TEST(Options, TakesValuesSeparateOrAfterAnEqualsSignAndCombinesFaults) {
     EXPECT_EQ(options.value().faults,
               (Faults{.wrongHandshakeAck = true, .wrongAckAtBlock = 3, .shortDataAtBlock = 127}));
     EXPECT_EQ(parseOptions({}).value().faults, Faults{});
-}
-
-TEST(Options, RefusesBadArgumentsWithAMessage) {
     // clang-format off
     const std::vector<std::vector<std::string>> cases = {
         {"--bogus"}, {"image.dat"}, {"--image"}, {"--fault", "sometimes"}, {"--fault", "short-data"},
