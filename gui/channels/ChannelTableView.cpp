@@ -4,20 +4,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPainter>
 #include <QScrollBar>
-#include <QStyleOptionHeader>
 #include <algorithm>
 
 #include "core/channels/ChannelFields.h"
 #include "gui/app/HistoryKeys.h"
 #include "gui/app/RunTimeText.h"
 #include "gui/channels/ChannelDelegate.h"
+#include "gui/channels/ChannelHeader.h"
 #include "gui/channels/ChannelTableModel.h"
 
 namespace radio {
@@ -29,63 +27,6 @@ constexpr int kTxColumn = static_cast<int>(fieldIndex(ChannelField::TxFrequency)
 constexpr int kPowerColumn = ChannelTableModel::kPowerColumn;
 constexpr int kLastColumn = static_cast<int>(kChannelFieldCount) - 1;
 constexpr int kLastRow = 15;
-
-// Paints the corner cell as a header section with its text ("CH").
-class CornerPainter : public QObject {
-  public:
-    CornerPainter(QAbstractButton* corner, QString text)
-        : QObject(corner), text_(std::move(text)) {}
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Paint) {
-            return false;
-        }
-        auto* corner = static_cast<QAbstractButton*>(watched);
-        QPainter painter(corner);
-        QStyleOptionHeader option;
-        option.initFrom(corner);
-        option.rect = corner->rect();
-        option.position = QStyleOptionHeader::OnlyOneSection;
-        corner->style()->drawControl(QStyle::CE_HeaderSection, &option, &painter, corner);
-        painter.setPen(ChannelTableModel::kHeaderColour);
-        painter.drawText(corner->rect(), Qt::AlignCenter, text_);
-        return true;
-    }
-
-  private:
-    QString text_;
-};
-
-// A header that measures each text once, in the table's own font. The style measures every
-// section in bold each time the header changes, which at start-up also loads a second face.
-class GridHeader : public QHeaderView {
-  public:
-    using QHeaderView::QHeaderView;
-
-  protected:
-    QSize sectionSizeFromContents(int logicalIndex) const override {
-        const QString text =
-            model() ? model()->headerData(logicalIndex, orientation()).toString() : QString();
-        auto known = sizes_.constFind(text);
-        if (known == sizes_.cend()) {
-            const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
-            const QSize size = fontMetrics().size(0, text.isEmpty() ? QStringLiteral("0") : text);
-            known = sizes_.insert(text, size + QSize(4 * margin, 2 * margin));
-        }
-        return *known;
-    }
-
-    void changeEvent(QEvent* event) override {
-        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
-            sizes_.clear();
-        }
-        QHeaderView::changeEvent(event);
-    }
-
-  private:
-    mutable QHash<QString, QSize> sizes_;
-};
 
 // The cell Tab (step 1) or Shift+Tab (step -1) moves to: the visible cells row by row,
 // wrapping at the ends. The hidden power column has nothing to show, so it is skipped.
@@ -136,8 +77,8 @@ ChannelTableView::ChannelTableView(ChannelTableModel& model, ChannelDelegate& de
                                    RefusalReport report, QWidget* parent)
     : QTableView(parent), model_(model), delegate_(delegate), report_(std::move(report)) {
     setObjectName("ChannelGrid");
-    setHorizontalHeader(new GridHeader(Qt::Horizontal, this));
-    setVerticalHeader(new GridHeader(Qt::Vertical, this));
+    setHorizontalHeader(new ChannelHeader(Qt::Horizontal, this));
+    setVerticalHeader(new ChannelHeader(Qt::Vertical, this));
     setModel(&model_);
     setItemDelegate(&delegate_);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
@@ -165,7 +106,7 @@ ChannelTableView::ChannelTableView(ChannelTableModel& model, ChannelDelegate& de
     }
     if (auto* corner = findChild<QAbstractButton*>()) {
         const QString text = uiText(TextId::HeaderChannel, model_.language());
-        corner->installEventFilter(new CornerPainter(corner, text));
+        paintCornerText(*corner, text);
         corner->setEnabled(false);  // selecting all 160 cells at once has no use here
     }
     setColumnHidden(kPowerColumn, true);

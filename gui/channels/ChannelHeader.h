@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QHash>
+#include <QHeaderView>
+
+class QAbstractButton;
+
+namespace radio {
+namespace gui {
+
+// The channel table's headers: the field names above, the channel numbers beside. Each text is
+// measured once, in the table's own font; the style measures every section in bold each time
+// the header changes, which at start-up also loads a second face.
+class ChannelHeader : public QHeaderView {
+  public:
+    using QHeaderView::QHeaderView;
+
+  protected:
+    QSize sectionSizeFromContents(int logicalIndex) const override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    mutable QHash<QString, QSize> sizes_;
+};
+
+// Paints the table's corner button as a header section with a text ("CH") in the header colour.
+void paintCornerText(QAbstractButton& corner, const QString& text);
+
+}  // namespace gui
+}  // namespace radio
