@@ -25,7 +25,7 @@ namespace gui {
 
 namespace {
 
-const QString kRecordsType = QStringLiteral("application/x-radioprog-channels");
+const QString kRecordsType = ChannelTableModel::kRecordsMimeType;
 constexpr int kPowerColumn = ChannelTableModel::kPowerColumn;
 constexpr int kLastColumn = static_cast<int>(kChannelFieldCount) - 1;
 

@@ -22,6 +22,8 @@ class ChannelTableModel : public QAbstractTableModel {
   public:
     static constexpr int kPowerColumn = static_cast<int>(fieldIndex(ChannelField::Power));
     static inline const QColor kHeaderColour{0x00, 0x32, 0xF0};
+    // Whole channels on the clipboard, byte for byte, beside their text.
+    static constexpr char kRecordsMimeType[] = "application/x-radioprog-channels";
 
     ChannelTableModel(CProgramDoc& document, Language language,
                       std::function<BandLimits()> bandLimits, QObject* parent = nullptr);

@@ -68,7 +68,7 @@ bool clipboardHoldsCells() {
     }
     const QString text = data->text().trimmed();
     return text.contains('\t') || text.contains('\n') ||
-           data->hasFormat(QStringLiteral("application/x-radioprog-channels"));
+           data->hasFormat(ChannelTableModel::kRecordsMimeType);
 }
 
 }  // namespace
