@@ -189,7 +189,7 @@ void ChannelTableView::HideCellEditors() {
 
 bool ChannelTableView::CommitCellEdit() {
     QWidget* editor = delegate_.openEditor();
-    if (!editor || committing_) {
+    if (!editor) {
         return true;
     }
     const QModelIndex index = delegate_.openIndex();
@@ -198,7 +198,6 @@ bool ChannelTableView::CommitCellEdit() {
     const bool wanted =
         delegate_.changedByUser() || (index.column() == kTxColumn && text.isEmpty());
     const QList<int> channels = selectedChannels();
-    committing_ = true;
     bool accepted = true;
     if (wanted && ChannelTableModel::isList(index.column()) && channels.size() > 1 &&
         channels.contains(index.row() + 1)) {
@@ -208,7 +207,6 @@ bool ChannelTableView::CommitCellEdit() {
         accepted = model_.lastCheck() == FrequencyCheck::Accepted;
     }
     HideCellEditors();
-    committing_ = false;
     if (accepted) {
         return true;
     }

@@ -74,7 +74,6 @@ class ChannelTableView : public QTableView {
     RefusalReport report_;
     QString cornerText_;
     int anchorRow_ = -1;  // where Shift+Up/Down started
-    bool committing_ = false;
 };
 
 }  // namespace gui
