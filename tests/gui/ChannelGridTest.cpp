@@ -159,12 +159,12 @@ TEST_F(GridFixture, ListChoicesNeedAFrequencyAndTabAndArrowsKeepThem) {
 TEST_F(GridFixture, KeysMoveAlongTheRowsAndWrap) {
     // row, column, key, next row, next column
     const std::array<int, 5> cases[] = {
-        {16, 10, Qt::Key_Return, 1, 1}, {3, 10, Qt::Key_Return, 4, 1},
-        {3, 4, Qt::Key_Return, 3, 5},   {16, 10, Qt::Key_Tab, 1, 1},
-        {3, 4, Qt::Key_Tab, 3, 6},      {1, 1, Qt::Key_Backtab, 16, 10},
-        {3, 6, Qt::Key_Backtab, 3, 4},  {1, 1, Qt::Key_Up, 1, 1},
-        {16, 2, Qt::Key_Down, 16, 2},   {4, 3, Qt::Key_Left, 4, 2},
-        {4, 4, Qt::Key_Right, 4, 6}};
+        {16, 10, Qt::Key_Return, 1, 1},  {3, 10, Qt::Key_Return, 4, 1},
+        {3, 4, Qt::Key_Return, 3, 5},    {16, 10, Qt::Key_Tab, 1, 1},
+        {3, 9, Qt::Key_Tab, 3, 10},      {3, 4, Qt::Key_Tab, 3, 6},
+        {1, 1, Qt::Key_Backtab, 16, 10}, {3, 6, Qt::Key_Backtab, 3, 4},
+        {1, 1, Qt::Key_Up, 1, 1},        {16, 2, Qt::Key_Down, 16, 2},
+        {4, 3, Qt::Key_Left, 4, 2},      {4, 4, Qt::Key_Right, 4, 6}};
     for (const auto& [row, col, key, nextRow, nextCol] : cases) {
         SCOPED_TRACE(testing::Message() << row << "," << col << " key " << key);
         click(row, col);
@@ -220,19 +220,22 @@ TEST_F(GridFixture, ScrollingAndTheWheelNeverChangeACell) {
 TEST_F(GridFixture, CommaEscapeAndAnEmptyTransmitCell) {
     typeCell(2, 1, "446,0125");
     EXPECT_EQ(rowTexts(2).first(2), (QStringList{"446.01250", "446.01250"}));
+    // A channel of another band keeps its text when the user puts it back with Escape.
+    document().change("", [&] { image().set(map::channelOffset(2) + 3, 0x14); });  // 146.01250
     typeInto(2, 1, "450");
     press(Qt::Key_Escape);
-    EXPECT_EQ(editorText(), "446.01250");
+    EXPECT_EQ(editorText(), "146.01250");
     click(3, 1);
-    EXPECT_EQ(cell(2, 1), "446.01250");
-    EXPECT_EQ(document().history().count(), 1);
+    EXPECT_EQ(cell(2, 1), "146.01250");
+    EXPECT_EQ(document().history().count(), 2);
+    EXPECT_TRUE(prompts.shown.empty());
 
     typeCell(2, 2, "480");  // refused: the transmit cell is emptied and stays current
     ASSERT_EQ(prompts.shown.size(), 1u);
     EXPECT_EQ(cell(2, 2), "");
     press(Qt::Key_Return);
-    EXPECT_EQ(cell(2, 2), "446.01250");
-    EXPECT_EQ(decodeChannels(document().storedImage(), Language::English)[1][1], "446.01250");
+    EXPECT_EQ(cell(2, 2), "146.01250");
+    EXPECT_EQ(decodeChannels(document().storedImage(), Language::English)[1][1], "146.01250");
 }
 
 // A refused text stops the command that committed it: nothing is written or closed, and what
@@ -260,7 +263,8 @@ TEST_F(GridFixture, ARefusedTextStopsTheCommandThatCommittedIt) {
          [&] { return QFile::exists(exported); }},
         {"Write", [&] { press(Qt::Key_W, Qt::ControlModifier); },
          [&] { return view().findChild<QDialog*>() != nullptr; }},
-        {"Channel number", [&] { clickChannel(view(), 3); }, [&] { return grid->selectedChannels() != QList<int>{16}; }},
+        {"Channel number", [&] { clickChannel(view(), 3); },
+         [&] { return grid->selectedChannels() != QList<int>{16}; }},
         {"Close", [&] { chooseMenu("Close"); },
          [&] { return !frame().activeChildFrame()->isVisible(); }},
         {"Exit", [&] { frame().close(); }, [&] { return !frame().isVisible(); }},
