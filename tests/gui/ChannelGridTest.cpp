@@ -218,6 +218,12 @@ TEST_F(GridFixture, ScrollingAndTheWheelNeverChangeACell) {
 // A comma is the decimal point; Escape puts the cell's text back; Enter on an empty transmit
 // cell takes the receive frequency.
 TEST_F(GridFixture, CommaEscapeAndAnEmptyTransmitCell) {
+    typeInto(4, 1, "44");
+    press(Qt::Key_Left);  // in an edit box the arrows move the caret
+    test::type(frame(), "6");
+    press(Qt::Key_Return);
+    EXPECT_EQ(cell(4, 1), "464.00000");
+    document().history().clear();
     typeCell(2, 1, "446,0125");
     EXPECT_EQ(rowTexts(2).first(2), (QStringList{"446.01250", "446.01250"}));
     // A channel of another band keeps its text when the user puts it back with Escape.

@@ -1,5 +1,6 @@
 // Undo and redo of a document's changes, from the keyboard and the Edit menu.
 #include "SimBench.h"
+#include "gui/channels/ChannelDelegate.h"
 #include "gui/settings/COptionalFeaturesDlg.h"
 
 namespace radio::test {
@@ -61,6 +62,7 @@ TEST(History, UndoCommitsTheOpenEditorFirstAndItsStepIsTheOneTakenBack) {
     program.chooseMenu("Undo");
     EXPECT_EQ(program.document().storedImage(), first);
     EXPECT_EQ(cellText(program.view(), 2, 1), "");
+    EXPECT_NE(program.view().table().channelDelegate().openEditor(), nullptr) << "open again";
     EXPECT_EQ(itemText(program.frame().commands().editRedo), "Redo Edit Channel 2 Rx Frequency");
 }
 
