@@ -681,10 +681,8 @@ void CMainFrame::onProductInformation() {
         if (!activeView()->CommitCellEdit()) {
             return;
         }
-        page.setChannels(document.storedImage(), activeView()->bandLimits());
         if (runSettingsPage(app_.prompts(), page, document)) {
             setWindowTitle(page.title());
-            activeView()->setBandLimits(page.bandLimits());
         }
     });
 }

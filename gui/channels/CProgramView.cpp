@@ -41,7 +41,7 @@ CProgramView::CProgramView(CProgramApp& app, CProgramDoc& document, QWidget* par
       app_(app),
       document_(document),
       model_(std::make_unique<ChannelTableModel>(document_, app_.language(),
-                                                 [this] { return bandLimits_; })),
+                                                 [this] { return bandLimits(); })),
       delegate_(std::make_unique<ChannelDelegate>(app_.language())),
       table_(new ChannelTableView(
           *model_, *delegate_, [this](FrequencyCheck check) { reportRefusal(check); }, this)) {
@@ -56,8 +56,6 @@ CProgramView::CProgramView(CProgramApp& app, CProgramDoc& document, QWidget* par
             [this](QObject* focused) { app_.showHelp(helpContextOf(focused, kGridHelpId)); });
     connect(table_, &ChannelTableView::accessCodeRequested, this,
             &CProgramView::accessCodeRequested);
-    // The type and band may be another step's: the title and the frequency checks follow.
-    connect(&document_, &CProgramDoc::imageChanged, this, &CProgramView::showTypeAndBand);
 }
 
 CProgramView::~CProgramView() {
@@ -110,7 +108,11 @@ void CProgramView::showTypeAndBand() {
     if (CMainFrame* frame = app_.mainFrame()) {
         frame->setWindowTitle(title);
     }
-    bandLimits_ = radio::bandLimits(band);
+}
+
+BandLimits CProgramView::bandLimits() const {
+    const ProductInfoValues product = decodeProductInfo(document_.image());
+    return radio::bandLimits(configuredBand(app_.config(), product.typeIndex, product.bandIndex));
 }
 
 ChannelTable CProgramView::channelTexts() const {
@@ -150,6 +152,7 @@ bool CProgramView::stepHistory(bool back) {
     const bool stepped = back ? history.canUndo() : history.canRedo();
     if (stepped) {
         back ? history.undo() : history.redo();
+        showTypeAndBand();  // the step may have been a type and band of its own
     }
     if (editing) {
         table_->ShowCellEditor();  // the current cell's editor again, with the text put back

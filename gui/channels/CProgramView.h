@@ -47,8 +47,9 @@ class CProgramView : public QWidget {
     // a command that needs the document as the user sees it then stops.
     bool CommitCellEdit();
 
-    BandLimits bandLimits() const { return bandLimits_; }
-    void setBandLimits(BandLimits limits) { bandLimits_ = limits; }
+    // The limits of the band the image's type and band name in Program.ini: typed
+    // frequencies must lie within them.
+    BandLimits bandLimits() const;
 
     // Asked before the window is destroyed or the program ends; false keeps it.
     bool prepareToClose();
@@ -77,14 +78,13 @@ class CProgramView : public QWidget {
 
   private:
     void syncTypeAndBand();
-    // The main window's title and the band limits, from the image's type and band.
+    // The main window's title, from the image's type and band.
     void showTypeAndBand();
     void reportRefusal(FrequencyCheck check);
     bool stepHistory(bool back);
 
     CProgramApp& app_;
     CProgramDoc& document_;
-    BandLimits bandLimits_;
     std::unique_ptr<ChannelTableModel> model_;
     std::unique_ptr<ChannelDelegate> delegate_;
     ChannelTableView* table_;  // owned as a child

@@ -84,11 +84,6 @@ void CProductInfoDlg::load(const MemoryImage& image) {
     bands_->setCurrentIndex(band >= 0 && band < bands_->count() ? band : -1);
 }
 
-void CProductInfoDlg::setChannels(const MemoryImage& shown, BandLimits currentBand) {
-    channels_ = shown;
-    currentBand_ = currentBand;
-}
-
 BandLimits CProductInfoDlg::chosenBandLimits() const {
     const int band = bands_->currentIndex();
     return radio::bandLimits(band >= 0 && band < static_cast<int>(bandTexts_.size())
@@ -103,8 +98,10 @@ void CProductInfoDlg::store(MemoryImage& image) const {
 void CProductInfoDlg::accept() {
     const BandLimits limits = chosenBandLimits();
     // Keeping the band the channels were entered for leaves nothing newly outside it.
-    if (limits != currentBand_ &&
-        !goOnWithChannelsOutsideBand(app_, this, channels_, limits, tr("Keep this band?"))) {
+    const BandLimits current =
+        radio::bandLimits(configuredBand(app_.config(), chosen_.typeIndex, chosen_.bandIndex));
+    if (limits != current &&
+        !goOnWithChannelsOutsideBand(app_, this, image_, limits, tr("Keep this band?"))) {
         return;  // back to the choice, as the user left it
     }
     const int type = types_->currentIndex();
@@ -115,7 +112,6 @@ void CProductInfoDlg::accept() {
     title_ = QString::fromStdString(mainWindowTitle(
         TitleForm::ProductChosen, app_.languageText("AppName").toStdString(),
         types_->currentText().toStdString(), bands_->currentText().toStdString(), app_.language()));
-    limits_ = limits;
 
     Registry registry = app_.registry();
     registry.writeInt("Type", type);
