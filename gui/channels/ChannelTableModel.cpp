@@ -4,7 +4,6 @@
 #include "core/channels/ChannelCodec.h"
 #include "core/image/ImageMap.h"
 #include "core/util/CRuntimeText.h"
-#include "gui/app/RunTimeText.h"
 #include "gui/image/CProgramDoc.h"
 
 namespace radio {
@@ -12,12 +11,10 @@ namespace gui {
 
 namespace {
 
-constexpr TextId kHeaders[kChannelFieldCount] = {
-    TextId::HeaderRxFrequency, TextId::HeaderTxFrequency, TextId::HeaderDecode,
-    TextId::HeaderEncode,      TextId::HeaderPower,       TextId::HeaderScanAdd,
-    TextId::HeaderBusyLock,    TextId::HeaderWideNarrow,  TextId::HeaderCompand,
-    TextId::HeaderScrambler,
-};
+QString header(ChannelField field, Language language) {
+    const std::string_view text = fieldHeader(field, language);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 }  // namespace
 
@@ -83,7 +80,7 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
     if (section < 0 || section >= static_cast<int>(kChannelFieldCount)) {
         return {};
     }
-    return uiText(kHeaders[section], language_);
+    return header(static_cast<ChannelField>(section), language_);
 }
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {
@@ -103,11 +100,10 @@ bool ChannelTableModel::setData(const QModelIndex& index, const QVariant& value,
 bool ChannelTableModel::commitText(const QList<int>& channels, ChannelField field,
                                    const QString& text) {
     lastCheck_ = FrequencyCheck::Accepted;
-    const QString name = channels.size() == 1
-                             ? editStepName(channels.front(), field)
-                             : tr("Edit %1 Channels %2")
-                                   .arg(channels.size())
-                                   .arg(uiText(kHeaders[fieldIndex(field)], language_));
+    const QString name =
+        channels.size() == 1
+            ? editStepName(channels.front(), field)
+            : tr("Edit %1 Channels %2").arg(channels.size()).arg(header(field, language_));
     const std::string typed = text.toStdString();
     document_.change(name, [&] {
         for (const int channel : channels) {
@@ -123,9 +119,7 @@ bool ChannelTableModel::commitText(const QList<int>& channels, ChannelField fiel
 }
 
 QString ChannelTableModel::editStepName(int channel, ChannelField field) const {
-    return tr("Edit Channel %1 %2")
-        .arg(channel)
-        .arg(uiText(kHeaders[fieldIndex(field)], language_));
+    return tr("Edit Channel %1 %2").arg(channel).arg(header(field, language_));
 }
 
 void ChannelTableModel::imageChanged() {
