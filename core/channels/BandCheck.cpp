@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/channels/ChannelCodec.h"
 #include "core/image/ImageMap.h"
 #include "core/text/Texts.h"
 
@@ -9,13 +10,7 @@ namespace radio {
 
 namespace {
 
-// Where a channel record holds its two frequencies.
-constexpr std::size_t kRxOffset = 0;
-constexpr std::size_t kTxOffset = 4;
-
-bool outside(const MemoryImage& image, std::size_t offset, BandLimits band) {
-    const std::optional<std::int32_t> frequency =
-        decodeFrequency(image.bytes(offset, 4).first<4>());
+bool outside(const std::optional<std::int32_t>& frequency, BandLimits band) {
     return frequency && (*frequency < band.lower || *frequency > band.upper);
 }
 
@@ -29,8 +24,8 @@ std::string mhzText(std::int32_t frequency) {
 std::vector<int> channelsOutsideBand(const MemoryImage& image, BandLimits band) {
     std::vector<int> channels;
     for (int channel = 1; channel <= map::kChannelCount; ++channel) {
-        const std::size_t record = map::channelOffset(channel);
-        if (outside(image, record + kRxOffset, band) || outside(image, record + kTxOffset, band)) {
+        const ChannelFrequencies frequencies = channelFrequencies(image, channel);
+        if (outside(frequencies.rx, band) || outside(frequencies.tx, band)) {
             channels.push_back(channel);
         }
     }

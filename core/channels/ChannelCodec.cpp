@@ -32,13 +32,6 @@ constexpr std::uint8_t kCompandOff = 0x10;
 constexpr std::uint8_t kScramblerMask = 0x0F;
 constexpr int kScramblerCount = 8;
 
-std::size_t recordOffset(int channel) {
-    if (channel < 1 || channel > map::kChannelCount) {
-        throw std::out_of_range("channel number outside 1..16");
-    }
-    return map::channelOffset(channel);
-}
-
 using map::scanAddBit;
 using map::scanAddOffset;
 
@@ -116,15 +109,19 @@ std::string scanAddText(const MemoryImage& image, int channel, bool inUse, Langu
 
 }  // namespace
 
+ChannelFrequencies channelFrequencies(const MemoryImage& image, int channel) {
+    const std::size_t base = map::checkedChannelOffset(channel);
+    return {frequencyAt(image, base + kRxFrequency), frequencyAt(image, base + kTxFrequency)};
+}
+
 bool channelInUse(const MemoryImage& image, int channel) {
-    const std::size_t base = recordOffset(channel);
-    return frequencyAt(image, base + kRxFrequency) && frequencyAt(image, base + kTxFrequency);
+    const ChannelFrequencies frequencies = channelFrequencies(image, channel);
+    return frequencies.rx && frequencies.tx;
 }
 
 ChannelRow decodeChannel(const MemoryImage& image, int channel, Language language) {
-    const std::size_t base = recordOffset(channel);
-    const auto rx = frequencyAt(image, base + kRxFrequency);
-    const auto tx = frequencyAt(image, base + kTxFrequency);
+    const std::size_t base = map::checkedChannelOffset(channel);
+    const auto [rx, tx] = channelFrequencies(image, channel);
     const bool inUse = rx && tx;
 
     ChannelRow row;
@@ -152,7 +149,7 @@ ChannelRow decodeChannel(const MemoryImage& image, int channel, Language languag
 }
 
 void encodeChannel(MemoryImage& image, int channel, const ChannelRow& row) {
-    const std::size_t base = recordOffset(channel);
+    const std::size_t base = map::checkedChannelOffset(channel);
     const auto field = [&row](ChannelField f) -> std::string_view { return row[fieldIndex(f)]; };
     storeFrequency(image, base + kRxFrequency, field(ChannelField::RxFrequency));
     storeFrequency(image, base + kTxFrequency, field(ChannelField::TxFrequency));
@@ -170,7 +167,7 @@ void encodeChannel(MemoryImage& image, int channel, const ChannelRow& row) {
 }
 
 void copyFieldBits(MemoryImage& image, const MemoryImage& from, int channel, ChannelField field) {
-    const std::size_t base = recordOffset(channel);
+    const std::size_t base = map::checkedChannelOffset(channel);
     const auto copy = [&](std::size_t offset, std::uint8_t mask) {
         image.setBits(offset, mask, from[offset]);
     };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "core/channels/ChannelFields.h"
 #include "core/channels/ToneCodec.h"
 #include "core/image/MemoryImage.h"
@@ -10,6 +13,13 @@ namespace radio {
 // Between the 16-byte channel records (channel n at n * 16, n = 1..16) plus the two scan-add
 // bytes, and the grid's texts. Decoding uses the given language; encoding reads the texts of
 // either language. Channel numbers outside 1..16 throw std::out_of_range.
+
+// A channel's receive and transmit frequency; absent where its bytes hold none.
+struct ChannelFrequencies {
+    std::optional<std::int32_t> rx;
+    std::optional<std::int32_t> tx;
+};
+ChannelFrequencies channelFrequencies(const MemoryImage& image, int channel);
 
 // Both frequencies present.
 bool channelInUse(const MemoryImage& image, int channel);

@@ -1,13 +1,11 @@
 #include "core/channels/ChannelOrder.h"
 
 #include <algorithm>
-#include <span>
 #include <stdexcept>
 #include <vector>
 
 #include "core/channels/ChannelCodec.h"
 #include "core/channels/ChannelRecords.h"
-#include "core/channels/Frequency.h"
 #include "core/image/ImageMap.h"
 
 namespace radio {
@@ -45,10 +43,9 @@ ChannelRecord emptied(const ChannelRecord& record) {
     return empty;
 }
 
-bool holdsFrequency(const ChannelRecord& record) {
-    const std::span<const std::uint8_t, map::kChannelRecordSize> bytes(record.bytes);
-    return decodeFrequency(bytes.first<4>()).has_value() ||
-           decodeFrequency(bytes.subspan<4, 4>()).has_value();
+bool holdsFrequency(const MemoryImage& image, int channel) {
+    const ChannelFrequencies frequencies = channelFrequencies(image, channel);
+    return frequencies.rx || frequencies.tx;
 }
 
 // The records of slots from..to - 1 as that slot would hold them emptied.
@@ -63,11 +60,13 @@ void emptySlots(Records& moved, const Records& before, std::ptrdiff_t from, std:
 
 bool insertChannels(MemoryImage& image, int first, int count) {
     const Block block = checkedBlock(first, count);
+    for (int channel = map::kChannelCount - count + 1; channel <= map::kChannelCount; ++channel) {
+        if (holdsFrequency(image, channel)) {
+            return false;  // it would fall off the end
+        }
+    }
     const Records before = allRecords(image);
     const auto falling = before.end() - (block.end - block.begin);
-    if (std::any_of(falling, before.end(), holdsFrequency)) {
-        return false;
-    }
     Records moved = before;
     std::copy(before.begin() + block.begin, falling, moved.begin() + block.end);
     emptySlots(moved, before, block.begin, block.end);

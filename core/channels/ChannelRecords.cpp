@@ -12,28 +12,21 @@ constexpr std::size_t kHeaderSize = kMagic.size() + 2;  // magic, version, count
 constexpr std::size_t kEntrySize = map::kChannelRecordSize + 1;
 
 void checkChannel(int channel) {
-    if (channel < 1 || channel > map::kChannelCount) {
-        throw std::out_of_range("channel number outside 1..16");
-    }
-}
-
-std::size_t recordOffset(int channel) {
-    checkChannel(channel);
-    return map::channelOffset(channel);
+    map::checkedChannelOffset(channel);
 }
 
 }  // namespace
 
 ChannelRecord channelRecord(const MemoryImage& image, int channel) {
     ChannelRecord record;
-    const auto bytes = image.bytes(recordOffset(channel), map::kChannelRecordSize);
+    const auto bytes = image.bytes(map::checkedChannelOffset(channel), map::kChannelRecordSize);
     std::copy(bytes.begin(), bytes.end(), record.bytes.begin());
     record.scanAdd = (image[map::scanAddOffset(channel)] & map::scanAddBit(channel)) != 0;
     return record;
 }
 
 void storeChannelRecord(MemoryImage& image, int channel, const ChannelRecord& record) {
-    const auto bytes = image.bytes(recordOffset(channel), map::kChannelRecordSize);
+    const auto bytes = image.bytes(map::checkedChannelOffset(channel), map::kChannelRecordSize);
     std::copy(record.bytes.begin(), record.bytes.end(), bytes.begin());
     const std::uint8_t bit = map::scanAddBit(channel);
     image.setBits(map::scanAddOffset(channel), bit, record.scanAdd ? bit : 0);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <stdexcept>
 
 // Where each field lives in the memory image (offsets are radio addresses).
 namespace radio::map {
@@ -16,6 +17,13 @@ constexpr std::size_t kChannelArea = 0x010;
 constexpr std::size_t kChannelAreaEnd = 0x110;  // one past channel 16
 constexpr std::size_t channelOffset(int channel) {
     return static_cast<std::size_t>(channel) * kChannelRecordSize;
+}
+// The same for a number from outside: one not in 1..16 throws std::out_of_range.
+constexpr std::size_t checkedChannelOffset(int channel) {
+    if (channel < 1 || channel > kChannelCount) {
+        throw std::out_of_range("channel number outside 1..16");
+    }
+    return channelOffset(channel);
 }
 
 // Optional Features
