@@ -1,6 +1,7 @@
 #include "qtshared/ProgramFiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -10,6 +11,7 @@ namespace gui {
 namespace {
 
 const QString kIniName = QStringLiteral("Program.ini");
+const QString kUninstallerName = QStringLiteral("uninstall.exe");
 
 QString withSlash(const QString& folder) {
     return folder.endsWith('/') ? folder : folder + '/';
@@ -19,12 +21,24 @@ bool hasIni(const QString& folder) {
     return QFileInfo(folder + kIniName).isFile();
 }
 
+// Opening for appending is the real test: on Windows QFileInfo::isWritable looks only at the
+// read-only attribute, not at who may write into Program Files.
+bool canWrite(const QString& file) {
+    QFile probe(file);
+    return probe.open(QIODevice::WriteOnly | QIODevice::Append);
+}
+
+// The Windows installer puts its uninstaller beside the program; such a copy is installed even
+// where the user could write into its folder (an administrator, or Wine).
+bool hasUninstaller(const QString& folder) {
+    return QFileInfo(folder + kUninstallerName).isFile();
+}
+
 }  // namespace
 
 ProgramFiles locateProgramFiles(const QString& programDir, const QString& userConfigDir) {
     const QString own = withSlash(QDir::cleanPath(programDir));
-    const bool ownWritable = QFileInfo(own).isWritable() && QFileInfo(own + kIniName).isWritable();
-    if (hasIni(own) && ownWritable) {
+    if (hasIni(own) && !hasUninstaller(own) && canWrite(own + kIniName)) {
         return {true, own, own + kIniName, own + kIniName};
     }
     const QString shared = withSlash(QDir::cleanPath(own + "../share/radioprog"));
@@ -42,6 +56,14 @@ ProgramFiles locateProgramFiles(const QString& programDir, const QString& userCo
 }
 
 ProgramFiles locateProgramFiles(const QString& programDir) {
+#ifdef Q_OS_WIN
+    // Windows programs keep a user's settings in the roaming profile, which follows the user
+    // from one computer of a network to another.
+    const QString roaming = qEnvironmentVariable("APPDATA");
+    if (!roaming.isEmpty()) {
+        return locateProgramFiles(programDir, QDir::fromNativeSeparators(roaming));
+    }
+#endif
     return locateProgramFiles(
         programDir, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }

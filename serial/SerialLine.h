@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QSerialPort>
 #include <memory>
 #include <string>
 
@@ -8,12 +7,14 @@
 
 namespace radio {
 
-// A serial device at 9600 8N1 with the radio's read timeouts. Must be used from the thread that
-// created it; the waits block that thread, so the program runs transfers on a worker thread.
+// A serial device at 9600 8N1 with the radio's read timeouts: QtSerialPort on Linux, the Win32
+// communications API on Windows. Must be used from the thread that created it; the waits block
+// that thread, so the program runs transfers on a worker thread.
 class SerialLine final : public SerialPort {
   public:
     // Opens the device exclusively; nullptr when it cannot be opened.
     static std::unique_ptr<SerialLine> open(const std::string& devicePath);
+    ~SerialLine() override;
 
     std::size_t write(const std::uint8_t* data, std::size_t length) override;
     ReadResult read(std::uint8_t* buffer, std::size_t length) override;
@@ -26,12 +27,16 @@ class SerialLine final : public SerialPort {
     static constexpr int kTotalTimeoutConstantMs = 90;
     static constexpr int kWriteTimeoutPerByteMs = 50;
     static constexpr int kWriteTimeoutConstantMs = 50;
+    // The driver's queues: one image's worth of input; the protocol never has more than 12
+    // bytes in flight either way.
+    static constexpr int kReceiveQueueBytes = 1024;
+    static constexpr int kTransmitQueueBytes = 512;
 
   private:
-    SerialLine() = default;
-    bool failed() const;
+    struct Device;  // the platform's port
+    explicit SerialLine(std::unique_ptr<Device> device);
 
-    QSerialPort port_;
+    std::unique_ptr<Device> device_;
 };
 
 }  // namespace radio

@@ -13,8 +13,8 @@ namespace radio::sim {
 
 namespace {
 
-std::optional<long> parseNumber(const std::string& text, long min) {
-    long value = 0;
+std::optional<long long> parseNumber(const std::string& text, long long min) {
+    long long value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, error] = std::from_chars(text.data(), end, value);
     if (error != std::errc() || stop != end || value < min) {
@@ -68,7 +68,7 @@ using ValueSetter = std::function<Status<>(Options&, const std::string&)>;
 
 Status<> setSeed(Options& options, const std::string& value) {
     const auto seed = parseNumber(value, 0);
-    if (!seed || *seed > 0xFFFFFFFFL) {
+    if (!seed || *seed > 0xFFFFFFFFLL) {
         return Status<>::failure("--seed needs a number from 0 to 4294967295");
     }
     options.noiseSeed = static_cast<std::uint32_t>(*seed);

@@ -17,15 +17,14 @@ std::string devicePathForPort(std::string_view name, const PortsLookup& ports) {
     if (number == 0) {
         return std::string(name);
     }
-#ifdef _WIN32
-    (void)ports;
-    return "COM" + std::to_string(number);
-#else
     const std::string key = "com" + std::to_string(number);
     std::string configured = ports ? trim(ports(key)) : std::string();
     if (!configured.empty()) {
         return configured;
     }
+#ifdef _WIN32
+    return "COM" + std::to_string(number);
+#else
     return "/dev/ttyUSB" + std::to_string(number - 1);
 #endif
 }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 #include <csignal>
 #include <filesystem>
@@ -21,6 +23,15 @@ using test::writeBytes;
 namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
 
+#ifdef _WIN32
+// Windows has no file size limit to set, and symbolic links need privileges users lack: the
+// cases that use them run on Linux.
+using rlim_t = unsigned long long;
+constexpr rlim_t RLIM_INFINITY = ~0ULL;
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t) {}
+};
+#else
 // Makes every file write beyond `bytes` fail while it lives, also for root (for whom a
 // read-only folder is no obstacle), so a save can fail half-way.
 struct FileSizeLimit {
@@ -37,6 +48,7 @@ struct FileSizeLimit {
     rlimit saved{};
     void (*previous)(int);
 };
+#endif
 
 // Addresses spelled out, so that a wrong constant in the memory map cannot agree with itself.
 TEST(NewDocument, HoldsTheFactoryBytes) {
@@ -61,7 +73,9 @@ TEST(DatFile, LoadTakesTheFirst1024BytesAndRefusesWhatIsNotAnImage) {
     writeBytes(dir.file("short.dat"), Bytes(1023, 0x11));
     writeBytes(dir.file("empty.dat"), {});
     fs::create_directory(dir.file("folder.dat"));
+#ifndef _WIN32
     ASSERT_EQ(::mkfifo(dir.file("fifo.dat").c_str(), 0600), 0);  // reading it would wait forever
+#endif
     const std::tuple<std::string, FileError::Kind, std::string, std::string> cases[] = {
         {"short.dat", FileError::Kind::TooShort, "only 1023 bytes", "只有 1023 字节"},
         {"empty.dat", FileError::Kind::Empty, "is empty", "是空的"},
@@ -69,6 +83,11 @@ TEST(DatFile, LoadTakesTheFirst1024BytesAndRefusesWhatIsNotAnImage) {
         {"missing.dat", FileError::Kind::NotFound, "does not exist", "不存在"},
         {"fifo.dat", FileError::Kind::NotRegular, "is not a regular file", "不是普通文件"}};
     for (const auto& [name, kind, english, chinese] : cases) {
+#ifdef _WIN32
+        if (name == "fifo.dat") {
+            continue;  // no named pipes in a folder on Windows
+        }
+#endif
         const auto result = loadDatFile(dir.file(name));
         ASSERT_FALSE(result) << name;
         EXPECT_EQ(result.error().kind, kind) << name;
@@ -101,6 +120,11 @@ TEST(DatFile, SaveIsWholeOrNothing) {
          "cannot be written: No such file or directory. Nothing was written."},
     };
     for (const auto& c : cases) {
+#ifdef _WIN32
+        if (c.link || c.sizeLimit != RLIM_INFINITY) {
+            continue;
+        }
+#endif
         TempDir dir;
         const std::string target = dir.file(c.link ? "real.dat" : c.path);
         const Bytes old(1024, 0x5A);

@@ -11,7 +11,9 @@ TEST(ConfigLocation, TheLanguageChoiceIsSavedWhereTheProgramLives) {
     const std::tuple<QString, QString, bool> cases[] = {
         // program folder, runtime folder
         {"app", "app", true},
-        {"prefix/bin", "prefix/share/radioprog", false}};
+        {"prefix/bin", "prefix/share/radioprog", false},
+        // the Windows installer's folder: everything beside the program and its uninstaller
+        {"Program Files/radioprog", "Program Files/radioprog", false}};
     const QByteArray oldHome = qgetenv("XDG_CONFIG_HOME");
     for (const auto& [programFolder, runtimeFolder, portable] : cases) {
         SCOPED_TRACE(portable ? "portable" : "installed");
@@ -25,6 +27,9 @@ TEST(ConfigLocation, TheLanguageChoiceIsSavedWhereTheProgramLives) {
         QDir().mkpath(runtimeDir);
         const QByteArray shipped = ProgramFolder::defaultIni().toUtf8();
         writeFile(runtimeDir + "/Program.ini", shipped);
+        if (!portable && programFolder == runtimeFolder) {
+            writeFile(runtimeDir + "/uninstall.exe", "MZ");
+        }
         for (const char* pack : {"English.qm", "Chinese.qm"}) {
             QFile::copy(QStringLiteral(RADIOPROG_BIN_DIR "/") + pack, runtimeDir + '/' + pack);
         }

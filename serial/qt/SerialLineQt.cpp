@@ -1,6 +1,7 @@
 #include "serial/SerialLine.h"
 
 #include <QDeadlineTimer>
+#include <QSerialPort>
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -11,13 +12,23 @@
 
 namespace radio {
 
+struct SerialLine::Device {
+    QSerialPort port;
+
+    bool failed() const {
+        const auto error = port.error();
+        return error != QSerialPort::NoError && error != QSerialPort::TimeoutError;
+    }
+};
+
+SerialLine::SerialLine(std::unique_ptr<Device> device) : device_(std::move(device)) {}
+SerialLine::~SerialLine() = default;
+
 std::unique_ptr<SerialLine> SerialLine::open(const std::string& devicePath) {
-    std::unique_ptr<SerialLine> line(new SerialLine());
-    QSerialPort& port = line->port_;
+    auto device = std::make_unique<Device>();
+    QSerialPort& port = device->port;
     port.setPortName(QString::fromStdString(devicePath));
-    // Keep at most one image's worth of unread input, like the driver queue of the original
-    // cable setup; the protocol never has more than 12 bytes in flight.
-    port.setReadBufferSize(1024);
+    port.setReadBufferSize(kReceiveQueueBytes);
     if (!port.open(QIODevice::ReadWrite)) {
         return nullptr;
     }
@@ -27,40 +38,35 @@ std::unique_ptr<SerialLine> SerialLine::open(const std::string& devicePath) {
     port.setDataBits(QSerialPort::Data8);
     port.setParity(QSerialPort::NoParity);
     port.setStopBits(QSerialPort::OneStop);
-    return line;
-}
-
-bool SerialLine::failed() const {
-    const auto error = port_.error();
-    return error != QSerialPort::NoError && error != QSerialPort::TimeoutError;
+    return std::unique_ptr<SerialLine>(new SerialLine(std::move(device)));
 }
 
 std::size_t SerialLine::write(const std::uint8_t* data, std::size_t length) {
-    port_.clearError();
+    device_->port.clearError();
     const qint64 written =
-        port_.write(reinterpret_cast<const char*>(data), static_cast<qint64>(length));
+        device_->port.write(reinterpret_cast<const char*>(data), static_cast<qint64>(length));
     if (written <= 0) {
         return 0;
     }
     const int timeout = kWriteTimeoutPerByteMs * static_cast<int>(length) + kWriteTimeoutConstantMs;
     QDeadlineTimer deadline(timeout);
-    while (port_.bytesToWrite() > 0 && !deadline.hasExpired()) {
-        if (!port_.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) {
+    while (device_->port.bytesToWrite() > 0 && !deadline.hasExpired()) {
+        if (!device_->port.waitForBytesWritten(static_cast<int>(deadline.remainingTime()))) {
             break;
         }
     }
-    return static_cast<std::size_t>(written - std::min<qint64>(written, port_.bytesToWrite()));
+    return static_cast<std::size_t>(written - std::min<qint64>(written, device_->port.bytesToWrite()));
 }
 
 SerialPort::ReadResult SerialLine::read(std::uint8_t* buffer, std::size_t length) {
     ReadResult result;
-    port_.clearError();
+    device_->port.clearError();
     const int total = kTotalTimeoutPerByteMs * static_cast<int>(length) + kTotalTimeoutConstantMs;
     const QDeadlineTimer totalDeadline(total);
     QDeadlineTimer intervalDeadline = QDeadlineTimer::Forever;
     while (result.count < length) {
-        if (port_.bytesAvailable() > 0) {
-            const qint64 got = port_.read(reinterpret_cast<char*>(buffer + result.count),
+        if (device_->port.bytesAvailable() > 0) {
+            const qint64 got = device_->port.read(reinterpret_cast<char*>(buffer + result.count),
                                           static_cast<qint64>(length - result.count));
             if (got < 0) {
                 result.ioError = true;
@@ -76,8 +82,8 @@ SerialPort::ReadResult SerialLine::read(std::uint8_t* buffer, std::size_t length
                                                         : intervalDeadline.remainingTime());
         // Past the deadline there is still one look: this thread may have been held up while
         // the bytes already waited in the driver, and the timeout is about the radio's silence.
-        if (!port_.waitForReadyRead(static_cast<int>(std::max<qint64>(wait, 0)))) {
-            if (failed()) {
+        if (!device_->port.waitForReadyRead(static_cast<int>(std::max<qint64>(wait, 0)))) {
+            if (device_->failed()) {
                 result.ioError = true;
                 return result;
             }
@@ -90,16 +96,16 @@ SerialPort::ReadResult SerialLine::read(std::uint8_t* buffer, std::size_t length
 }
 
 void SerialLine::drainOutput() {
-    port_.flush();
-    while (port_.bytesToWrite() > 0) {
-        if (!port_.waitForBytesWritten(kWriteTimeoutConstantMs * 10)) {
+    device_->port.flush();
+    while (device_->port.bytesToWrite() > 0) {
+        if (!device_->port.waitForBytesWritten(kWriteTimeoutConstantMs * 10)) {
             break;
         }
     }
 #if defined(Q_OS_UNIX)
     // Qt's buffer is empty now; wait until the driver has put the bytes on the line too.
-    if (port_.handle() >= 0) {
-        ::tcdrain(port_.handle());
+    if (device_->port.handle() >= 0) {
+        ::tcdrain(device_->port.handle());
     }
 #endif
 }
@@ -108,7 +114,7 @@ void SerialLine::clearBuffers(bool /*abandonPending*/) {
     // Synchronous use means no operation can be pending. Callers drain first, so the output
     // queue holds nothing that still has to go out; flushing it anyway would throw away bytes a
     // pseudo-terminal or a slow driver has not delivered yet. Only received bytes are discarded.
-    port_.clear(QSerialPort::Input);
+    device_->port.clear(QSerialPort::Input);
 }
 
 void SerialLine::sleepMs(int milliseconds) {
