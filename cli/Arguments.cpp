@@ -45,9 +45,15 @@ std::string usageText() {
            "  radioprog-cli ports\n"
            "  radioprog-cli --help | --version\n"
            "\n"
+#ifdef _WIN32
+           "PORT is com1..com4 or a port name (COM7). com1..com4 name the ports set in\n"
+           "[Ports] of Program.ini, else COM1..COM4. ports lists every serial port with\n"
+           "its description, maker, USB ids and the comN that stands for it.\n"
+#else
            "PORT is com1..com4 or a device path. com1..com4 name the devices set in\n"
            "[Ports] of Program.ini, else /dev/ttyUSB0../dev/ttyUSB3. ports lists every serial\n"
            "device with its description, maker, USB ids and the comN that stands for it.\n"
+#endif
            "--retries N answers the communication-error prompt with Retry N times; without\n"
            "it the prompt is asked on a terminal and declined otherwise.\n"
            "print writes the printed report as a PDF file; its owner line is\n"
