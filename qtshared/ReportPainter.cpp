@@ -19,14 +19,15 @@ constexpr int kTwipsPerPoint = 20;
 const QString kReportFace = QStringLiteral("Times New Roman");
 
 // The report names Times New Roman; where it is missing, its metric twin keeps the layout.
-// The Chinese texts come from AR PL UMing, a serif face like the rest: the Noto CJK faces share
-// glyphs between ideographs and Kangxi radicals, and a PDF made with them gives radicals
-// (U+2F42 for 文) to anyone who searches or copies its text.
+// The Chinese texts come from AR PL UMing (SimSun on Windows), serif faces like the rest: the
+// Noto CJK faces share glyphs between ideographs and Kangxi radicals, and a PDF made with them
+// gives radicals (U+2F42 for 文) to anyone who searches or copies its text.
 void substituteReportFace() {
     static const bool installed = [] {
         QFont::insertSubstitutions(
             kReportFace, {QStringLiteral("Liberation Serif"), QStringLiteral("AR PL UMing CN"),
-                          QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC")});
+                          QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
+                          QStringLiteral("Noto Sans CJK SC")});
         return true;
     }();
     (void)installed;

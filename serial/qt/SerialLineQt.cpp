@@ -55,7 +55,8 @@ std::size_t SerialLine::write(const std::uint8_t* data, std::size_t length) {
             break;
         }
     }
-    return static_cast<std::size_t>(written - std::min<qint64>(written, device_->port.bytesToWrite()));
+    return static_cast<std::size_t>(written -
+                                    std::min<qint64>(written, device_->port.bytesToWrite()));
 }
 
 SerialPort::ReadResult SerialLine::read(std::uint8_t* buffer, std::size_t length) {
@@ -67,7 +68,7 @@ SerialPort::ReadResult SerialLine::read(std::uint8_t* buffer, std::size_t length
     while (result.count < length) {
         if (device_->port.bytesAvailable() > 0) {
             const qint64 got = device_->port.read(reinterpret_cast<char*>(buffer + result.count),
-                                          static_cast<qint64>(length - result.count));
+                                                  static_cast<qint64>(length - result.count));
             if (got < 0) {
                 result.ioError = true;
                 return result;

@@ -54,14 +54,16 @@ std::optional<std::uint16_t> hexAfter(const std::wstring& id, const wchar_t* mar
 
 std::vector<SerialDeviceInfo> portsClassDevices() {
     std::vector<SerialDeviceInfo> devices;
-    const HDEVINFO list = ::SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
+    const HDEVINFO list =
+        ::SetupDiGetClassDevsW(&GUID_DEVCLASS_PORTS, nullptr, nullptr, DIGCF_PRESENT);
     if (list == INVALID_HANDLE_VALUE) {
         return devices;
     }
     SP_DEVINFO_DATA node{};
     node.cbSize = sizeof node;
     for (DWORD index = 0; ::SetupDiEnumDeviceInfo(list, index, &node); ++index) {
-        const HKEY key = ::SetupDiOpenDevRegKey(list, &node, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
+        const HKEY key =
+            ::SetupDiOpenDevRegKey(list, &node, DICS_FLAG_GLOBAL, 0, DIREG_DEV, KEY_READ);
         if (key == INVALID_HANDLE_VALUE) {
             continue;
         }
@@ -75,9 +77,12 @@ std::vector<SerialDeviceInfo> portsClassDevices() {
             description = deviceProperty(list, node, SPDRP_DEVICEDESC);
         }
         const std::wstring hardwareId = deviceProperty(list, node, SPDRP_HARDWAREID);
-        SerialDeviceInfo device{win32::narrow(port), win32::narrow(description),
-                                win32::narrow(deviceProperty(list, node, SPDRP_MFG)), {},
-                                std::nullopt, std::nullopt};
+        SerialDeviceInfo device{win32::narrow(port),
+                                win32::narrow(description),
+                                win32::narrow(deviceProperty(list, node, SPDRP_MFG)),
+                                {},
+                                std::nullopt,
+                                std::nullopt};
         device.vendorId = hexAfter(hardwareId, L"VID_");
         device.productId = hexAfter(hardwareId, L"PID_");
         if (!device.vendorId || !device.productId) {
