@@ -13,7 +13,7 @@ namespace gui {
 std::string localPath(const QString& path);
 
 // A text file users make (a channel list), as UTF-8, whether it was saved as UTF-8 or GBK.
-// Files over a megabyte are refused: such a list is a few kilobytes.
+// Files over a mebibyte are refused whole: such a list is a few kilobytes.
 Result<std::string, FileError> readTextFile(const QString& path);
 
 // Writes a text file whole or not at all.

@@ -116,6 +116,9 @@ constexpr Entry kTexts[] = {
      "文件“%1”是空的；数据文件应有 %4 字节。"},
     {TextId::FileTooShort, "The file \"%1\" holds only %3 bytes; a data file holds %4 bytes.",
      "文件“%1”只有 %3 字节；数据文件应有 %4 字节。"},
+    {TextId::FileTooLarge,
+     "The file \"%1\" is larger than %4 bytes (1 MiB); a channel list is a few kilobytes.",
+     "文件“%1”超过 %4 字节（1 MiB）；信道列表只有几 KB。"},
     {TextId::FileNotRegular, "\"%1\" is not a regular file.", "“%1”不是普通文件。"},
     {TextId::FileNotWritable, "The file \"%1\" cannot be written: %2.", "无法写入文件“%1”：%2。"},
     {TextId::FileNotReplaced, "The file \"%1\" cannot be replaced: %2.", "无法替换文件“%1”：%2。"},
@@ -271,6 +274,9 @@ std::string FileError::message(Language language) const {
             break;
         case Kind::TooShort:
             id = TextId::FileTooShort;
+            break;
+        case Kind::TooLarge:
+            id = TextId::FileTooLarge;
             break;
         case Kind::NotWritable:
             id = TextId::FileNotWritable;

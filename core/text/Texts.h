@@ -110,6 +110,7 @@ enum class TextId {
     FileUnreadable,
     FileEmpty,
     FileTooShort,
+    FileTooLarge,
     FileNotWritable,
     FileNotReplaced,
     FileOldUnchanged,

@@ -16,6 +16,7 @@ struct FileError {
         Unreadable,   // open or read failed; reason holds the system's text
         Empty,        // zero bytes
         TooShort,     // fewer bytes than needed; size holds the length found
+        TooLarge,     // more bytes than such a file can hold; expected holds the limit
         NotWritable,  // the new file could not be created or written; reason holds why
         NotReplaced,  // the new file was written but could not take the old one's place
     };

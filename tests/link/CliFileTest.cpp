@@ -118,11 +118,14 @@ TEST(CliFiles, ShowPrintsTheGridAndTheOptions) {
     }
 }
 
-// A bad list changes nothing and names every bad line; --merge keeps the channels it leaves out.
+// A bad list changes nothing and names every bad line; --merge keeps the channels it leaves out;
+// a list too large to be one is refused whole.
 TEST(CliFiles, ImportChangesTheFileOnlyWhenEveryLineIsGood) {
     const std::string header = channelsCsvHeader();
     const std::string bad = header + "1,500.00000,,,,,,,,\n2,401.00000,,Nope,,,,,,\n";
     const std::string good = header + "2,402.50000,,,,,,,,\r\n";
+    // Past 1 MiB, where a bad line was once never read: the whole list is refused.
+    const std::string huge = good + std::string(1 << 20, '\n') + "3,999.00000,,,,,,,,\n";
     // The list, options, radio type, then channels 1 and 2 afterwards and the errors.
     using Strings = std::vector<std::string>;
     const std::tuple<std::string, Strings, std::uint8_t, std::string, std::string, Strings>
@@ -131,6 +134,7 @@ TEST(CliFiles, ImportChangesTheFileOnlyWhenEveryLineIsGood) {
             {good, {"--merge"}, 0, "401.00000", "402.50000", {}},
             {good, {}, 0, "", "402.50000", {}},
             {good, {}, 4, "401.00000", "", {"no band for radio type 5"}},
+            {huge, {"--merge"}, 0, "401.00000", "", {"larger than 1048576 bytes (1 MiB)"}},
         };
     for (const auto& [csv, options, type, channel1, channel2, errors] : cases) {
         ProgramFolder folder(kBandIni);
