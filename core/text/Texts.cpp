@@ -120,6 +120,8 @@ constexpr Entry kTexts[] = {
      "The file \"%1\" is larger than %4 bytes (1 MiB); a channel list is a few kilobytes.",
      "文件“%1”超过 %4 字节（1 MiB）；信道列表只有几 KB。"},
     {TextId::FileNotRegular, "\"%1\" is not a regular file.", "“%1”不是普通文件。"},
+    {TextId::FileReadOnly, "The file \"%1\" is read-only; it was not changed.",
+     "文件“%1”是只读的，未作更改。"},
     {TextId::FileNotWritable, "The file \"%1\" cannot be written: %2.", "无法写入文件“%1”：%2。"},
     {TextId::FileNotReplaced, "The file \"%1\" cannot be replaced: %2.", "无法替换文件“%1”：%2。"},
     {TextId::FileOldUnchanged, " The old file is unchanged.", "原文件未改变。"},
@@ -277,6 +279,9 @@ std::string FileError::message(Language language) const {
             break;
         case Kind::TooLarge:
             id = TextId::FileTooLarge;
+            break;
+        case Kind::ReadOnly:
+            id = TextId::FileReadOnly;
             break;
         case Kind::NotWritable:
             id = TextId::FileNotWritable;

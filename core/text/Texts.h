@@ -111,6 +111,7 @@ enum class TextId {
     FileEmpty,
     FileTooShort,
     FileTooLarge,
+    FileReadOnly,
     FileNotWritable,
     FileNotReplaced,
     FileOldUnchanged,

@@ -17,6 +17,7 @@ struct FileError {
         Empty,        // zero bytes
         TooShort,     // fewer bytes than needed; size holds the length found
         TooLarge,     // more bytes than such a file can hold; expected holds the limit
+        ReadOnly,     // the file exists and is read-only: it was left alone
         NotWritable,  // the new file could not be created or written; reason holds why
         NotReplaced,  // the new file was written but could not take the old one's place
     };

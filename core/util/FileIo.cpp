@@ -1,11 +1,13 @@
 #include "core/util/FileIo.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
 #include <random>
+#include <string_view>
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -38,16 +40,61 @@ FileError makeError(FileError::Kind kind, const std::string& path, std::string r
     return error;
 }
 
-// Where the bytes must really go: through a symbolic link to the file it names.
-fs::path resolveTarget(const fs::path& path) {
+// Where the bytes must really go: through every symbolic link to the file the last one names
+// (which may not exist yet). Empty, with the reason, for a loop or a link that cannot be read.
+fs::path resolveTarget(const fs::path& path, int& error) {
+    constexpr int kMostLinks = 40;  // as the system follows them
+    fs::path current = path;
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(current, ec))) {
+            return current;
+        }
+        const fs::path target = fs::read_symlink(current, ec);
+        if (ec) {
+            error = ec.value();
+            return {};
+        }
+        current = target.is_absolute() ? target : current.parent_path() / target;
+    }
+    error = static_cast<int>(std::errc::too_many_symbolic_link_levels);
+    return {};
+}
+
+constexpr std::string_view kTemporaryMark = ".tmp";
+constexpr std::size_t kTemporaryDigits = 12;
+
+// ".NAME.tmpXXXXXXXXXXXX", the name createTemporary gives.
+bool isTemporaryName(const std::string& name) {
+    if (name.size() < 2 + kTemporaryMark.size() + kTemporaryDigits || name[0] != '.') {
+        return false;
+    }
+    const std::size_t mark = name.size() - kTemporaryDigits - kTemporaryMark.size();
+    return name.compare(mark, kTemporaryMark.size(), kTemporaryMark) == 0 &&
+           name.find_first_not_of("0123456789abcdef", mark + kTemporaryMark.size()) ==
+               std::string::npos;
+}
+
+// A save that was killed leaves its temporary file; the next save into the folder removes those
+// old enough that no save can still be writing them (a save takes milliseconds).
+void removeStaleTemporaries(const fs::path& folder) {
+    constexpr auto kStale = std::chrono::minutes(1);
     std::error_code ec;
-    if (fs::is_symlink(fs::symlink_status(path, ec))) {
-        fs::path target = fs::read_symlink(path, ec);
-        if (!ec) {
-            return target.is_absolute() ? target : path.parent_path() / target;
+    const auto now = fs::file_time_type::clock::now();
+    for (fs::directory_iterator entry(folder.empty() ? fs::path(".") : folder, ec), end;
+         !ec && entry != end; entry.increment(ec)) {
+        std::error_code ignored;
+        if (isTemporaryName(entry->path().filename().string()) && entry->is_regular_file(ignored) &&
+            now - entry->last_write_time(ignored) > kStale) {
+            fs::remove(entry->path(), ignored);
         }
     }
-    return path;
+}
+
+// Who may write the file: a save never replaces one its owner made read-only, even when the
+// folder would let it (and for root, whom the permission bits do not stop).
+bool isReadOnly(const fs::file_status& status) {
+    return (status.permissions() & fs::perms::owner_write) == fs::perms::none;
 }
 
 // Opens a new file next to the target that no other writer can have open.
@@ -61,7 +108,7 @@ FileHandle createTemporary(const fs::path& target, fs::path& tempPath, int& erro
                       static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
         std::string name = ".";
         name += target.filename().string();
-        name += suffix;
+        name += suffix;  // kTemporaryMark and kTemporaryDigits hex digits
         tempPath = folder / name;
         errno = 0;
         FileHandle file(std::fopen(tempPath.string().c_str(), "wbx"));
@@ -169,18 +216,33 @@ Result<Bytes, FileError> readFileBytes(const std::string& path, std::size_t maxB
 
 Status<FileError> writeFileAtomically(const std::string& path, const Bytes& bytes) {
     using S = Status<FileError>;
-    const fs::path target = resolveTarget(fs::path(path));
+    int linkError = 0;
+    const fs::path target = resolveTarget(fs::path(path), linkError);
+    if (target.empty()) {
+        FileError error = makeError(FileError::Kind::NotWritable, path, systemReason(linkError));
+        error.existed = false;
+        return S::failure(std::move(error));
+    }
     std::error_code ec;
-    if (fs::is_directory(target, ec)) {
+    const fs::file_status status = fs::status(target, ec);
+    if (fs::is_directory(status)) {
         return S::failure(makeError(FileError::Kind::IsDirectory, path));
     }
+    const bool existed = fs::exists(status);
+    // A device or a pipe would be replaced by a plain file of the same name.
+    if (existed && !fs::is_regular_file(status)) {
+        return S::failure(makeError(FileError::Kind::NotRegular, path));
+    }
+    if (existed && isReadOnly(status)) {
+        return S::failure(makeError(FileError::Kind::ReadOnly, path));
+    }
 
-    const bool existed = fs::exists(target, ec);
     const auto failure = [&](FileError::Kind kind, std::string reason) {
         FileError error = makeError(kind, path, std::move(reason));
         error.existed = existed;
         return S::failure(std::move(error));
     };
+    removeStaleTemporaries(target.parent_path());
 
     fs::path tempPath;
     int error = 0;

@@ -5,8 +5,10 @@
 #include <sys/resource.h>
 #endif
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "core/image/DatFile.h"
@@ -154,6 +156,83 @@ TEST(DatFile, SaveIsWholeOrNothing) {
             << name;
     }
 }
+
+#ifndef _WIN32
+// What a save must not replace is refused and left as it was; links are followed to the end.
+TEST(DatFile, SaveGoesThroughLinksAndLeavesAloneWhatItMustNotReplace) {
+    const Bytes old(1024, 0x5A);
+    const struct {
+        const char* name;
+        std::function<void(const TempDir&)> make;  // a.dat and what it leads to
+        const char* target;                        // where the bytes must land; "" refused
+        const char* message;
+        int files;  // in the folder afterwards: no temporary file stays behind
+    } cases[] = {
+        {"a chain of links",
+         [&](const TempDir& dir) {
+             writeBytes(dir.file("real.dat"), old);
+             fs::create_symlink("real.dat", dir.file("mid.dat"));
+             fs::create_symlink("mid.dat", dir.file("a.dat"));
+         },
+         "real.dat", "", 3},
+        {"a link to a file not made yet",
+         [](const TempDir& dir) { fs::create_symlink("new.dat", dir.file("a.dat")); }, "new.dat",
+         "", 2},
+        {"a loop of links",
+         [](const TempDir& dir) {
+             fs::create_symlink("b.dat", dir.file("a.dat"));
+             fs::create_symlink("a.dat", dir.file("b.dat"));
+         },
+         "", "Too many levels of symbolic links. Nothing was written.", 2},
+        {"a pipe",
+         [](const TempDir& dir) { ASSERT_EQ(::mkfifo(dir.file("a.dat").c_str(), 0600), 0); }, "",
+         "is not a regular file", 1},
+        {"a read-only file",
+         [&](const TempDir& dir) {
+             writeBytes(dir.file("a.dat"), old);
+             fs::permissions(dir.file("a.dat"), fs::perms::owner_read | fs::perms::group_read);
+         },
+         "", "is read-only; it was not changed", 1},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        c.make(dir);
+        const auto before = fs::symlink_status(dir.file("a.dat")).type();
+        const auto status = saveDatFile(dir.file("a.dat"), test::patternedImage());
+        ASSERT_EQ(static_cast<bool>(status), *c.target != '\0') << c.name;
+        EXPECT_EQ(fs::symlink_status(dir.file("a.dat")).type(), before) << c.name;
+        if (status) {
+            EXPECT_EQ(loadDatFile(dir.file(c.target)).value(), test::patternedImage()) << c.name;
+        } else {
+            const std::string message = status.error().message(Language::English);
+            EXPECT_NE(message.find(c.message), std::string::npos) << message;
+            std::error_code ec;
+            if (fs::is_regular_file(dir.file("a.dat"), ec)) {
+                EXPECT_EQ(readBytes(dir.file("a.dat")), old) << c.name;
+            }
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), c.files) << c.name;
+    }
+}
+
+// A save killed half-way leaves its temporary file; the next save into the folder removes it
+// once it is old, and leaves one another save may still be writing.
+TEST(DatFile, SaveRemovesTheTemporaryFilesOfKilledSaves) {
+    TempDir dir;
+    const std::string stale = dir.file(".a.dat.tmp0123456789ab");
+    const std::string fresh = dir.file(".b.dat.tmpabcdef012345");
+    const std::string other = dir.file(".notes.tmp");
+    for (const std::string& file : {stale, fresh, other}) {
+        writeBytes(file, Bytes(10, 1));
+        fs::last_write_time(file, fs::file_time_type::clock::now() - std::chrono::minutes(5));
+    }
+    fs::last_write_time(fresh, fs::file_time_type::clock::now());
+    ASSERT_TRUE(saveDatFile(dir.file("c.dat"), test::patternedImage()));
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_TRUE(fs::exists(fresh));
+    EXPECT_TRUE(fs::exists(other));
+}
+#endif
 
 }  // namespace
 }  // namespace radio
