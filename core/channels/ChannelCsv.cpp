@@ -136,6 +136,25 @@ std::vector<CsvRecord> withoutBlankRecords(const std::vector<CsvRecord>& records
     return kept;
 }
 
+// A line that is not text says so, rather than being quoted: a NUL byte would end the message
+// there, and the replacement characters of undecodable bytes say nothing.
+std::optional<CsvProblem> textProblem(const CsvRecord& record) {
+    const auto holds = [&](std::string_view bytes) {
+        return std::any_of(record.fields.begin(), record.fields.end(), [&](const auto& field) {
+            return field.find(bytes) != std::string::npos;
+        });
+    };
+    if (holds(std::string_view("\0", 1))) {
+        return CsvProblem{record.line, 0, "holds a NUL byte; a channel list is plain text",
+                          "含有 NUL 字节；信道列表应是纯文本"};
+    }
+    if (holds("\xEF\xBF\xBD")) {  // U+FFFD, what the decoder made of them
+        return CsvProblem{record.line, 0, "holds bytes that are neither UTF-8 nor GBK text",
+                          "含有既非 UTF-8 也非 GBK 文本的字节"};
+    }
+    return std::nullopt;
+}
+
 Result<ChannelList, CsvProblems> readChannelList(std::string_view csv, const ChannelTable& current,
                                                  BandLimits limits, ImportMode mode,
                                                  Language language) {
@@ -151,6 +170,9 @@ Result<ChannelList, CsvProblems> readChannelList(std::string_view csv, const Cha
             {{1, 0, "the first line must be a header naming the columns", "第一行必须是列名表头"}});
     }
     CsvProblems problems;
+    if (auto problem = textProblem(records.front())) {
+        return Outcome::failure({*problem});
+    }
     const auto columns =
         readChannelListHeader(records.front().fields, records.front().line, problems);
     if (!columns) {
@@ -161,6 +183,10 @@ Result<ChannelList, CsvProblems> readChannelList(std::string_view csv, const Cha
         list.table = current;
     }
     for (std::size_t r = 1; r < records.size(); ++r) {
+        if (auto problem = textProblem(records[r])) {
+            problems.push_back(std::move(*problem));
+            continue;
+        }
         readRecord(records[r], *columns, current, limits, mode, language, list, problems);
     }
     if (!problems.empty()) {
@@ -226,8 +252,11 @@ std::string describeEach(const CsvProblems& problems, Language language,
     return text;
 }
 
-std::string describeProblems(const CsvProblems& problems, Language language) {
-    return describeEach(problems, language, [language](const CsvProblem& problem) {
+std::string describeProblems(const CsvProblems& problems, Language language, std::size_t most) {
+    const CsvProblems shown(
+        problems.begin(),
+        problems.begin() + static_cast<std::ptrdiff_t>(std::min(problems.size(), most)));
+    std::string text = describeEach(shown, language, [language](const CsvProblem& problem) {
         const std::string line = std::to_string(problem.line);
         const std::string column = std::to_string(problem.column);
         if (language == Language::Chinese) {
@@ -235,6 +264,12 @@ std::string describeProblems(const CsvProblems& problems, Language language) {
         }
         return "line " + line + (problem.column > 0 ? ", column " + column : "");
     });
+    if (problems.size() > shown.size()) {
+        const std::string more = std::to_string(problems.size() - shown.size());
+        text += language == Language::Chinese ? "……另有 " + more + " 处\n"
+                                              : "... and " + more + " more\n";
+    }
+    return text;
 }
 
 Result<ChannelTable, CsvProblems> importChannelsCsv(std::string_view csv,

@@ -21,8 +21,11 @@ std::string channelsCsvHeader();
 std::string exportChannelsCsv(const ChannelTable& englishTable);
 std::string exportChannelsCsv(const MemoryImage& image);
 
-// Every problem on a line of its own: "line 3, column 2: ...".
-std::string describeProblems(const CsvProblems& problems, Language language = Language::English);
+// The first `most` problems, each on a line of its own ("line 3, column 2: ..."), then how many
+// more there are: a list of problems is read, not scrolled.
+constexpr std::size_t kProblemsListed = 20;
+std::string describeProblems(const CsvProblems& problems, Language language = Language::English,
+                             std::size_t most = kProblemsListed);
 
 // Every problem on a line of its own, after where it is as place tells (nothing when place
 // gives an empty text).

@@ -15,14 +15,6 @@
 namespace radio {
 namespace gui {
 
-namespace {
-
-// A message box lists this many problems at most; a stray file could have hundreds of
-// thousands, and a box that tall would neither fit nor open quickly.
-constexpr std::size_t kProblemsShown = 20;
-
-}  // namespace
-
 void ChannelListFiles::exportTo(CProgramApp& app, CProgramView& view) {
     const QString path = app.prompts().saveFileNameWithSuffix(
         app.mainFrame(), tr("Export Channels"), view.document().proposedFileName(),
@@ -52,15 +44,10 @@ void ChannelListFiles::importFrom(CProgramApp& app, CProgramView& view) {
     const auto imported = importChannelsCsv(text, view.channelTexts(), view.bandLimits(),
                                             ImportMode::Replace, app.language());
     if (!imported) {
-        const CsvProblems& problems = imported.error();
-        const CsvProblems shown(problems.begin(),
-                                problems.begin() + static_cast<std::ptrdiff_t>(
-                                                       std::min(problems.size(), kProblemsShown)));
-        QString text = tr("%1 was not imported:").arg(QFileInfo(path).fileName()) + "\n\n" +
-                       QString::fromStdString(describeProblems(shown, app.language())).trimmed();
-        if (problems.size() > shown.size()) {
-            text += "\n" + tr("... and %1 more").arg(problems.size() - shown.size());
-        }
+        // A stray file could have hundreds of thousands of problems; the box lists the first.
+        const QString text =
+            tr("%1 was not imported:").arg(QFileInfo(path).fileName()) + "\n\n" +
+            QString::fromStdString(describeProblems(imported.error(), app.language())).trimmed();
         app.message(text);
         return;
     }

@@ -50,10 +50,6 @@
         <source>%1 was not imported:</source>
         <translation>%1 未导入：</translation>
     </message>
-    <message>
-        <source>... and %1 more</source>
-        <translation>……另有 %1 处</translation>
-    </message>
 </context>
 <context>
     <name>SettingsPage</name>

@@ -49,10 +49,6 @@
         <source>%1 was not imported:</source>
         <translation>%1 was not imported:</translation>
     </message>
-    <message>
-        <source>... and %1 more</source>
-        <translation>... and %1 more</translation>
-    </message>
 </context>
 <context>
     <name>SettingsPage</name>

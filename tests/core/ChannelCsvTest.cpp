@@ -149,6 +149,9 @@ TEST(ChannelCsv, ColumnsAreFoundByTheirHeaderNamesAndEveryBadFieldIsNamed) {
           {4, 3, "\"500\"" + kOutside}, {4, 6, "\"Maybe\" is not a Scan Add setting"}}},
         // The quoted line break makes record 2 two lines long; "4,03" is 4.03 MHz.
         {"\xEF\xBB\xBF" + kHeader + "\"1\",\"401.00000\",,\"67.0\",,,,,,\r\n2,\"402.5\r\n\",,,,,,,,\r\n3,\"4,03\",,,,,,,,\n", ImportMode::Replace, "", {{5, 2, "\"4,03\"" + kOutside}}},
+        // Bytes that are not text are named as such, and the lines after them still checked.
+        {kHeader + "1,40" + '\0' + "1,,,,,,,,\n2,390,,,,,,,,\n", ImportMode::Replace, "", {{2, 0, "holds a NUL byte; a channel list is plain text"}, {3, 2, "\"390\"" + kOutside}}},
+        {kHeader + "1,401\xEF\xBF\xBD,,,,,,,,\n", ImportMode::Replace, "", {{2, 0, "holds bytes that are neither UTF-8 nor GBK text"}}},
     };
     // clang-format on
     const auto base =
@@ -169,6 +172,11 @@ TEST(ChannelCsv, ColumnsAreFoundByTheirHeaderNamesAndEveryBadFieldIsNamed) {
     }
     EXPECT_EQ(describeProblems({{2, 2, "\"390\"" + kOutside}, {7, 0, "whole line"}}),
               "line 2, column 2: \"390\"" + kOutside + "\nline 7: whole line\n");
+    // A list of problems is read, not scrolled: the first ones, then how many more.
+    const CsvProblems many(25, CsvProblem{3, 0, "bad", "坏"});
+    EXPECT_EQ(describeProblems(many, Language::English, 2),
+              "line 3: bad\nline 3: bad\n... and 23 more\n");
+    EXPECT_EQ(describeProblems(many, Language::Chinese, 1), "第 3 行：坏\n……另有 24 处\n");
 }
 
 }  // namespace

@@ -126,6 +126,7 @@ TEST(CliFiles, ImportChangesTheFileOnlyWhenEveryLineIsGood) {
     const std::string good = header + "2,402.50000,,,,,,,,\r\n";
     // Past 1 MiB, where a bad line was once never read: the whole list is refused.
     const std::string huge = good + std::string(1 << 20, '\n') + "3,999.00000,,,,,,,,\n";
+    const std::string withNul = header + "1,4" + '\0' + "01,,,,,,,,\n2,9,,,,,,,,\n";
     // The list, options, radio type, then channels 1 and 2 afterwards and the errors.
     using Strings = std::vector<std::string>;
     const std::tuple<std::string, Strings, std::uint8_t, std::string, std::string, Strings>
@@ -135,6 +136,12 @@ TEST(CliFiles, ImportChangesTheFileOnlyWhenEveryLineIsGood) {
             {good, {}, 0, "", "402.50000", {}},
             {good, {}, 4, "401.00000", "", {"no band for radio type 5"}},
             {huge, {"--merge"}, 0, "401.00000", "", {"larger than 1048576 bytes (1 MiB)"}},
+            {withNul,
+             {},
+             0,
+             "401.00000",
+             "",
+             {"line 2: holds a NUL byte", "line 3, column 2: \"9\""}},
         };
     for (const auto& [csv, options, type, channel1, channel2, errors] : cases) {
         ProgramFolder folder(kBandIni);
