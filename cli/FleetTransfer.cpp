@@ -66,11 +66,12 @@ void fail(PortRun& run, const std::string& reason) {
 void writeOne(PortRun& run, const MemoryImage& image, const TransferRequest& request, bool verify,
               const PortsLookup& ports) {
     SerialLineOpener opener(ports);
+    WriteProgress written(run.progress);
     if (!verify) {
         MemoryImage copy = image;
-        const TransferOutcome outcome = runTransfer(opener, request, copy, run.progress);
+        const TransferOutcome outcome = runTransfer(opener, request, copy, written);
         const std::string failure =
-            transferFailure(outcome, opener, run.progress.declinedAtPrompt());
+            transferFailure(outcome, opener, run.progress.declinedAtPrompt(), &written);
         if (!failure.empty()) {
             fail(run, failure);
             return;
@@ -79,9 +80,9 @@ void writeOne(PortRun& run, const MemoryImage& image, const TransferRequest& req
         run.outcome = "completed";
         return;
     }
-    const VerifiedWrite result = runVerifiedWrite(opener, request, image, run.progress);
+    const VerifiedWrite result = runVerifiedWrite(opener, request, image, written);
     const std::string failure =
-        transferFailure(result.write, opener, run.progress.declinedAtPrompt());
+        transferFailure(result.write, opener, run.progress.declinedAtPrompt(), &written);
     if (!failure.empty()) {
         fail(run, failure);
     } else if (result.verify->outcome != VerifyOutcome::Verified) {

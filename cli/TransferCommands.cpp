@@ -29,8 +29,9 @@ std::string english(TextId id) {
 }
 
 void failUnlessCompleted(TransferOutcome outcome, const SerialLineOpener& opener,
-                         const ConsoleObserver& observer) {
-    const std::string failure = transferFailure(outcome, opener, observer.declinedAtPrompt());
+                         const ConsoleObserver& observer, const WriteProgress* written = nullptr) {
+    const std::string failure =
+        transferFailure(outcome, opener, observer.declinedAtPrompt(), written);
     if (!failure.empty()) {
         throw CommandFailure(failure);
     }
@@ -42,8 +43,9 @@ void verifiedWrite(const TransferRequest& request, const MemoryImage& image,
                    std::optional<int> retries) {
     SerialLineOpener opener(portsLookup());
     ConsoleObserver observer("Writing", retries);
-    const VerifiedWrite result = runVerifiedWrite(opener, request, image, observer);
-    failUnlessCompleted(result.write, opener, observer);
+    WriteProgress written(observer);
+    const VerifiedWrite result = runVerifiedWrite(opener, request, image, written);
+    failUnlessCompleted(result.write, opener, observer, &written);
     const std::string message = verifyMessage(*result.verify, image, Language::English);
     if (result.verify->outcome != VerifyOutcome::Verified) {
         throw CommandFailure(message);
@@ -70,7 +72,10 @@ void transfer(const TransferRequest& request, MemoryImage& image, std::optional<
     SerialLineOpener opener(portsLookup());
     ConsoleObserver observer(request.direction == clone::Direction::Read ? "Reading" : "Writing",
                              retries);
-    failUnlessCompleted(runTransfer(opener, request, image, observer), opener, observer);
+    WriteProgress written(observer);
+    const bool writing = request.direction == clone::Direction::Write;
+    failUnlessCompleted(runTransfer(opener, request, image, written), opener, observer,
+                        writing ? &written : nullptr);
 }
 
 std::optional<int> retriesOption(const QCommandLineParser& parser) {

@@ -5,7 +5,7 @@
 namespace radio::cli {
 
 std::string transferFailure(TransferOutcome outcome, const SerialLineOpener& opener,
-                            bool declinedAtPrompt) {
+                            bool declinedAtPrompt, const WriteProgress* written) {
     const auto english = [](TextId id) { return std::string(text(id, Language::English)); };
     switch (outcome) {
         case TransferOutcome::Completed:
@@ -18,8 +18,14 @@ std::string transferFailure(TransferOutcome outcome, const SerialLineOpener& ope
             }
             return message;
         }
-        case TransferOutcome::Interrupted:
-            return english(TextId::ProgramInterrupt);
+        case TransferOutcome::Interrupted: {
+            std::string message = english(TextId::ProgramInterrupt);
+            const std::string note =
+                written ? interruptedWriteNote(written->blocksWritten(), written->blockCount(),
+                                               Language::English)
+                        : std::string();
+            return note.empty() ? message : message + "\n" + note;
+        }
         case TransferOutcome::Cancelled:
             return english(declinedAtPrompt ? TextId::CommunicationError
                                             : TextId::TransferCancelled);

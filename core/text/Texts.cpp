@@ -136,6 +136,10 @@ constexpr Entry kTexts[] = {
     {TextId::ProgramInterrupt, "Program Interrupt, Please reset the radio and try again",
      "写频中断，请重启对讲机后再试"},
     {TextId::TransferCancelled, "The transfer was cancelled.", "传输已取消。"},
+    {TextId::InterruptedWrite,
+     "%1 of %2 blocks were written: the radio now holds part of the new settings. Write it "
+     "again before using it.",
+     "已写入 %2 块中的 %1 块：对讲机现在只有部分新设置。使用前请重新写入。"},
     {TextId::PortPermissionDenied,
      "You may not open %1: it belongs to the group %2. Join it with "
      "\"sudo usermod -aG %2 $USER\", then log in again.",

@@ -7,6 +7,7 @@
 
 #include "core/image/ImageDiff.h"
 #include "core/link/CloneProtocol.h"
+#include "core/link/WriteProgress.h"
 #include "core/text/Texts.h"
 #include "gui/app/BandQuestion.h"
 #include "gui/app/CMainFrame.h"
@@ -128,6 +129,10 @@ void RadioLink::finish() {
     const std::optional<PortOpenFailure> portFailure = thread_->portFailure();
     const std::optional<VerifyResult> check = thread_->verifyResult();
     const MemoryImage radio = thread_->image();
+    const std::string writeNote =
+        job_ == Job::Write
+            ? interruptedWriteNote(thread_->blocksDone(), thread_->blockCount(), app_.language())
+            : std::string();
     if (outcome == TransferOutcome::Completed && job_ == Job::Read) {
         takeReadImage(radio);
     }
@@ -143,8 +148,13 @@ void RadioLink::finish() {
         app_.prompts().message(dialog_.data(), QMessageBox::Warning, app_.settings().displayName,
                                text, QMessageBox::Ok);
     } else if (outcome == TransferOutcome::Interrupted) {
+        // The message of old; under it, after a write, what the radio now holds.
+        QString text = StringTable::text(StringTable::ProgramInterrupt);
+        if (!writeNote.empty()) {
+            text += '\n' + QString::fromStdString(writeNote);
+        }
         app_.prompts().message(dialog_.data(), QMessageBox::Warning, app_.settings().displayName,
-                               StringTable::text(StringTable::ProgramInterrupt), QMessageBox::Ok);
+                               text, QMessageBox::Ok);
     }
     closeDialog();
     if (outcome == TransferOutcome::Completed && check) {

@@ -6,6 +6,7 @@
 #include <future>
 #include <memory>
 
+#include "core/link/WriteProgress.h"
 #include "serial/SerialLineOpener.h"
 
 namespace radio {
@@ -69,7 +70,8 @@ TransferThread::TransferThread(TransferRequest request, MemoryImage image, Ports
 
 void TransferThread::run() {
     SerialLineOpener opener(ports_);
-    ThreadObserver observer(*this, cancel_);
+    ThreadObserver threadObserver(*this, cancel_);
+    WriteProgress observer(threadObserver);
     if (verifyWrite_ && request_.direction == clone::Direction::Write) {
         VerifiedWrite written = runVerifiedWrite(opener, request_, image_, observer);
         outcome_ = written.write;
@@ -77,6 +79,8 @@ void TransferThread::run() {
     } else {
         outcome_ = runTransfer(opener, request_, image_, observer);
     }
+    blocksWritten_ = observer.blocksWritten();
+    blockCount_ = observer.blockCount();
     portFailure_ = opener.lastFailure();
 }
 

@@ -37,6 +37,10 @@ class TransferThread : public QThread {
     const MemoryImage& image() const { return image_; }
     // What the check after a completed write found; empty without one.
     const std::optional<VerifyResult>& verifyResult() const { return verify_; }
+    // How far the transfer got: blocks acknowledged (of a write, not counting its check) of
+    // its block count.
+    int blocksDone() const { return blocksWritten_; }
+    int blockCount() const { return blockCount_; }
     // Why the port did not open, when that was the outcome.
     const std::optional<PortOpenFailure>& portFailure() const { return portFailure_; }
 
@@ -64,6 +68,8 @@ class TransferThread : public QThread {
     TransferOutcome outcome_ = TransferOutcome::Cancelled;
     std::optional<VerifyResult> verify_;
     std::optional<PortOpenFailure> portFailure_;
+    int blocksWritten_ = 0;
+    int blockCount_ = 0;
     std::atomic<bool> abandoned_{false};
 };
 

@@ -115,25 +115,39 @@ TEST(Transfer, FailuresShowTheirMessagesAndTheirAnswersEndThem) {
     const QString noPort =
         "Could not Open the Port,Please check whether the Port are occupied or "
         "the device are ok\n/dev/radioprog-no-such-port does not exist";
-    // The simulator, the port (com3 vanished after it was chosen), the outcome, the handshakes (-1:
-    // not counted), the message and the answers to it.
+    // The simulator, the direction, the port (com3 vanished after it was chosen), the outcome,
+    // the handshakes (-1: not counted), the message and the answers to it. A write that stops
+    // half-way says what the radio now holds.
     using Answers = std::deque<QMessageBox::StandardButton>;
-    const std::tuple<QString, QString, Outcome, int, QString, Answers> cases[] = {
-        {"--fast --fault short-data=4", "COM1", Outcome::Interrupted, -1, kInterrupt, {}},
-        {"--fast", "com3", Outcome::PortNotOpened, 0, noPort, {}},
-        {"--fast --fault no-final-ack", "COM1", Outcome::Cancelled, 2, kCommError, {Retry, Cancel}},
-        {"--fault silent", "COM1", Outcome::Cancelled, -1, kCommError, {Cancel}},
+    const QString halfWritten =
+        kInterrupt +
+        "\n9 of 122 blocks were written: the radio now holds part of the new settings. Write it "
+        "again before using it.";
+    const std::tuple<QString, clone::Direction, QString, Outcome, int, QString, Answers> cases[] = {
+        {"--fast --fault short-data=4", kRead, "COM1", Outcome::Interrupted, -1, kInterrupt, {}},
+        {"--fast --fault stop-at=10", kWrite, "COM1", Outcome::Interrupted, -1, halfWritten, {}},
+        {"--fast", kRead, "com3", Outcome::PortNotOpened, 0, noPort, {}},
+        {"--fast --fault no-final-ack",
+         kRead,
+         "COM1",
+         Outcome::Cancelled,
+         2,
+         kCommError,
+         {Retry, Cancel}},
+        {"--fault silent", kRead, "COM1", Outcome::Cancelled, -1, kCommError, {Cancel}},
     };
-    for (const auto& [options, port, outcome, handshakes, message, answers] : cases) {
+    for (const auto& [options, direction, port, outcome, handshakes, message, answers] : cases) {
         SCOPED_TRACE(options.toStdString());
         Bench bench(options);
         const MemoryImage before = bench.image();
         bench.app.setPortName(port);
         bench.prompts.answers = answers;
-        EXPECT_EQ(bench.run(kRead), outcome);
+        EXPECT_EQ(bench.run(direction), outcome);
         ASSERT_EQ(bench.prompts.shown.size(), std::max<std::size_t>(1, answers.size()));
         for (const auto& shown : bench.prompts.shown) {
-            EXPECT_TRUE(shown.text.startsWith(message)) << shown.text.toStdString();
+            EXPECT_TRUE(outcome == Outcome::Interrupted ? shown.text == message
+                                                        : shown.text.startsWith(message))
+                << shown.text.toStdString();
             EXPECT_TRUE(shown.text != kCommError ||
                         shown.buttons == (QMessageBox::Retry | QMessageBox::Cancel));
         }
