@@ -109,6 +109,8 @@ TransferOutcome CloneSession::handshake(int blockCount, bool verifying) {
                     declinedAtPrompt_ = true;
                     return TransferOutcome::Cancelled;
                 }
+                // The user may have plugged the cable back in: only a new handle reaches it.
+                port_.reopen();
                 attempt = 1;
                 break;
         }

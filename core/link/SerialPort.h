@@ -33,6 +33,11 @@ class SerialPort {
     virtual void clearBuffers(bool abandonPending) = 0;
 
     virtual void sleepMs(int milliseconds) = 0;
+
+    // Closes the device and opens it again: a cable pulled and plugged back is a new device,
+    // and the old handle stays dead. False when it cannot be opened now; every call then fails
+    // until a later reopen works. A port with nothing to reopen keeps going.
+    virtual bool reopen() { return true; }
 };
 
 // Opens ports by name; nullptr when the port cannot be opened.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -61,6 +62,47 @@ TEST(CloneSessionAttempts, EndAsTheCounterDecides) {
                 EXPECT_EQ(rig.radio.memory(), test::patternedImage()) << "no block written";
             }
         }
+    }
+}
+
+// Each open hands out the next radio of the list; nullptr while the cable is out.
+class PluggedCable final : public SerialPortOpener {
+  public:
+    explicit PluggedCable(std::vector<sim::RadioModel*> radios) : radios_(std::move(radios)) {}
+    std::unique_ptr<SerialPort> open(const std::string&) override {
+        sim::RadioModel* radio = radios_.at(static_cast<std::size_t>(opens++));
+        return radio ? std::make_unique<test::FakeSerialPort>(*radio) : nullptr;
+    }
+    int opens = 0;
+
+  private:
+    std::vector<sim::RadioModel*> radios_;
+};
+
+// A cable pulled and plugged back is a new device: Retry opens the port again, and a Retry
+// while it is still out only leads to the prompt again.
+TEST(TransferRetry, OpensThePortAgainSoAReconnectedRadioAnswers) {
+    sim::RadioModel dead(test::patternedImage(), sim::Faults{.silent = true});
+    sim::RadioModel radio(test::patternedImage(9));
+    const struct {
+        std::vector<sim::RadioModel*> opened;
+        std::vector<RetryChoice> answers;
+        TransferOutcome outcome;
+    } cases[] = {
+        {{&dead, &radio}, {kRetry}, kDone},
+        {{&dead, nullptr, &radio}, {kRetry, kRetry}, kDone},
+        {{&dead, &dead}, {kRetry}, kCancelled},
+    };
+    for (const auto& c : cases) {
+        PluggedCable cable(c.opened);
+        test::ScriptedObserver user;
+        user.answers = c.answers;
+        MemoryImage image = test::patternedImage(5);
+        const TransferRequest request{"com1", clone::Direction::Read, false};
+        EXPECT_EQ(runTransfer(cable, request, image, user), c.outcome);
+        EXPECT_EQ(cable.opens, static_cast<int>(c.opened.size()));
+        EXPECT_EQ(image == test::patternedImage(5), c.outcome != kDone);
+        EXPECT_EQ(image[100], test::patternedImage(c.outcome == kDone ? 9 : 5)[100]);
     }
 }
 
