@@ -580,7 +580,13 @@ void CMainFrame::buildRecentFileCommands() {
     items.append(c.recentFilesEnd);
     for (QMenu* file : {documentMenus_.first(), noDocumentMenus_.first()}) {
         file->insertActions(c.appExit, items);
+        // Another running copy may have opened files since: the menu shows the stored list.
+        connect(file, &QMenu::aboutToShow, this, &CMainFrame::reloadRecentFiles);
     }
+    reloadRecentFiles();
+}
+
+void CMainFrame::reloadRecentFiles() {
     recentFiles_ = RecentFiles(app_.registry().readTexts(kRecentFilesSetting));
     updateRecentFileCommands();
 }
@@ -600,11 +606,13 @@ void CMainFrame::updateRecentFileCommands() {
 }
 
 void CMainFrame::rememberFile(const QString& path) {
-    recentFiles_.add(path);
-    storeRecentFiles();
+    changeRecentFiles([&](RecentFiles& files) { files.add(path); });
 }
 
-void CMainFrame::storeRecentFiles() {
+void CMainFrame::changeRecentFiles(const std::function<void(RecentFiles&)>& change) {
+    // Starting from what is stored keeps the files another running copy added meanwhile.
+    recentFiles_ = RecentFiles(app_.registry().readTexts(kRecentFilesSetting));
+    change(recentFiles_);
     app_.registry().writeTexts(kRecentFilesSetting, recentFiles_.paths());
     updateRecentFileCommands();
 }
@@ -618,8 +626,7 @@ void CMainFrame::onRecentFile(int index) {
         app_.openFile(path);  // as File > Open, which puts it first again
         return;
     }
-    recentFiles_.remove(path);
-    storeRecentFiles();
+    changeRecentFiles([&](RecentFiles& files) { files.remove(path); });
     app_.message(tr("The file %1 no longer exists.").arg(QDir::toNativeSeparators(path)));
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 #include "gui/app/Commands.h"
@@ -89,8 +90,10 @@ class CMainFrame : public QMainWindow {
     void onControlBar();
 
   private:
-    // Keeps the recent files in the user settings and shows them in the File menu.
-    void storeRecentFiles();
+    // The recent files live in the user settings, shared by every running copy: the File menu
+    // shows the stored list, and a change is made to it, not to this copy's old view of it.
+    void reloadRecentFiles();
+    void changeRecentFiles(const std::function<void(RecentFiles&)>& change);
     QAction* makeCommand(int helpContext, const QString& text, const QString& prompt = QString(),
                          const QKeySequence& shortcut = QKeySequence());
     void buildCommands();

@@ -69,6 +69,23 @@ TEST(RecentFiles, FileMenuListsTheLastFourOpenedOrSavedAndOpensThemByKey) {
     }
 }
 
+// Another running copy stores its list between two of this copy's opens: nothing is lost, and
+// the File menu shows what the other copy opened.
+TEST(RecentFiles, TwoRunningCopiesKeepEachOthersFiles) {
+    StartedProgram program;
+    const ProgramFolder& data = program.folder;
+    program.open(data.writeFile("a.dat", kEmpty));
+    program.app.registry().writeTexts("Recent Files", {data.path("b.dat"), data.path("a.dat")});
+    EXPECT_EQ(recentItems(program.frame()).size(), 1);
+    program.press(Qt::Key_F, Qt::AltModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+    EXPECT_EQ(recentItems(program.frame()), itemsFor(data.path(), {"b.dat", "a.dat"}));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    program.open(data.writeFile("c.dat", kEmpty));
+    EXPECT_EQ(program.app.registry().readTexts("Recent Files"),
+              QStringList({data.path("c.dat"), data.path("b.dat"), data.path("a.dat")}));
+}
+
 TEST(RecentFiles, ListSurvivesARestart) {
     const ProgramFolder data;
     const QString odd = "North, 2 & 3.dat";  // a comma for the settings, an & for the menu
