@@ -9,8 +9,29 @@
 #if defined(Q_OS_UNIX)
 #include <termios.h>
 #endif
+#if defined(Q_OS_LINUX)
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#endif
 
 namespace radio {
+
+namespace {
+
+// USB serial adapters hold received bytes back for a latency timer (16 ms on FTDI chips) at
+// every turn of the line; low latency asks the driver to pass them on at once. Drivers and
+// pseudo-terminals that do not know it refuse, which changes nothing.
+void askForLowLatency([[maybe_unused]] QSerialPort& port) {
+#if defined(Q_OS_LINUX)
+    serial_struct settings{};
+    if (::ioctl(port.handle(), TIOCGSERIAL, &settings) == 0) {
+        settings.flags |= ASYNC_LOW_LATENCY;
+        ::ioctl(port.handle(), TIOCSSERIAL, &settings);
+    }
+#endif
+}
+
+}  // namespace
 
 struct SerialLine::Device {
     QSerialPort port;
@@ -38,6 +59,7 @@ std::unique_ptr<SerialLine> SerialLine::open(const std::string& devicePath) {
     port.setDataBits(QSerialPort::Data8);
     port.setParity(QSerialPort::NoParity);
     port.setStopBits(QSerialPort::OneStop);
+    askForLowLatency(port);
     return std::unique_ptr<SerialLine>(new SerialLine(std::move(device)));
 }
 
