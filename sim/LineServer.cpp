@@ -30,8 +30,8 @@ std::optional<timespec> relativeTimeout(std::optional<Instant> deadline) {
 
 }  // namespace
 
-LineServer::LineServer(const Pty& pty, RadioModel& model, bool paced)
-    : pty_(pty), model_(model), paced_(paced), schedule_(paced) {}
+LineServer::LineServer(const Pty& pty, RadioModel& model, LineTiming timing)
+    : pty_(pty), model_(model), timing_(timing), schedule_(timing.paced) {}
 
 void LineServer::run(const StopSignals& signals) {
     while (!signals.stopRequested()) {
@@ -82,18 +82,25 @@ void LineServer::receiveAvailable() {
 
 void LineServer::handle(std::uint8_t byte, Instant seen) {
     const Instant arrived = schedule_.arrival(seen);
+    if (arrived < deafUntil_) {
+        return;  // restarting
+    }
     const auto answer = model_.receive(byte);
     if (!answer.empty()) {
-        send(answer, arrived);
+        send(answer, arrived + timing_.latency);
+    }
+    if (model_.takeWriteEnd() && timing_.restart.count() > 0) {
+        model_.restart();
+        deafUntil_ = monotonicNow() + timing_.restart;
     }
 }
 
 void LineServer::send(const std::vector<std::uint8_t>& answer, Instant complete) {
     pty_.keepRaw();
-    if (!paced_) {
+    if (!timing_.paced) {
         // Even unpaced, no answer comes sooner than a real radio's could: a program may clear
         // its input right after sending, which on a real line is always before the answer.
-        sleepUntil(monotonicNow() + kFastAnswerDelay);
+        sleepUntil(std::max(monotonicNow() + kFastAnswerDelay, complete));
         write(answer.data(), answer.size());
         return;
     }

@@ -75,6 +75,17 @@ Status<> setSeed(Options& options, const std::string& value) {
     return {};
 }
 
+ValueSetter milliseconds(int Options::*field, const char* name) {
+    return [field, name](Options& options, const std::string& value) {
+        const auto number = parseNumber(value, 0);
+        if (!number || *number > 60000) {
+            return Status<>::failure(std::string(name) + " needs milliseconds from 0 to 60000");
+        }
+        options.*field = static_cast<int>(*number);
+        return Status<>{};
+    };
+}
+
 ValueSetter store(std::string Options::*field) {
     return [field](Options& options, const std::string& value) {
         options.*field = value;
@@ -94,6 +105,8 @@ const std::map<std::string, ValueSetter>& valueOptions() {
         {"--log", store(&Options::logPath)},
         {"--fault", addFault},
         {"--seed", setSeed},
+        {"--latency", milliseconds(&Options::latencyMs, "--latency")},
+        {"--restart-ms", milliseconds(&Options::restartMs, "--restart-ms")},
     };
     return options;
 }
@@ -174,6 +187,10 @@ std::string usageText() {
             "  --link PATH     make PATH a symbolic link to the device, removed at the end\n"
             "  --log FILE      write a line for every command received; '-' is stderr\n"
             "  --fast          answer at once instead of at the pace of the line\n"
+            "  --latency MS    wait MS more before every answer, as USB adapters do (an\n"
+            "                  FTDI chip's latency timer is 16 ms)\n"
+            "  --restart-ms MS restart after the last block of a write: ignore everything\n"
+            "                  for MS, then answer handshakes again, as many radios do\n"
             "  --fault F       misbehave; may be given more than once:\n"
             "                    silent         never answer\n"
             "                    quiet-wake-up  no answer to the wake-up string\n"

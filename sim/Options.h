@@ -16,6 +16,8 @@ struct Options {
     std::string linkPath;   // symbolic link to the slave device; empty: none
     std::string logPath;    // a line per command received; "-" is standard error
     bool fast = false;      // answer at once instead of at 9600 baud
+    int latencyMs = 0;      // a USB adapter's delay before each answer
+    int restartMs = 0;      // deaf for this long after the last block of a write
     bool help = false;
     bool version = false;
     std::uint32_t noiseSeed = 1;

@@ -1,6 +1,7 @@
 #include "sim/RadioModel.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "core/image/ImageMap.h"
 #include "core/link/CloneProtocol.h"
@@ -43,6 +44,17 @@ void RadioModel::lineIdle() {
     }
     assembler_.reset();
     wakeUp_.reset();
+}
+
+bool RadioModel::takeWriteEnd() {
+    return std::exchange(writeEnded_, false);
+}
+
+void RadioModel::restart() {
+    log("restart");
+    assembler_.reset();
+    wakeUp_.reset();
+    state_ = State::Asleep;
 }
 
 RadioModel::Bytes RadioModel::dispatch(std::uint8_t byte) {
@@ -151,6 +163,8 @@ RadioModel::Bytes RadioModel::writeBlock(const BlockCommand& command, int block)
         std::copy(command.data.begin(), command.data.end(),
                   memory_.bytes(command.address, command.length).begin());
     }
+    // Every write, locked or not, ends with the block that reaches the end of the transfer.
+    writeEnded_ = command.address + command.length == map::kTransferEnd;
     return answer({ack});
 }
 

@@ -36,6 +36,11 @@ class RadioModel {
 
     // The line has been quiet: a half-received command will never be completed.
     void lineIdle();
+
+    // True once, right after the last block of a write was stored: a radio restarts then.
+    bool takeWriteEnd();
+    // Starts afresh, as after being switched off and on: asleep until the next wake-up.
+    void restart();
     bool midCommand() const { return !assembler_.empty(); }
 
     const MemoryImage& memory() const { return memory_; }
@@ -69,6 +74,7 @@ class RadioModel {
     CommandAssembler assembler_;
     int blocks_ = 0;
     int readBlock_ = 0;  // block whose data awaits the program's acknowledge
+    bool writeEnded_ = false;
 };
 
 }  // namespace radio::sim

@@ -73,7 +73,9 @@ int simulate(const Options& options) {
     RadioModel model(*memory, options.faults, options.noiseSeed);
     model.setLogSink(log.sink());
     std::cout << pty.slavePath() << std::endl;
-    LineServer(pty, model, !options.fast).run(signals);
+    const LineTiming timing{!options.fast, std::chrono::milliseconds(options.latencyMs),
+                            std::chrono::milliseconds(options.restartMs)};
+    LineServer(pty, model, timing).run(signals);
     return saveMemory(options.savePath, model.memory());
 }
 

@@ -15,6 +15,10 @@ constexpr int kCancelChecksPerPass = 6;
 constexpr int kMaxSilentAttempts = 15;
 // A missing final ACK after this many attempts means the radio is stuck, not unplugged.
 constexpr int kMaxPromptAttempts = 5;
+// The check after a write tries one more whole handshake pass (about 5 s against a silent
+// radio) before it reports that the radio did not answer: many radios restart after a write
+// and are deaf for a second or two, right when the check's first pass starts.
+constexpr int kQuietPassesAfterWrite = 1;
 
 std::vector<clone::Block> blocksFor(clone::Direction direction, bool adjustmentUnlocked) {
     return clone::divideIntoBlocks(clone::transferRanges(direction, adjustmentUnlocked));
@@ -94,6 +98,7 @@ TransferOutcome CloneSession::handshake(int blockCount, bool verifying) {
     }
     declinedAtPrompt_ = false;
     int attempt = 1;
+    int quietPasses = verifying ? kQuietPassesAfterWrite : 0;
     for (;;) {
         switch (handshakePass(attempt)) {
             case Pass::Succeeded:
@@ -105,6 +110,16 @@ TransferOutcome CloneSession::handshake(int blockCount, bool verifying) {
             case Pass::Again:
                 break;
             case Pass::Prompt:
+                // The check after a write asks nothing: it waits for a restarting radio, then
+                // reports one that did not answer.
+                if (verifying && quietPasses-- > 0) {
+                    attempt = 1;
+                    break;
+                }
+                if (verifying) {
+                    declinedAtPrompt_ = true;
+                    return TransferOutcome::Cancelled;
+                }
                 if (observer_.communicationError() == RetryChoice::Cancel) {
                     declinedAtPrompt_ = true;
                     return TransferOutcome::Cancelled;

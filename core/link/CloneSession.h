@@ -29,7 +29,9 @@ class CloneSession {
 
     // A session of its own after a write: reads back exactly the blocks that write sent and
     // compares them with the image, which it never changes. Reports verifyStarted instead of
-    // transferStarted, so its progress is a phase of its own.
+    // transferStarted, so its progress is a phase of its own. A radio that restarts after a
+    // write is waited for with a second handshake pass; one that never answers is reported as
+    // NoAnswer without the communication question.
     VerifyResult verify(const MemoryImage& image, bool adjustmentUnlocked);
 
   private:
@@ -57,7 +59,9 @@ class CloneSession {
 
     SerialPort& port_;
     TransferObserver& observer_;
-    bool declinedAtPrompt_ = false;  // the last handshake ended by Cancel at the prompt
+    // The last handshake went unanswered: Cancel at the prompt, or a check after a write
+    // that the radio never answered.
+    bool declinedAtPrompt_ = false;
 };
 
 }  // namespace radio

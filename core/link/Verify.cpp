@@ -51,7 +51,7 @@ std::string verifyMessage(const VerifyResult& result, const MemoryImage& image, 
                             {text(TextId::ProgramInterrupt, language)});
         case VerifyOutcome::NoAnswer:
             return fillText(text(TextId::VerifyFailed, language),
-                            {text(TextId::CommunicationError, language)});
+                            {text(TextId::NoAnswerAfterWrite, language)});
         case VerifyOutcome::Cancelled:
             return std::string(text(TextId::VerifyCancelled, language));
     }

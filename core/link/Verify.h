@@ -14,7 +14,7 @@ enum class VerifyOutcome {
     Verified,     // every byte read back equals the image
     Differs,      // all blocks were read back, some hold other bytes
     Interrupted,  // the radio stopped answering or sent short data while being read back
-    NoAnswer,     // the read-back's handshake failed and the prompt was answered with Cancel
+    NoAnswer,     // the radio did not answer the read-back's handshake
     Cancelled,    // the user cancelled the read-back
 };
 

@@ -136,6 +136,8 @@ constexpr Entry kTexts[] = {
     {TextId::ProgramInterrupt, "Program Interrupt, Please reset the radio and try again",
      "写频中断，请重启对讲机后再试"},
     {TextId::TransferCancelled, "The transfer was cancelled.", "传输已取消。"},
+    {TextId::NoAnswerAfterWrite, "the radio did not answer after the write.",
+     "写入后对讲机没有应答。"},
     {TextId::InterruptedWrite,
      "%1 of %2 blocks were written: the radio now holds part of the new settings. Write it "
      "again before using it.",

@@ -121,6 +121,7 @@ enum class TextId {
     CommunicationError,
     ProgramInterrupt,
     InterruptedWrite,  // %1 blocks written of %2
+    NoAnswerAfterWrite,
     TransferCancelled,
     // Why a port could not be opened; %1 is the device, %2 its group or the devices found
     PortPermissionDenied,

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <thread>
@@ -155,6 +156,36 @@ TEST(CliEndToEnd, TransfersEndWithTheirMessageExitCodeAndBlockCounts) {
         EXPECT_EQ(loadDatFile(fleet.document).value(), newDocumentImage()) << name;
         EXPECT_EQ(fleet.radio().blocks('R'), c.reads) << name;
         EXPECT_EQ(fleet.radio().blocks('W'), c.writes) << name;
+    }
+}
+
+// Real adapters delay every answer and many radios restart after a write: the check after the
+// write waits for one that comes back, and says so of one that does not.
+TEST(CliEndToEnd, TheCheckAfterAWriteWaitsForARestartingRadio) {
+    const struct {
+        std::vector<std::string> radio;
+        int exitCode;
+        std::string out, errEnd;
+    } cases[] = {
+        {{"--fast", "--latency=16", "--restart-ms=1500"}, 0, "Write completed and verified\n", ""},
+        {{"--fast", "--restart-ms=60000"},
+         1,
+         "",
+         "the check could not read the radio back: the radio did not answer after the write.\n"},
+    };
+    for (const auto& c : cases) {
+        Fleet fleet(c.radio);
+        const auto result = runProgram(fleet.command({"write", fleet.document}));
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+        EXPECT_EQ(result.out, c.out);
+        EXPECT_TRUE(result.err.ends_with(c.errEnd)) << result.err;
+        EXPECT_EQ(fleet.radio().blocks('W'), 122);  // stops the radio, so its log is whole
+        std::ifstream log(fleet.radio().name + ".log");
+        const std::string logged{std::istreambuf_iterator<char>(log), {}};
+        // It restarted after the write's last block, not before.
+        const std::size_t lastBlock = logged.find("W 03F0 01");
+        EXPECT_NE(lastBlock, std::string::npos);
+        EXPECT_GT(logged.find("restart"), lastBlock) << logged;
     }
 }
 

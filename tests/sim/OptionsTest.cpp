@@ -10,12 +10,15 @@ namespace {
 TEST(Options, TakenOrRefused) {
     const auto options =
         parseOptions({"--image", "in.dat", "--save=out.dat", "--fast", "--seed", "42", "--fault",
-                      "wrong-ack", "--fault=wrong-ack=3", "--fault", "short-data=127"});
+                      "wrong-ack", "--fault=wrong-ack=3", "--fault", "short-data=127",
+                      "--latency=16", "--restart-ms", "1500"});
     ASSERT_TRUE(options.ok()) << options.error();
     EXPECT_EQ(options.value().imagePath, "in.dat");
     EXPECT_EQ(options.value().savePath, "out.dat");
     EXPECT_TRUE(options.value().fast);
     EXPECT_EQ(options.value().noiseSeed, 42u);
+    EXPECT_EQ(options.value().latencyMs, 16);
+    EXPECT_EQ(options.value().restartMs, 1500);
     EXPECT_EQ(options.value().faults,
               (Faults{.wrongHandshakeAck = true, .wrongAckAtBlock = 3, .shortDataAtBlock = 127}));
     EXPECT_EQ(parseOptions({}).value().faults, Faults{});
@@ -23,7 +26,7 @@ TEST(Options, TakenOrRefused) {
     const std::vector<std::vector<std::string>> cases = {
         {"--bogus"}, {"image.dat"}, {"--image"}, {"--fault", "sometimes"}, {"--fault", "short-data"},
         {"--fault", "short-data=0"}, {"--fault", "stop-at=3x"}, {"--fault", "silent=2"},
-        {"--seed", "-1"}, {"--fast=yes"}};
+        {"--seed", "-1"}, {"--fast=yes"}, {"--latency", "-1"}, {"--restart-ms=60001"}};
     // clang-format on
     for (const auto& arguments : cases) {
         const auto options = parseOptions(arguments);
