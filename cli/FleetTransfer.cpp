@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QThread>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -109,9 +110,15 @@ void readOne(PortRun& run, const TransferRequest& request, const PortsLookup& po
 // Runs job on every port, each on a thread of its own, and shows their progress until all
 // have ended.
 void runAll(PortRuns& runs, const std::function<void(PortRun&)>& job) {
-    std::vector<std::thread> threads;
+    // Threads Qt knows: the serial port's notifiers refuse to work in any other.
+    std::vector<std::unique_ptr<QThread>> threads;
+    const auto joinAll = [&threads] {
+        for (const auto& thread : threads) {
+            thread->wait();
+        }
+    };
     for (const auto& run : runs) {
-        threads.emplace_back([&job, &run = *run] {
+        threads.emplace_back(QThread::create([&job, &run = *run] {
             const Clock::time_point start = Clock::now();
             try {
                 job(run);
@@ -120,7 +127,8 @@ void runAll(PortRuns& runs, const std::function<void(PortRun&)>& job) {
             }
             run.seconds = std::chrono::duration<double>(Clock::now() - start).count();
             run.finished = true;
-        });
+        }));
+        threads.back()->start();
     }
     const auto lines = [&runs] {
         std::vector<std::string> lines;
@@ -131,9 +139,7 @@ void runAll(PortRuns& runs, const std::function<void(PortRun&)>& job) {
         return lines;
     };
     if (::isatty(STDERR_FILENO) != 1) {
-        for (std::thread& thread : threads) {
-            thread.join();
-        }
+        joinAll();
         for (const auto& run : runs) {
             std::fprintf(stderr, "%s: %s\n", run->port.c_str(), run->progress.state().c_str());
         }
@@ -152,9 +158,7 @@ void runAll(PortRuns& runs, const std::function<void(PortRun&)>& job) {
         display.draw(lines());
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
-    for (std::thread& thread : threads) {
-        thread.join();
-    }
+    joinAll();
     display.draw(lines());
 }
 

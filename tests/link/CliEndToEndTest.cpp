@@ -227,6 +227,7 @@ TEST(CliFleet, EveryRadioIsWrittenAndCheckedAndAFaultyOneIsReported) {
         Fleet fleet({}, radios, faulty, fault);
         const auto result = runProgram(fleet.command({"write", fleet.document}));
         EXPECT_EQ(result.exitCode, faulty < 0 ? 0 : 1) << result.err;
+        EXPECT_EQ(result.err.find("QSocketNotifier"), std::string::npos) << result.err;
         for (int i = 0; i < radios; ++i) {
             Radio& radio = *fleet.radios[static_cast<std::size_t>(i)];
             const std::string line = outcomeOf(result.out, radio.sim->devicePath());
