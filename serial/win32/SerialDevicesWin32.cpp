@@ -14,7 +14,7 @@
 
 #include "core/util/CRuntimeText.h"
 #include "serial/SerialLineOpener.h"
-#include "serial/win32/WinText.h"
+#include "serial/win32/PortHandle.h"
 
 namespace radio {
 
@@ -77,9 +77,9 @@ std::vector<SerialDeviceInfo> portsClassDevices() {
             description = deviceProperty(list, node, SPDRP_DEVICEDESC);
         }
         const std::wstring hardwareId = deviceProperty(list, node, SPDRP_HARDWAREID);
-        SerialDeviceInfo device{win32::narrow(port),
-                                win32::narrow(description),
-                                win32::narrow(deviceProperty(list, node, SPDRP_MFG)),
+        SerialDeviceInfo device{win32::utf8(port),
+                                win32::utf8(description),
+                                win32::utf8(deviceProperty(list, node, SPDRP_MFG)),
                                 {},
                                 std::nullopt,
                                 std::nullopt};
@@ -114,7 +114,7 @@ std::vector<std::string> serialCommPorts() {
             break;
         }
         if (result == ERROR_SUCCESS && type == REG_SZ) {
-            ports.push_back(win32::narrow(value));
+            ports.push_back(win32::utf8(value));
         }
     }
     ::RegCloseKey(key);
@@ -146,9 +146,7 @@ std::vector<SerialDeviceInfo> availableSerialDevices() {
 PortOpenFailure diagnosePortOpen(const std::string& devicePath) {
     using Reason = PortOpenFailure::Reason;
     PortOpenFailure failure{Reason::Unknown, devicePath, {}, {}};
-    const HANDLE handle =
-        ::CreateFileW(win32::deviceNamespacePath(devicePath).c_str(), GENERIC_READ | GENERIC_WRITE,
-                      0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle = win32::openPortHandle(devicePath);
     const DWORD error = ::GetLastError();
     if (handle != INVALID_HANDLE_VALUE) {
         ::CloseHandle(handle);  // free again: whatever held it has let go

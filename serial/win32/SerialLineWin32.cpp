@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "serial/SerialLine.h"
-#include "serial/win32/WinText.h"
+#include "serial/win32/PortHandle.h"
 
 namespace radio {
 
@@ -18,10 +18,7 @@ SerialLine::SerialLine(std::unique_ptr<Device> device) : device_(std::move(devic
 SerialLine::~SerialLine() = default;
 
 std::unique_ptr<SerialLine> SerialLine::open(const std::string& devicePath) {
-    // Exclusive, existing devices only, synchronous input and output.
-    const HANDLE handle =
-        ::CreateFileW(win32::deviceNamespacePath(devicePath).c_str(), GENERIC_READ | GENERIC_WRITE,
-                      0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle = win32::openPortHandle(devicePath);
     if (handle == INVALID_HANDLE_VALUE) {
         return nullptr;
     }
