@@ -97,18 +97,11 @@ void LineServer::handle(std::uint8_t byte, Instant seen) {
 
 void LineServer::send(const std::vector<std::uint8_t>& answer, Instant complete) {
     pty_.keepRaw();
-    if (!timing_.paced) {
-        // Even unpaced, no answer comes sooner than a real radio's could: a program may clear
-        // its input right after sending, which on a real line is always before the answer.
-        sleepUntil(std::max(monotonicNow() + kFastAnswerDelay, complete));
-        write(answer.data(), answer.size());
-        return;
-    }
-    const auto times = schedule_.answerTimes(answer.size(), complete);
-    for (std::size_t i = 0; i < answer.size(); ++i) {
-        sleepUntil(times[i]);
-        write(&answer[i], 1);
-    }
+    // Even unpaced, no answer comes sooner than a real radio's could: a program may clear its
+    // input right after sending, which on a real line is always before the answer.
+    const Instant earliest = timing_.paced ? Instant::zero() : monotonicNow() + kFastAnswerDelay;
+    sleepUntil(std::max(earliest, schedule_.answerEnd(answer.size(), complete)));
+    write(answer.data(), answer.size());
 }
 
 void LineServer::write(const std::uint8_t* data, std::size_t length) const {

@@ -213,8 +213,9 @@ std::string usageText() {
             "directions. A command counts as received once its last byte's wire time has\n"
             "passed; the answer starts a turnaround of "
          << std::setprecision(1) << std::chrono::duration<double, std::milli>(kTurnaround).count()
-         << " ms later, each byte handed over at\n"
-            "the end of its own wire time. A command left incomplete for "
+         << " ms later and is handed over whole at\n"
+            "the end of its last byte's wire time, as a USB adapter does. A command left\n"
+            "incomplete for "
          << std::chrono::milliseconds(kIdleGap).count() << " ms is dropped.\n";
     return text.str();
 }

@@ -12,19 +12,13 @@ Instant LineSchedule::arrival(Instant seen) {
     return lastArrival_;
 }
 
-std::vector<Instant> LineSchedule::answerTimes(std::size_t count, Instant complete) {
+Instant LineSchedule::answerEnd(std::size_t count, Instant complete) {
     if (!paced_) {
-        return std::vector<Instant>(count, complete);
+        return complete;
     }
-    std::vector<Instant> times;
     const Instant start = std::max<Instant>(complete + kTurnaround, lastSent_);
-    for (std::size_t k = 1; k <= count; ++k) {
-        times.push_back(start + static_cast<long>(k) * kByteTime);
-    }
-    if (!times.empty()) {
-        lastSent_ = times.back();
-    }
-    return times;
+    lastSent_ = start + static_cast<long>(count) * kByteTime;
+    return lastSent_;
 }
 
 }  // namespace radio::sim

@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstddef>
-#include <vector>
 
 namespace radio::sim {
 
@@ -19,8 +18,9 @@ constexpr std::chrono::nanoseconds kFastAnswerDelay{2 * 1'041'667};
 constexpr std::chrono::milliseconds kIdleGap{200};
 
 // Makes a pseudo-terminal, where bytes move instantly, behave like the serial line: a byte
-// counts as received only once its wire time has passed, and the answer's bytes follow one
-// byte time apart, after the turnaround. All times are absolute, so lateness never adds up.
+// counts as received only once its wire time has passed, and an answer is complete once its
+// bytes have followed one another after the turnaround. All times are absolute, so lateness
+// never adds up.
 class LineSchedule {
   public:
     explicit LineSchedule(bool paced) : paced_(paced) {}
@@ -28,9 +28,12 @@ class LineSchedule {
     // When a byte read from the line at `seen` has fully arrived.
     Instant arrival(Instant seen);
 
-    // When each of `count` answer bytes is to be written, for a command that arrived at
-    // `complete`: each byte is handed over at the end of its own wire time.
-    std::vector<Instant> answerTimes(std::size_t count, Instant complete);
+    // When an answer of `count` bytes to a command that arrived at `complete` has fully
+    // crossed the line. The answer is handed over whole at that moment, as a USB adapter
+    // passes a short answer on in one piece: a simulator held up by a busy machine then
+    // delays whole answers but never leaves a gap inside one, which the program would
+    // rightly take for a radio that stopped talking.
+    Instant answerEnd(std::size_t count, Instant complete);
 
   private:
     bool paced_;
