@@ -44,7 +44,8 @@ class AnsweringPrompts final : public radio::gui::UserPrompts {
 
 // Reads the radio once and returns the largest gap between ticks, in milliseconds.
 double largestGap(const char* fault) {
-    SimulatorProcess sim(fault);
+    SimulatorProcess sim(fault ? std::vector<std::string>{"--fault", fault}
+                               : std::vector<std::string>{});
     QTemporaryDir folder;
     const QString bin = QCoreApplication::applicationDirPath() + "/";
     for (const char* name : {"English.qm", "Chinese.qm"}) {

@@ -1,8 +1,10 @@
 // Full read, full normal write, and a normal write with its check against radioprog-sim with pacing
 // on, beside the time the wire and the protocol need: bytes on the wire x 10 bits / 9600 baud, plus
 // the protocol's own pauses, plus the simulator's turnaround before each answer. Each run does one
-// of each in turn, so that a change in the machine's load falls on all three alike. Usage:
-// transfer_bench [RUNS]
+// of each in turn, so that a change in the machine's load falls on all three alike. Then a read
+// and a write with its check through a USB adapter's latency (--latency 16: the model adds it to
+// every answer) and with a radio that restarts after the write (--restart-ms 1500: the model adds
+// the restart once). Usage: transfer_bench [RUNS]
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,8 +33,16 @@ constexpr double kHandshakePausesMs = 6 + 8 * 2 + 1 + 1 + 1;
 constexpr int kHandshakeBytes = 8 + 1 + 1 + 8 + 1 + 1;
 constexpr int kHandshakeAnswers = 3;
 
+// What the simulator adds to the plain line.
+struct RadioTiming {
+    const char* name;
+    std::vector<std::string> options;
+    double answerLatencyMs = 0;  // before every answer
+    double restartMs = 0;        // once, after a write
+};
+
 // One session: the handshake, then the blocks of `ranges` moved with read or write commands.
-double sessionModelMs(clone::Direction commands, clone::Direction ranges) {
+double sessionModelMs(clone::Direction commands, clone::Direction ranges, double latencyMs = 0) {
     const auto blocks = clone::divideIntoBlocks(clone::transferRanges(ranges, false));
     int bytes = kHandshakeBytes;
     int answers = kHandshakeAnswers;
@@ -46,16 +56,16 @@ double sessionModelMs(clone::Direction commands, clone::Direction ranges) {
             answers += 1;
         }
     }
-    return bytes * kByteMs + kHandshakePausesMs + answers * kTurnaroundMs;
+    return bytes * kByteMs + kHandshakePausesMs + answers * (kTurnaroundMs + latencyMs);
 }
 
-double modelMs(clone::Direction direction) {
-    return sessionModelMs(direction, direction);
+double modelMs(clone::Direction direction, double latencyMs = 0) {
+    return sessionModelMs(direction, direction, latencyMs);
 }
 
 // The check after a write: read commands for the written blocks.
-double checkModelMs() {
-    return sessionModelMs(clone::Direction::Read, clone::Direction::Write);
+double checkModelMs(double latencyMs = 0) {
+    return sessionModelMs(clone::Direction::Read, clone::Direction::Write, latencyMs);
 }
 
 using Clock = std::chrono::steady_clock;
@@ -116,6 +126,27 @@ double median(std::vector<double> values) {
     return values[values.size() / 2];
 }
 
+void report(const char* what, const std::vector<double>& times, double model) {
+    const double measured = median(times);
+    std::printf("  %-13s measured %7.1f ms  model %7.1f ms  ratio %.3f\n", what, measured, model,
+                measured / model);
+}
+
+// A read and a write with its check against a radio with the timing's quirks.
+void timeRadio(const RadioTiming& timing, int runs) {
+    SimulatorProcess sim(timing.options);
+    std::vector<double> reads, totals;
+    for (int i = 0; i < runs; ++i) {
+        reads.push_back(timeTransfer(sim, clone::Direction::Read));
+        totals.push_back(timeVerifiedWrite(sim).total);
+    }
+    const double latency = timing.answerLatencyMs;
+    std::printf("%s, median of %d runs\n", timing.name, runs);
+    report("full read", reads, modelMs(clone::Direction::Read, latency));
+    report("write+verify", totals,
+           modelMs(clone::Direction::Write, latency) + timing.restartMs + checkModelMs(latency));
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -137,15 +168,12 @@ int main(int argc, char* argv[]) {
     }
     const double writeModel = modelMs(clone::Direction::Write);
     std::printf("paced radioprog-sim, median of %d runs\n", runs);
-    const auto line = [](const char* what, const std::vector<double>& times, double model) {
-        const double measured = median(times);
-        std::printf("  %-13s measured %7.1f ms  model %7.1f ms  ratio %.3f\n", what, measured,
-                    model, measured / model);
-    };
-    line("full read", reads, modelMs(clone::Direction::Read));
-    line("normal write", writes, writeModel);
-    line("write+verify", totals, writeModel + checkModelMs());
-    line("  its write", writeParts, writeModel);
-    line("  its check", checks, checkModelMs());
+    report("full read", reads, modelMs(clone::Direction::Read));
+    report("normal write", writes, writeModel);
+    report("write+verify", totals, writeModel + checkModelMs());
+    report("  its write", writeParts, writeModel);
+    report("  its check", checks, checkModelMs());
+    timeRadio({"USB adapter latency (--latency 16)", {"--latency", "16"}, 16, 0}, runs);
+    timeRadio({"radio restarting (--restart-ms 1500)", {"--restart-ms", "1500"}, 0, 1500}, runs);
     return 0;
 }

@@ -21,6 +21,7 @@ class SerialLine final : public SerialPort {
     void drainOutput() override;
     void clearBuffers(bool abandonPending) override;
     void sleepMs(int milliseconds) override;
+    bool waitForInput(int milliseconds) override;
 
     static constexpr int kIntervalTimeoutMs = 30;
     static constexpr int kTotalTimeoutPerByteMs = 500;

@@ -15,9 +15,13 @@ constexpr int kCancelChecksPerPass = 6;
 constexpr int kMaxSilentAttempts = 15;
 // A missing final ACK after this many attempts means the radio is stuck, not unplugged.
 constexpr int kMaxPromptAttempts = 5;
-// The check after a write tries one more whole handshake pass (about 5 s against a silent
-// radio) before it reports that the radio did not answer: many radios restart after a write
-// and are deaf for a second or two, right when the check's first pass starts.
+// Many radios restart after a write and are deaf for a second or two, right when the check's
+// first pass starts. One that answers the wake-up string is sent it again every 80 ms or so
+// until it answers, for about 6 s; so its check starts soon after it is back, where a failed
+// handshake pass would cost 5 s. One that never answers the wake-up gets one more whole
+// handshake pass before the check reports that the radio did not answer.
+constexpr int kWakeUpAnswerWaitMs = 60;
+constexpr int kRestartWakeUps = 75;
 constexpr int kQuietPassesAfterWrite = 1;
 
 std::vector<clone::Block> blocksFor(clone::Direction direction, bool adjustmentUnlocked) {
@@ -99,6 +103,17 @@ TransferOutcome CloneSession::handshake(int blockCount, bool verifying) {
     declinedAtPrompt_ = false;
     int attempt = 1;
     int quietPasses = verifying ? kQuietPassesAfterWrite : 0;
+    if (verifying && wakeUpAnswered_) {
+        switch (waitForRestartedRadio()) {
+            case Wait::Answered:
+                break;
+            case Wait::Cancelled:
+                return TransferOutcome::Cancelled;
+            case Wait::Silent:
+                quietPasses = 0;  // it has had its time to restart
+                break;
+        }
+    }
     for (;;) {
         switch (handshakePass(attempt)) {
             case Pass::Succeeded:
@@ -163,16 +178,36 @@ bool CloneSession::cancelSeenAtPassStart() {
     return false;
 }
 
+CloneSession::Wait CloneSession::waitForRestartedRadio() {
+    for (int wakeUp = 0; wakeUp < kRestartWakeUps; ++wakeUp) {
+        if (observer_.cancelRequested()) {
+            return Wait::Cancelled;
+        }
+        purge(Purge::All);
+        sendWakeUpString();
+        if (port_.waitForInput(kWakeUpAnswerWaitMs)) {
+            return Wait::Answered;
+        }
+    }
+    return Wait::Silent;
+}
+
 // False only when the answer's read failed outright; what (or whether anything) arrived does
 // not matter, since radios differ in how they answer the wake-up string.
 bool CloneSession::sendWakeUp() {
+    sendWakeUpString();
+    std::uint8_t answer = 0;
+    const SerialPort::ReadResult result = port_.read(&answer, 1);
+    wakeUpAnswered_ = wakeUpAnswered_ || result.count == 1;
+    return !result.ioError;
+}
+
+void CloneSession::sendWakeUpString() {
     for (const std::uint8_t byte : clone::kWakeUp) {
         port_.sleepMs(2);
         purge(Purge::Buffers);
         send(byte);
     }
-    std::uint8_t answer = 0;
-    return !port_.read(&answer, 1).ioError;
 }
 
 void CloneSession::requestIdentification() {

@@ -15,7 +15,8 @@ namespace radio {
 
 // The handshake and the block transfer over a port that is already open. Each call to read,
 // write or verify is one whole session: it reports its start once, then runs the handshake
-// (with its retries and prompts) and the blocks. Keeps no state between calls.
+// (with its retries and prompts) and the blocks. Between calls it keeps only whether the
+// radio answered the wake-up string, which the check after a write watches for.
 class CloneSession {
   public:
     CloneSession(SerialPort& port, TransferObserver& observer);
@@ -30,12 +31,14 @@ class CloneSession {
     // A session of its own after a write: reads back exactly the blocks that write sent and
     // compares them with the image, which it never changes. Reports verifyStarted instead of
     // transferStarted, so its progress is a phase of its own. A radio that restarts after a
-    // write is waited for with a second handshake pass; one that never answers is reported as
-    // NoAnswer without the communication question.
+    // write is waited for: one that answered the write's wake-up string is sent it again until
+    // it answers (about 6 s at most), one that did not gets a second handshake pass. A radio
+    // that never answers is reported as NoAnswer without the communication question.
     VerifyResult verify(const MemoryImage& image, bool adjustmentUnlocked);
 
   private:
     enum class Pass { Succeeded, Cancelled, Interrupted, Again, Prompt };
+    enum class Wait { Answered, Cancelled, Silent };
     enum class Purge { Buffers, All };
 
     using BlockStep = std::function<bool(const clone::Block&)>;
@@ -43,7 +46,9 @@ class CloneSession {
     TransferOutcome handshake(int blockCount, bool verifying);
     Pass handshakePass(int& attempt);
     bool cancelSeenAtPassStart();
+    Wait waitForRestartedRadio();
     bool sendWakeUp();
+    void sendWakeUpString();
     void requestIdentification();
     bool finishHandshake();
 
@@ -62,6 +67,7 @@ class CloneSession {
     // The last handshake went unanswered: Cancel at the prompt, or a check after a write
     // that the radio never answered.
     bool declinedAtPrompt_ = false;
+    bool wakeUpAnswered_ = false;  // the radio has answered the wake-up string in a session
 };
 
 }  // namespace radio

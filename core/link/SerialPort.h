@@ -34,6 +34,10 @@ class SerialPort {
 
     virtual void sleepMs(int milliseconds) = 0;
 
+    // Waits up to `milliseconds` for received bytes and leaves them queued; true once there
+    // are some. Looks for a sign of life more often than a read's timeouts allow.
+    virtual bool waitForInput(int milliseconds) = 0;
+
     // Closes the device and opens it again: a cable pulled and plugged back is a new device,
     // and the old handle stays dead. False when it cannot be opened now; every call then fails
     // until a later reopen works. A port with nothing to reopen keeps going.

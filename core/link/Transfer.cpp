@@ -41,6 +41,13 @@ class ReopeningPort final : public SerialPort {
             std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
         }
     }
+    bool waitForInput(int milliseconds) override {
+        if (port_) {
+            return port_->waitForInput(milliseconds);
+        }
+        sleepMs(milliseconds);
+        return false;
+    }
     bool reopen() override {
         port_.reset();  // the device may only be opened once at a time
         port_ = opener_.open(name_);

@@ -118,6 +118,11 @@ SerialPort::ReadResult SerialLine::read(std::uint8_t* buffer, std::size_t length
     return result;
 }
 
+bool SerialLine::waitForInput(int milliseconds) {
+    device_->port.clearError();
+    return device_->port.bytesAvailable() > 0 || device_->port.waitForReadyRead(milliseconds);
+}
+
 void SerialLine::drainOutput() {
     device_->port.flush();
     while (device_->port.bytesToWrite() > 0) {

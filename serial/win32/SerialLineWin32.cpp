@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <algorithm>
+
 #include "serial/SerialLine.h"
 #include "serial/win32/PortHandle.h"
 
@@ -60,6 +62,23 @@ SerialPort::ReadResult SerialLine::read(std::uint8_t* buffer, std::size_t length
     DWORD got = 0;
     const BOOL ok = ::ReadFile(device_->handle, buffer, static_cast<DWORD>(length), &got, nullptr);
     return ReadResult{got, ok == FALSE};
+}
+
+bool SerialLine::waitForInput(int milliseconds) {
+    // The read timeouts are the protocol's; the receive queue's length needs none.
+    constexpr DWORD kLookEveryMs = 5;
+    const ULONGLONG end = ::GetTickCount64() + static_cast<ULONGLONG>(std::max(milliseconds, 0));
+    for (;;) {
+        DWORD errors = 0;
+        COMSTAT status{};
+        if (::ClearCommError(device_->handle, &errors, &status) && status.cbInQue > 0) {
+            return true;
+        }
+        if (::GetTickCount64() >= end) {
+            return false;
+        }
+        ::Sleep(kLookEveryMs);
+    }
 }
 
 void SerialLine::drainOutput() {

@@ -29,6 +29,7 @@ class InputPort final : public radio::SerialPort {
     explicit InputPort(std::span<const std::uint8_t> input) : input_(input) {}
 
     std::size_t write(const std::uint8_t*, std::size_t length) override { return length; }
+    bool waitForInput(int) override { return !input_.empty(); }
 
     ReadResult read(std::uint8_t* buffer, std::size_t length) override {
         if (input_.empty()) {

@@ -30,8 +30,8 @@ struct PortFaults {
 // still queued, as a driver does, and received bytes that have already arrived. Answers
 // arrive a few milliseconds after the byte that caused them, one byte per millisecond; a read
 // that gets fewer bytes than asked for lasts its whole timeout (500 ms per byte plus 90 ms).
-// Every call is noted in trace(): "w<n>" write, "r<n>" read, "z<n>" sleep, "d" drain,
-// "c" clear, "C" clear with pending operations abandoned.
+// Every call is noted in trace(): "w<n>" write, "r<n>" read, "z<n>" sleep, "i<n>" wait for
+// input, "d" drain, "c" clear, "C" clear with pending operations abandoned.
 class FakeSerialPort : public SerialPort {
   public:
     FakeSerialPort(sim::RadioModel& radio, PortFaults faults = {})
@@ -71,6 +71,17 @@ class FakeSerialPort : public SerialPort {
         trace_ += abandonPending ? "C " : "c ";
         queued_.clear();
         std::erase_if(arriving_, [this](const Arrival& byte) { return byte.time <= now_; });
+    }
+
+    bool waitForInput(int milliseconds) override {
+        note("i", static_cast<std::size_t>(milliseconds));
+        transmit();
+        if (!arriving_.empty() && arriving_.front().time <= now_ + milliseconds) {
+            now_ = std::max(now_, arriving_.front().time);
+            return true;
+        }
+        now_ += milliseconds;
+        return false;
     }
 
     void sleepMs(int milliseconds) override {
