@@ -525,8 +525,13 @@ void CMainFrame::addDocumentWindow(std::unique_ptr<CProgramDoc> document) {
     updateMenuBar();
 }
 
-bool CMainFrame::destroyChildFrame(CChildFrame* frame) {
-    if (!frame->view().prepareToClose()) {
+bool CMainFrame::destroyChildFrame(CChildFrame* frame, const std::function<void()>& afterwards) {
+    const auto again = [this, frame = QPointer<CChildFrame>(frame), afterwards] {
+        if (frame && destroyChildFrame(frame) && afterwards) {
+            afterwards();
+        }
+    };
+    if (!frame->view().prepareToClose(again)) {
         return false;
     }
     if (lastActive_ == frame) {
@@ -746,7 +751,7 @@ bool CMainFrame::queryCloseAll() {
         }
     }
     for (CChildFrame* frame : frames) {
-        if (!frame->view().prepareToClose() || !querySave(*frame)) {
+        if (!frame->view().prepareToClose([this] { close(); }) || !querySave(*frame)) {
             return false;
         }
     }

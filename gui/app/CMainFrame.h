@@ -61,8 +61,10 @@ class CMainFrame : public QMainWindow {
     void bringBack(CChildFrame& frame);
     // Asks to save a modified document; false when the user cancelled or saving failed.
     bool querySave(CChildFrame& frame);
-    // Destroys a document window without asking to save; false if it must stay.
-    bool destroyChildFrame(CChildFrame* frame);
+    // Destroys a document window without asking to save; false if it must stay. A running
+    // transfer the user agrees to stop ends first: then this returns false, and the window is
+    // destroyed once the transfer has ended, followed by afterwards.
+    bool destroyChildFrame(CChildFrame* frame, const std::function<void()>& afterwards = {});
 
     // Saves a document, asking for a name when it has no file yet; false when not saved.
     bool saveDocument(CChildFrame& frame, bool askForName);

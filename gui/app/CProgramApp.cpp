@@ -139,10 +139,15 @@ void CProgramApp::onFileNew() {
                     QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok) {
             return;
         }
-        if (!mainFrame_->querySave(*active) || !mainFrame_->destroyChildFrame(active)) {
+        if (!mainFrame_->querySave(*active) ||
+            !mainFrame_->destroyChildFrame(active, [this] { addNewDocument(); })) {
             return;
         }
     }
+    addNewDocument();
+}
+
+void CProgramApp::addNewDocument() {
     auto document = std::make_unique<CProgramDoc>();
     document->initNew(uiText(TextId::ChannelInformation, language()), setupText("AppName"));
     newImage_ = true;

@@ -109,6 +109,7 @@ class CProgramApp : public QObject {
   private:
     bool loadLanguagePack();
     void readStartupSettings();
+    void addNewDocument();
     void editDocumentMenu();
 
     QString programPath_;

@@ -160,8 +160,8 @@ bool CProgramView::stepHistory(bool back) {
     return stepped;
 }
 
-bool CProgramView::prepareToClose() {
-    return link_->prepareToClose();
+bool CProgramView::prepareToClose(const std::function<void()>& whenStopped) {
+    return link_->prepareToClose(whenStopped);
 }
 
 void CProgramView::onComSetup() {

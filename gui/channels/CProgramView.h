@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "core/channels/ChannelFields.h"
@@ -51,8 +52,9 @@ class CProgramView : public QWidget {
     // frequencies must lie within them.
     BandLimits bandLimits() const;
 
-    // Asked before the window is destroyed or the program ends; false keeps it.
-    bool prepareToClose();
+    // Asked before the window is destroyed or the program ends; false keeps it for now (see
+    // RadioLink::prepareToClose).
+    bool prepareToClose(const std::function<void()>& whenStopped);
 
   public slots:
     // The commands that work on this document.

@@ -68,8 +68,9 @@ void CProcessDlg::stepBlock() {
 }
 
 void CProcessDlg::reject() {
-    cancel_ = true;
-    if (!started()) {
+    if (started()) {
+        emit stopRequested();
+    } else {
         QDialog::reject();  // nothing runs yet: the window goes
     }
 }

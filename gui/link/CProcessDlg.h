@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <atomic>
 
 class QLabel;
 class QProgressBar;
@@ -18,8 +17,6 @@ class CProcessDlg : public QDialog {
     explicit CProcessDlg(const QString& caption, QWidget* parent = nullptr);
 
     bool started() const;
-    bool cancelRequested() const { return cancel_.load(); }
-    const std::atomic<bool>& cancelFlag() const { return cancel_; }
 
     QProgressBar* progress() const { return progress_; }
     QLabel* counter() const { return counter_; }
@@ -36,6 +33,8 @@ class CProcessDlg : public QDialog {
   signals:
     // OK was pressed: the transfer may begin.
     void startRequested();
+    // Cancel was pressed while the transfer runs: it stops at its next check.
+    void stopRequested();
 
   public slots:
     void reject() override;
@@ -48,7 +47,6 @@ class CProcessDlg : public QDialog {
     QLabel* counter_;
     QPushButton* ok_;
     QPushButton* cancelButton_;
-    std::atomic<bool> cancel_{false};
 };
 
 }  // namespace gui

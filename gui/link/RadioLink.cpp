@@ -1,6 +1,5 @@
 #include "gui/link/RadioLink.h"
 
-#include <QEventLoop>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <map>
@@ -28,10 +27,8 @@ RadioLink::RadioLink(CProgramApp& app, CProgramView& view) : app_(app), view_(vi
 
 RadioLink::~RadioLink() {
     if (thread_) {
-        // Never leave a transfer working on a view that is gone.
-        if (dialog_) {
-            dialog_->reject();
-        }
+        // Never leave a transfer working on a view that is gone. Windows close only once their
+        // transfer has ended, so this wait is for a program torn down without closing them.
         thread_->abandon();
         thread_->wait();
     }
@@ -104,9 +101,10 @@ void RadioLink::start() {
     };
     TransferRequest request{app_.portName().toStdString(), direction_, app_.adjustmentUnlocked()};
     const bool verify = job_ == Job::Write && app_.verifyAfterWrite();
-    thread_ = new TransferThread(request, job_ == Job::Read ? view_.document().image() : sent_,
-                                 lookup, dialog_->cancelFlag(), verify,
-                                 RetryQuestion{this, [this] { return askRetry(); }}, this);
+    thread_ = new TransferThread(
+        request, job_ == Job::Read ? view_.document().image() : sent_, lookup, verify,
+        [this] { return askRetry(); }, this);
+    connect(dialog_.data(), &CProcessDlg::stopRequested, thread_, &QThread::requestInterruption);
     connect(thread_, &TransferThread::transferStarted, dialog_.data(), &CProcessDlg::setBlockCount);
     connect(thread_, &TransferThread::verifyStarted, dialog_.data(), [this](int blocks) {
         dialog_->startPhase(uiText(TextId::VerifyData, app_.language()), blocks);
@@ -131,7 +129,7 @@ void RadioLink::finish() {
     const MemoryImage radio = thread_->image();
     const std::string writeNote =
         job_ == Job::Write
-            ? interruptedWriteNote(thread_->blocksDone(), thread_->blockCount(), app_.language())
+            ? interruptedWriteNote(thread_->blocksWritten(), thread_->blockCount(), app_.language())
             : std::string();
     if (outcome == TransferOutcome::Completed && job_ == Job::Read) {
         takeReadImage(radio);
@@ -198,15 +196,7 @@ void RadioLink::closeDialog() {
     }
 }
 
-void RadioLink::waitForEnd() {
-    QEventLoop loop;
-    connect(this, &RadioLink::transferFinished, &loop, &QEventLoop::quit);
-    if (thread_) {
-        loop.exec();
-    }
-}
-
-bool RadioLink::prepareToClose() {
+bool RadioLink::prepareToClose(const std::function<void()>& whenStopped) {
     if (!dialog_) {
         return true;
     }
@@ -220,9 +210,14 @@ bool RadioLink::prepareToClose() {
     if (answer != QMessageBox::Yes) {
         return false;
     }
-    dialog_->reject();
-    waitForEnd();
-    return true;
+    // The window stays until the transfer has stopped at its next check; then the caller goes
+    // on from the event loop, which keeps running meanwhile.
+    if (whenStopped) {
+        connect(this, &RadioLink::transferFinished, this, whenStopped,
+                static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+    }
+    thread_->requestInterruption();
+    return false;
 }
 
 }  // namespace gui

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 #include "core/link/CloneProtocol.h"
 #include "core/link/Transfer.h"
@@ -33,9 +34,10 @@ class RadioLink : public QObject {
     CProcessDlg* dialog() const;
     clone::Direction direction() const { return direction_; }
 
-    // Before the view goes: asks whether to stop a running transfer, stops it and waits for
-    // it to end (the window stays responsive meanwhile). False when the user keeps it running.
-    bool prepareToClose();
+    // Before the view goes: true when nothing runs. A running transfer is stopped if the user
+    // agrees; then this returns false and whenStopped is called from the event loop once the
+    // transfer has ended. False alone: the user keeps it running.
+    bool prepareToClose(const std::function<void()>& whenStopped);
 
   signals:
     void transferFinished(radio::TransferOutcome outcome);
@@ -50,7 +52,6 @@ class RadioLink : public QObject {
     void reportCheck(const VerifyResult& result, const MemoryImage& written);
     void showDifferences(const MemoryImage& radio);
     void closeDialog();
-    void waitForEnd();
     RetryChoice askRetry();
 
     CProgramApp& app_;

@@ -1,10 +1,6 @@
 #include "gui/link/TransferThread.h"
 
-#include <QCoreApplication>
 #include <QMetaObject>
-#include <chrono>
-#include <future>
-#include <memory>
 
 #include "core/link/WriteProgress.h"
 #include "serial/SerialLineOpener.h"
@@ -16,61 +12,32 @@ namespace {
 
 class ThreadObserver final : public TransferObserver {
   public:
-    explicit ThreadObserver(TransferThread& thread, const std::atomic<bool>& cancel)
-        : thread_(thread), cancel_(cancel) {}
+    explicit ThreadObserver(TransferThread& thread) : thread_(thread) {}
 
     void transferStarted(int blockCount) override { emit thread_.transferStarted(blockCount); }
     void verifyStarted(int blockCount) override { emit thread_.verifyStarted(blockCount); }
     void blockDone(int blocksDone) override { emit thread_.blockDone(blocksDone); }
-    bool cancelRequested() override { return cancel_.load(); }
-
-    RetryChoice communicationError() override {
-        const RetryQuestion& question = thread_.retryQuestion();
-        if (!question.ask || !question.context) {
-            return RetryChoice::Cancel;
-        }
-        // The question is a dialog, so it comes from the interface thread; the transfer waits
-        // for the answer, but gives up when its owner goes (a question never answered, or a
-        // context destroyed before it could ask, counts as Cancel).
-        auto answer = std::make_shared<std::promise<RetryChoice>>();
-        std::future<RetryChoice> future = answer->get_future();
-        QMetaObject::invokeMethod(
-            question.context, [answer, ask = question.ask] { answer->set_value(ask()); },
-            Qt::QueuedConnection);
-        answer.reset();
-        while (future.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
-            if (thread_.abandoned()) {
-                return RetryChoice::Cancel;
-            }
-        }
-        try {
-            return future.get();
-        } catch (const std::future_error&) {
-            return RetryChoice::Cancel;
-        }
-    }
+    bool cancelRequested() override { return thread_.isInterruptionRequested(); }
+    RetryChoice communicationError() override { return thread_.askRetry(); }
 
   private:
     TransferThread& thread_;
-    const std::atomic<bool>& cancel_;
 };
 
 }  // namespace
 
 TransferThread::TransferThread(TransferRequest request, MemoryImage image, PortsLookup ports,
-                               const std::atomic<bool>& cancel, bool verifyWrite,
-                               RetryQuestion question, QObject* parent)
+                               bool verifyWrite, RetryQuestion question, QObject* parent)
     : QThread(parent),
       request_(std::move(request)),
       image_(image),
       ports_(std::move(ports)),
-      cancel_(cancel),
       verifyWrite_(verifyWrite),
       question_(std::move(question)) {}
 
 void TransferThread::run() {
     SerialLineOpener opener(ports_);
-    ThreadObserver threadObserver(*this, cancel_);
+    ThreadObserver threadObserver(*this);
     WriteProgress observer(threadObserver);
     if (verifyWrite_ && request_.direction == clone::Direction::Write) {
         VerifiedWrite written = runVerifiedWrite(opener, request_, image_, observer);
@@ -82,6 +49,46 @@ void TransferThread::run() {
     blocksWritten_ = observer.blocksWritten();
     blockCount_ = observer.blockCount();
     portFailure_ = opener.lastFailure();
+}
+
+RetryChoice TransferThread::askRetry() {
+    std::future<RetryChoice> answered;
+    {
+        const std::lock_guard lock(answerLock_);
+        if (abandoned_ || !question_) {
+            return RetryChoice::Cancel;
+        }
+        answered = pendingAnswer_.emplace().get_future();
+    }
+    QMetaObject::invokeMethod(this, &TransferThread::askOnInterfaceThread, Qt::QueuedConnection);
+    return answered.get();
+}
+
+void TransferThread::askOnInterfaceThread() {
+    {
+        const std::lock_guard lock(answerLock_);
+        if (!pendingAnswer_) {
+            return;  // abandoned before it could be asked
+        }
+    }
+    answer(question_());
+}
+
+void TransferThread::answer(RetryChoice choice) {
+    const std::lock_guard lock(answerLock_);
+    if (pendingAnswer_) {
+        pendingAnswer_->set_value(choice);
+        pendingAnswer_.reset();
+    }
+}
+
+void TransferThread::abandon() {
+    requestInterruption();
+    {
+        const std::lock_guard lock(answerLock_);
+        abandoned_ = true;
+    }
+    answer(RetryChoice::Cancel);
 }
 
 }  // namespace gui

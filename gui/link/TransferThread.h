@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QThread>
-#include <atomic>
 #include <functional>
+#include <future>
+#include <mutex>
 #include <optional>
 
 #include "core/image/MemoryImage.h"
@@ -13,24 +14,21 @@
 namespace radio {
 namespace gui {
 
-// The communication-error question: ask runs on the interface thread, in the event loop of
-// context, while the transfer waits for the answer. Without one the answer is Cancel.
-struct RetryQuestion {
-    QObject* context = nullptr;
-    std::function<RetryChoice()> ask;
-};
-
 // Runs one radio transfer away from the interface thread, so the window never freezes while
-// the protocol waits for the radio. Progress arrives as queued signals; the Retry/Cancel
-// question is asked through the RetryQuestion, while the transfer waits.
+// the protocol waits for the radio. Progress arrives as queued signals. Stopping is Qt's
+// interruption request, checked at the protocol's cancel points. The Retry/Cancel question is
+// a queued call to the interface thread, where this object lives, and the transfer blocks
+// until it is answered or abandoned.
 class TransferThread : public QThread {
     Q_OBJECT
   public:
+    // The communication-error question, asked on the interface thread.
+    using RetryQuestion = std::function<RetryChoice()>;
+
     // image: the snapshot to write, or the image a read starts from. verifyWrite: a write is
-    // followed by the check of what it wrote.
-    TransferThread(TransferRequest request, MemoryImage image, PortsLookup ports,
-                   const std::atomic<bool>& cancel, bool verifyWrite, RetryQuestion question,
-                   QObject* parent = nullptr);
+    // followed by the check of what it wrote. Without a question the answer is Cancel.
+    TransferThread(TransferRequest request, MemoryImage image, PortsLookup ports, bool verifyWrite,
+                   RetryQuestion question, QObject* parent = nullptr);
 
     // Valid after finished(): the outcome and, after a completed read, the radio's image.
     TransferOutcome outcome() const { return outcome_; }
@@ -39,16 +37,17 @@ class TransferThread : public QThread {
     const std::optional<VerifyResult>& verifyResult() const { return verify_; }
     // How far the transfer got: blocks acknowledged (of a write, not counting its check) of
     // its block count.
-    int blocksDone() const { return blocksWritten_; }
+    int blocksWritten() const { return blocksWritten_; }
     int blockCount() const { return blockCount_; }
     // Why the port did not open, when that was the outcome.
     const std::optional<PortOpenFailure>& portFailure() const { return portFailure_; }
 
-    const RetryQuestion& retryQuestion() const { return question_; }
+    // On the transfer's thread: asks the question and waits for the answer.
+    RetryChoice askRetry();
 
-    // The owner is going away: an unanswered question counts as Cancel.
-    void abandon() { abandoned_ = true; }
-    bool abandoned() const { return abandoned_.load(); }
+    // The owner is going away: the transfer stops at its next check, and a question still
+    // waiting is answered Cancel and never shown.
+    void abandon();
 
   signals:
     void transferStarted(int blockCount);
@@ -59,10 +58,12 @@ class TransferThread : public QThread {
     void run() override;
 
   private:
+    void askOnInterfaceThread();
+    void answer(RetryChoice choice);
+
     TransferRequest request_;
     MemoryImage image_;
     PortsLookup ports_;
-    const std::atomic<bool>& cancel_;
     bool verifyWrite_;
     RetryQuestion question_;
     TransferOutcome outcome_ = TransferOutcome::Cancelled;
@@ -70,7 +71,10 @@ class TransferThread : public QThread {
     std::optional<PortOpenFailure> portFailure_;
     int blocksWritten_ = 0;
     int blockCount_ = 0;
-    std::atomic<bool> abandoned_{false};
+
+    std::mutex answerLock_;  // guards the two below, shared by both threads
+    std::optional<std::promise<RetryChoice>> pendingAnswer_;
+    bool abandoned_ = false;
 };
 
 }  // namespace gui

@@ -72,7 +72,7 @@ TEST(Transfer, WriteSendsWhatIsTypedAndTheAccessCodeWidensLaterWrites) {
 }
 
 // A paced read (a few seconds) cancelled midway leaves the document untouched; New during it
-// asks, stops the transfer and waits for it.
+// or Exit asks, stops the transfer and goes on once it has stopped.
 TEST(Transfer, CancelOrNewDuringTheBlocksLeavesTheDocumentUntouched) {
     Bench bench("");  // paced
     const MemoryImage before = bench.image();
@@ -101,12 +101,24 @@ TEST(Transfer, CancelOrNewDuringTheBlocksLeavesTheDocumentUntouched) {
     EXPECT_EQ(bench.frame().activeChildFrame(), first.data());
     EXPECT_TRUE(bench.link().running());
     bench.prompts.answers = {QMessageBox::Ok, QMessageBox::Yes};
-    bench.chooseMenu("New");
+    QSignalSpy stopped(&bench.link(), &gui::RadioLink::transferFinished);
+    bench.chooseMenu("New");  // returns at once: the window goes when the transfer has stopped
     ASSERT_EQ(bench.prompts.shown.size(), 4u);
     EXPECT_TRUE(bench.prompts.shown[3].text.contains("running"));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(first.isNull());
-    EXPECT_EQ(bench.frame().childFrames().size(), 1);
+    ASSERT_TRUE(stopped.wait(10000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first.isNull(); }, 5000));
+    ASSERT_EQ(bench.frame().childFrames().size(), 1);
+    EXPECT_EQ(cellText(bench.view(), 1, 1), "");
+
+    // Exit too: the main window closes once the transfer has stopped.
+    bench.command(kRead);
+    QSignalSpy reading(bench.link().dialog()->progress(), &QProgressBar::valueChanged);
+    QTest::mouseClick(bench.link().dialog()->okButton(), Qt::LeftButton);
+    ASSERT_TRUE(reading.wait(10000));
+    bench.prompts.answers = {QMessageBox::Yes};
+    bench.chooseMenu("Exit");
+    EXPECT_TRUE(bench.frame().isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !bench.frame().isVisible(); }, 10000));
 }
 
 // Each Communication Error takes one answer; a message may go on with why (the port's reason).
