@@ -5,6 +5,7 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -187,6 +188,25 @@ TEST(CliEndToEnd, TheCheckAfterAWriteWaitsForARestartingRadio) {
         EXPECT_NE(lastBlock, std::string::npos);
         EXPECT_GT(logged.find("restart"), lastBlock) << logged;
     }
+}
+
+// A cable pulled and plugged back while the prompt waits: the port's name now stands for a new
+// device (here: a radio behind the same link), which only a port opened again reaches.
+TEST(CliEndToEnd, RetryReachesARadioPluggedBackMeanwhile) {
+    test::TempDir dir;
+    const std::string cable = dir.file("cable");
+    auto deaf = std::make_unique<Radio>(
+        dir, 0, std::vector<std::string>{"--fault", "silent", "--link", cable});
+    QProcess cli;
+    test::startProgram(
+        cli, {kCli, "read", "--port", cable, "-o", dir.file("read.dat"), "--retries", "1000"});
+    std::this_thread::sleep_for(std::chrono::seconds(1));  // its first handshake is under way
+    deaf.reset();
+    Radio radio(dir, 1, {"--fast", "--link", cable});
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(test::exitCodeOf(cli), 0) << cli.readAllStandardError().toStdString();
+    EXPECT_TRUE(sameInRanges(loadDatFile(dir.file("read.dat")).value(), radio.memory,
+                             clone::Direction::Read));
 }
 
 TEST(CliEndToEnd, PortThatCannotBeOpenedAndUsageErrors) {
