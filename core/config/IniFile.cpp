@@ -90,9 +90,14 @@ bool IniFile::load(const std::string& path, bool autoSave, bool caseInsensitive,
     return true;
 }
 
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
+
 void IniFile::parse(const std::string& text) {
     // Notepad starts a UTF-8 file with a byte-order mark; it is not part of the first line.
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
     std::size_t start = text.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0;
     while (start <= text.size()) {
         std::size_t end = text.find('\n', start);
@@ -192,6 +197,11 @@ std::string IniFile::serialize() const {
             text += key.empty() ? value : key + "=" + value;
             text += "\r\n";
         }
+    }
+    // A first key that starts with the mark (it stood on a later line) would lose it on the
+    // next load, which takes one leading mark for Notepad's.
+    if (text.starts_with(kByteOrderMark)) {
+        text.insert(0, kByteOrderMark);
     }
     return text;
 }

@@ -65,6 +65,12 @@ TEST(IniFile, ReadsValuesWithCommentsCutAndSavesEveryEntry) {
               "[Setup]\r\nLanguage=Chinese\r\nUrl=http://example.org/x\r\n"
               "Tabbed=value\t; comment\r\nbare=\r\nType1=A\r\ntype1=B\r\n[Broken=\r\nAfter=1\r\n"
               "ShowLang=1\r\n[Setup]\r\nHidden=yes\r\n[New]\r\nKey=v\r\n");
+
+    // A mark on a later line belongs to its key, and still does once that key is saved first.
+    Loaded marked("\n\xEF\xBB\xBFkey=v\n");
+    marked.saved();
+    Loaded again(readText(marked.path));
+    EXPECT_EQ(again.ini.get("", "\xEF\xBB\xBFkey", "-"), "v");
 }
 
 // Names compare by the case rule, and a value that differs only by it is no change to save.

@@ -1,7 +1,5 @@
 // Loads arbitrary bytes as a .dat file: a file of 1024 bytes or more must load its first 1024,
 // anything shorter must be refused, and a loaded image must save and load back unchanged.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -10,26 +8,11 @@
 
 #include "core/image/DatFile.h"
 #include "core/util/FileIo.h"
-
-namespace {
-
-std::string folder() {
-    static const std::string path = [] {
-        char pattern[] = "/tmp/dat-fuzz-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        if (made == nullptr) {
-            std::abort();
-        }
-        return std::string(made);
-    }();
-    return path;
-}
-
-}  // namespace
+#include "FuzzFolder.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string input = folder() + "/input.dat";
-    const std::string output = folder() + "/output.dat";
+    const std::string input = radio::fuzz::folder("dat-fuzz") + "/input.dat";
+    const std::string output = radio::fuzz::folder("dat-fuzz") + "/output.dat";
     if (!radio::writeFileAtomically(input, radio::Bytes(data, data + size))) {
         std::abort();
     }

@@ -10,19 +10,10 @@
 #include "core/config/IniFile.h"
 #include "core/config/NameCompare.h"
 #include "core/util/FileIo.h"
+#include "FuzzFolder.h"
 
 namespace {
 
-std::string folder() {
-    static const std::string path = [] {
-        char pattern[] = "/tmp/ini-fuzz-XXXXXX";
-        if (mkdtemp(pattern) == nullptr) {
-            std::abort();
-        }
-        return std::string(pattern);
-    }();
-    return path;
-}
 
 // What get answers for every key of every section, in file order.
 std::vector<std::string> answers(const radio::IniFile& ini) {
@@ -74,7 +65,7 @@ radio::Bytes saveAndRead(radio::IniFile& ini, const std::string& path) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string path = folder() + "/Program.ini";
+    const std::string path = radio::fuzz::folder("ini-fuzz") + "/Program.ini";
     if (!radio::writeFileAtomically(path, radio::Bytes(data, data + size))) {
         std::abort();
     }
