@@ -44,14 +44,15 @@ ChannelDelegate::ChannelDelegate(Language language, QObject* parent)
     : QStyledItemDelegate(parent), language_(language) {}
 
 int ChannelDelegate::helpId(int column) {
-    return kHelpIds[column];
+    return kHelpIds[fieldIndex(ChannelTableModel::field(column))];
 }
 
 QStringListModel* ChannelDelegate::choices(int column) const {
-    QStringListModel*& list = choices_.at(static_cast<std::size_t>(column));
+    const ChannelField field = ChannelTableModel::field(column);
+    QStringListModel*& list = choices_.at(fieldIndex(field));
     if (!list) {
         QStringList items;
-        for (const std::string& item : fieldChoices(static_cast<ChannelField>(column), language_)) {
+        for (const std::string& item : fieldChoices(field, language_)) {
             items << QString::fromStdString(item);
         }
         list = new QStringListModel(items, const_cast<ChannelDelegate*>(this));

@@ -26,13 +26,7 @@ namespace gui {
 namespace {
 
 const QString kRecordsType = ChannelTableModel::kRecordsMimeType;
-constexpr int kPowerColumn = ChannelTableModel::kPowerColumn;
-constexpr int kLastColumn = static_cast<int>(kChannelFieldCount) - 1;
-
-// The clipboard's columns skip the hidden power column; on it, the column after it stands.
-std::size_t visibleColumn(int column) {
-    return static_cast<std::size_t>(column > kPowerColumn ? column - 1 : column);
-}
+constexpr int kLastColumn = ChannelTableModel::kColumnCount - 1;
 
 bool isRun(const QList<int>& channels) {
     return channels.back() - channels.front() + 1 == channels.size();
@@ -108,9 +102,9 @@ void ChannelEditing::copy() {
     if (block.lastChannel == 0) {
         return;
     }
-    const std::string text =
-        channelCellsText(view_.channelTexts(), block.firstChannel, block.lastChannel,
-                         visibleColumn(block.firstColumn), visibleColumn(block.lastColumn));
+    const std::string text = channelCellsText(
+        view_.channelTexts(), block.firstChannel, block.lastChannel,
+        static_cast<std::size_t>(block.firstColumn), static_cast<std::size_t>(block.lastColumn));
     auto data = std::make_unique<QMimeData>();
     data->setText(QString::fromStdString(text));
     if (wholeChannels(block)) {
@@ -158,9 +152,9 @@ void ChannelEditing::paste() {
 bool ChannelEditing::pasteText(const QString& text) {
     const Block block = selectedBlock();
     const ChannelTable before = view_.channelTexts();
-    const auto pasted =
-        pasteChannelText(text.toStdString(), before, block.firstChannel,
-                         visibleColumn(block.firstColumn), view_.bandLimits(), app_.language());
+    const auto pasted = pasteChannelText(text.toStdString(), before, block.firstChannel,
+                                         static_cast<std::size_t>(block.firstColumn),
+                                         view_.bandLimits(), app_.language());
     if (!pasted) {
         refuse(QString::fromStdString(describePasteProblems(pasted.error(), app_.language())));
         return false;
@@ -187,9 +181,9 @@ void ChannelEditing::fillCells(const QString& value) {
     ChannelTable after = before;
     CsvProblems problems;
     for (const QModelIndex& cell : cells) {
-        auto filled =
-            pasteChannelText(value.toStdString(), after, cell.row() + 1,
-                             visibleColumn(cell.column()), view_.bandLimits(), app_.language());
+        auto filled = pasteChannelText(value.toStdString(), after, cell.row() + 1,
+                                       static_cast<std::size_t>(cell.column()), view_.bandLimits(),
+                                       app_.language());
         if (filled) {
             after = filled.value();
         } else {

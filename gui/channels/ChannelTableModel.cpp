@@ -32,12 +32,11 @@ int ChannelTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int ChannelTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(kChannelFieldCount);
+    return parent.isValid() ? 0 : kColumnCount;
 }
 
 bool ChannelTableModel::isList(int column) {
-    return column != static_cast<int>(fieldIndex(ChannelField::RxFrequency)) &&
-           column != static_cast<int>(fieldIndex(ChannelField::TxFrequency));
+    return field(column) != ChannelField::RxFrequency && field(column) != ChannelField::TxFrequency;
 }
 
 ChannelRow ChannelTableModel::channelRow(int channel) const {
@@ -55,8 +54,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
         case Qt::EditRole:
-            return QString::fromStdString(
-                channelRow(channel(index))[static_cast<std::size_t>(index.column())]);
+            return QString::fromStdString(channelRow(channel(index))[fieldIndex(field(index))]);
         case Qt::TextAlignmentRole:
             return int(Qt::AlignCenter);
         default:
@@ -77,10 +75,10 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
     if (orientation == Qt::Vertical) {
         return QString::fromStdString(formatInt(section + 1, 2));
     }
-    if (section < 0 || section >= static_cast<int>(kChannelFieldCount)) {
+    if (section < 0 || section >= kColumnCount) {
         return {};
     }
-    return header(static_cast<ChannelField>(section), language_);
+    return header(field(section), language_);
 }
 
 Qt::ItemFlags ChannelTableModel::flags(const QModelIndex& index) const {

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <functional>
 
+#include "core/channels/ChannelClipboard.h"
 #include "core/channels/ChannelFields.h"
 #include "core/channels/Frequency.h"
 #include "core/text/Language.h"
@@ -13,14 +14,15 @@ namespace gui {
 
 class CProgramDoc;
 
-// The 16 channels of a document's image as a table: row n - 1 is channel n, column i is
-// ChannelField i (Power among them; the view hides it). Every text is decoded from the
+// The 16 channels of a document's image as a table: row n - 1 is channel n, the columns are
+// the fields without the power, which the grid neither shows nor stores (so neither a screen
+// reader nor the keys ever meet it). Every text is decoded from the
 // document's image when asked for, and every edit goes into the image as one step of the
 // document's history, so the table never holds a copy of its own that could drift.
 class ChannelTableModel : public QAbstractTableModel {
     Q_OBJECT
   public:
-    static constexpr int kPowerColumn = static_cast<int>(fieldIndex(ChannelField::Power));
+    static constexpr int kColumnCount = static_cast<int>(kVisibleColumnCount);
     static inline const QColor kHeaderColour{0x00, 0x32, 0xF0};
     // Whole channels on the clipboard, byte for byte, beside their text.
     static constexpr char kRecordsMimeType[] = "application/x-radioprog-channels";
@@ -38,9 +40,11 @@ class ChannelTableModel : public QAbstractTableModel {
     // is then in lastCheck() and what it cleared is a step of the history).
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
-    static ChannelField field(const QModelIndex& index) {
-        return static_cast<ChannelField>(index.column());
+    static ChannelField field(int column) {
+        const bool pastPower = column >= static_cast<int>(fieldIndex(ChannelField::Power));
+        return static_cast<ChannelField>(column + (pastPower ? 1 : 0));
     }
+    static ChannelField field(const QModelIndex& index) { return field(index.column()); }
     static int channel(const QModelIndex& index) { return index.row() + 1; }
     static bool isList(int column);
 

@@ -24,23 +24,20 @@ namespace gui {
 namespace {
 
 constexpr int kTxColumn = static_cast<int>(fieldIndex(ChannelField::TxFrequency));
-constexpr int kPowerColumn = ChannelTableModel::kPowerColumn;
-constexpr int kLastColumn = static_cast<int>(kChannelFieldCount) - 1;
+constexpr int kLastColumn = ChannelTableModel::kColumnCount - 1;
 constexpr int kLastRow = 15;
 
-// The cell Tab (step 1) or Shift+Tab (step -1) moves to: the visible cells row by row,
-// wrapping at the ends. The hidden power column has nothing to show, so it is skipped.
+// The cell Tab (step 1) or Shift+Tab (step -1) moves to: the cells row by row, wrapping at the
+// ends.
 QPoint tabNeighbour(int row, int col, int step) {
-    do {
-        col += step;
-        if (col > kLastColumn) {
-            col = 0;
-            row = row == kLastRow ? 0 : row + 1;
-        } else if (col < 0) {
-            col = kLastColumn;
-            row = row == 0 ? kLastRow : row - 1;
-        }
-    } while (col == kPowerColumn);
+    col += step;
+    if (col > kLastColumn) {
+        col = 0;
+        row = row == kLastRow ? 0 : row + 1;
+    } else if (col < 0) {
+        col = kLastColumn;
+        row = row == 0 ? kLastRow : row - 1;
+    }
     return {col, row};
 }
 
@@ -109,7 +106,6 @@ ChannelTableView::ChannelTableView(ChannelTableModel& model, ChannelDelegate& de
         paintCornerText(*corner, text);
         corner->setEnabled(false);  // selecting all 160 cells at once has no use here
     }
-    setColumnHidden(kPowerColumn, true);
     verticalHeader()->viewport()->installEventFilter(this);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this,
             &ChannelTableView::HideCellEditors);
@@ -122,12 +118,13 @@ void ChannelTableView::applyColumnWidths() {
     const int w = horizontalHeader()->defaultSectionSize();
     verticalHeader()->setFixedWidth(w / 2);
     for (int col = 0; col <= kLastColumn; ++col) {
+        const ChannelField field = ChannelTableModel::field(col);
         double factor = 1.0;
-        if (col <= kTxColumn) {
+        if (field <= ChannelField::TxFrequency) {
             factor = 1.2;
-        } else if (col <= 3) {
+        } else if (field <= ChannelField::EncodeTone) {
             factor = 1.1;
-        } else if (col <= 8) {
+        } else if (field <= ChannelField::Compand) {
             factor = 0.9;
         }
         setColumnWidth(col, static_cast<int>(w * factor));
@@ -349,10 +346,7 @@ bool ChannelTableView::editorKey(QWidget* editor, QKeyEvent& key) {
             if (!combo || modifiers != Qt::NoModifier) {
                 return false;  // in an edit box Left and Right move the caret
             }
-            int col = current.column();
-            do {
-                col += key.key() == Qt::Key_Left ? -1 : 1;
-            } while (col == kPowerColumn);
+            const int col = current.column() + (key.key() == Qt::Key_Left ? -1 : 1);
             if (col >= 0 && col <= kLastColumn) {
                 moveTo(model_.index(current.row(), col));
             }

@@ -44,11 +44,11 @@ struct Editing : ::testing::Test, StartedProgram {
 
 // Insert, delete and move, each one step undone by Ctrl+Z; scan membership travels along.
 TEST_F(Editing, ChannelsAreInsertedDeletedAndMovedByKey) {
-    clickCell(view(), 2, 6);
+    clickCell(view(), 2, 5);
     press(Qt::Key_Up);  // No -> Yes
     press(Qt::Key_Return);
     document().history().clear();
-    const auto scanned = [&](int channel) { return cellText(view(), channel, 6) == "Yes"; };
+    const auto scanned = [&](int channel) { return cellText(view(), channel, 5) == "Yes"; };
     // the keys, the numbers of channels 1 to 4 afterwards, the channel scanned
     const std::tuple<const char*, std::function<void()>, QStringList, int> cases[] = {
         {"insert", [&] { press(Qt::Key_Plus, Qt::ControlModifier); },
@@ -135,7 +135,7 @@ TEST_F(Editing, SpreadsheetTextIsPastedAsTypedAllOrNothing) {
 // Several channels selected by Shift+Down: Enter opens the current cell's list and the value
 // chosen goes to all of them; one value pasted fills every selected cell.
 TEST_F(Editing, OneValueGoesToEverySelectedChannel) {
-    clickCell(view(), 1, 7);
+    clickCell(view(), 1, 6);
     press(Qt::Key_Down, Qt::ShiftModifier);
     press(Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(view().table().selectedChannels(), (QList<int>{1, 2, 3}));
@@ -144,16 +144,16 @@ TEST_F(Editing, OneValueGoesToEverySelectedChannel) {
     press(Qt::Key_Down);  // Off -> Carrier
     press(Qt::Key_Return);
     for (int channel = 1; channel <= 3; ++channel) {
-        EXPECT_EQ(cellText(view(), channel, 7), "Carrier") << channel;
+        EXPECT_EQ(cellText(view(), channel, 6), "Carrier") << channel;
     }
     EXPECT_EQ(document().history().count(), 1);
 
     setClipboard("Narrow");
-    clickCell(view(), 1, 8);
-    clickCell(view(), 3, 8, Qt::ShiftModifier);
+    clickCell(view(), 1, 7);
+    clickCell(view(), 3, 7, Qt::ShiftModifier);
     chooseMenu("Paste");
     for (int channel = 1; channel <= 3; ++channel) {
-        EXPECT_EQ(cellText(view(), channel, 8), "Narrow") << channel;
+        EXPECT_EQ(cellText(view(), channel, 7), "Narrow") << channel;
     }
 }
 

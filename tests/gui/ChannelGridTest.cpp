@@ -14,9 +14,8 @@ using namespace gui;
 
 const QString kOutOfRange = "Out of range,please input again.";
 const QString kOffRaster = "Error data Value, please input according the step value(6.25K/5k).";
-// Power is hidden and every channel is stored at low power, so the table shows Low.
-const QStringList kNewChannel = {"446.00625", "446.00625", "None", "None", "Low",
-                                 "No",        "Off",       "Wide", "Off",  "Off"};
+const QStringList kNewChannel = {"446.00625", "446.00625", "None", "None", "No",
+                                 "Off",       "Wide",      "Off",  "Off"};
 
 struct GridFixture : ::testing::Test, StartedProgram {
     void click(int row, int col) { clickCell(view(), row, col); }
@@ -27,7 +26,7 @@ struct GridFixture : ::testing::Test, StartedProgram {
     QString cell(int row, int col) { return cellText(view(), row, col); }
     QStringList rowTexts(int row) {
         QStringList texts;
-        for (int col = 1; col <= 10; ++col) {
+        for (int col = 1; col <= 9; ++col) {
             texts << cell(row, col);
         }
         return texts;
@@ -51,7 +50,7 @@ TEST_F(GridFixture, TypingAndClearingTheFrequencies) {
     typeCell(3, 2, "");
     EXPECT_EQ(cell(3, 2), "446.00000");
     typeCell(3, 1, "");
-    EXPECT_EQ(rowTexts(3), QStringList(10, QString()));
+    EXPECT_EQ(rowTexts(3), QStringList(9, QString()));
 }
 
 // However the user leaves a cell, the text goes into that cell, and one editor is open after.
@@ -68,7 +67,7 @@ TEST_F(GridFixture, LeavingACellCommitsIntoTheCellLeft) {
         {"Up", [](GridFixture& f) { f.press(Qt::Key_Up); }, 2, 1},
         {"Enter", [](GridFixture& f) { f.press(Qt::Key_Return); }, 3, 2},
         {"Tab", [](GridFixture& f) { f.press(Qt::Key_Tab); }, 3, 2},
-        {"Shift+Tab", [](GridFixture& f) { f.press(Qt::Key_Backtab, Qt::ShiftModifier); }, 2, 10},
+        {"Shift+Tab", [](GridFixture& f) { f.press(Qt::Key_Backtab, Qt::ShiftModifier); }, 2, 9},
     };
     for (const Way& way : ways) {
         SCOPED_TRACE(way.name);
@@ -109,7 +108,7 @@ TEST_F(GridFixture, AMessageKeepsTheCellAndTypingCorrectsAtOnce) {
         EXPECT_EQ(prompts.shown[0].text, message);
         EXPECT_EQ(prompts.shown[0].caption, "Caution");
         if (col == 1) {
-            EXPECT_EQ(rowTexts(5), QStringList(10, QString()));
+            EXPECT_EQ(rowTexts(5), QStringList(9, QString()));
         } else {
             EXPECT_EQ(rowTexts(5).mid(0, 2), (QStringList{"430.01250", ""}));
         }
@@ -130,10 +129,10 @@ TEST_F(GridFixture, AMessageKeepsTheCellAndTypingCorrectsAtOnce) {
 // cell after it is left by Right, as typed text is by Tab.
 TEST_F(GridFixture, ListChoicesNeedAFrequencyAndTabAndArrowsKeepThem) {
     for (const QString& expected : {QString(), QString("Carrier")}) {
-        click(4, 7);
+        click(4, 6);
         press(Qt::Key_Down);  // Off -> Carrier
         press(Qt::Key_Return);
-        EXPECT_EQ(cell(4, 7), expected);
+        EXPECT_EQ(cell(4, 6), expected);
         typeCell(4, 1, "446");
     }
     typeCell(1, 1, "446");
@@ -143,9 +142,9 @@ TEST_F(GridFixture, ListChoicesNeedAFrequencyAndTabAndArrowsKeepThem) {
     press(Qt::Key_Down);
     press(Qt::Key_Right);
     press(Qt::Key_Return);
-    EXPECT_EQ(rowTexts(1).mid(2, 4), (QStringList{"88.5", "67.0", "Low", "No"}));
-    EXPECT_EQ(currentCol(), 7);
-    click(1, 10);
+    EXPECT_EQ(rowTexts(1).mid(2, 3), (QStringList{"88.5", "67.0", "No"}));
+    EXPECT_EQ(currentCol(), 6);
+    click(1, 9);
     press(Qt::Key_Down);
     press(Qt::Key_Return);
     EXPECT_EQ(decodeChannels(document().storedImage(), Language::English)[0][9], "1");
@@ -159,12 +158,12 @@ TEST_F(GridFixture, ListChoicesNeedAFrequencyAndTabAndArrowsKeepThem) {
 TEST_F(GridFixture, KeysMoveAlongTheRowsAndWrap) {
     // row, column, key, next row, next column
     const std::array<int, 5> cases[] = {
-        {16, 10, Qt::Key_Return, 1, 1},  {3, 10, Qt::Key_Return, 4, 1},
-        {3, 4, Qt::Key_Return, 3, 5},    {16, 10, Qt::Key_Tab, 1, 1},
-        {3, 9, Qt::Key_Tab, 3, 10},      {3, 4, Qt::Key_Tab, 3, 6},
-        {1, 1, Qt::Key_Backtab, 16, 10}, {3, 6, Qt::Key_Backtab, 3, 4},
-        {1, 1, Qt::Key_Up, 1, 1},        {16, 2, Qt::Key_Down, 16, 2},
-        {4, 3, Qt::Key_Left, 4, 2},      {4, 4, Qt::Key_Right, 4, 6}};
+        {16, 9, Qt::Key_Return, 1, 1},  {3, 9, Qt::Key_Return, 4, 1},
+        {3, 4, Qt::Key_Return, 3, 5},   {16, 9, Qt::Key_Tab, 1, 1},
+        {3, 8, Qt::Key_Tab, 3, 9},      {3, 4, Qt::Key_Tab, 3, 5},
+        {1, 1, Qt::Key_Backtab, 16, 9}, {3, 5, Qt::Key_Backtab, 3, 4},
+        {1, 1, Qt::Key_Up, 1, 1},       {16, 2, Qt::Key_Down, 16, 2},
+        {4, 3, Qt::Key_Left, 4, 2},     {4, 4, Qt::Key_Right, 4, 5}};
     for (const auto& [row, col, key, nextRow, nextCol] : cases) {
         SCOPED_TRACE(testing::Message() << row << "," << col << " key " << key);
         click(row, col);
@@ -173,15 +172,12 @@ TEST_F(GridFixture, KeysMoveAlongTheRowsAndWrap) {
         EXPECT_EQ(currentCol(), nextCol);
         ASSERT_NE(editor(), nullptr);
         EXPECT_EQ(editor()->objectName(), QString("editor%1").arg(nextCol));
-        EXPECT_EQ(editor()->width(), nextCol == 5 ? 0 : cellRect(view(), nextRow, nextCol).width())
-            << "the hidden power column's editor has no width";
+        EXPECT_EQ(editor()->width(), cellRect(view(), nextRow, nextCol).width());
     }
-    const double widths[] = {1.2, 1.2, 1.1, 1.1, 0, 0.9, 0.9, 0.9, 0.9, 1.0};
+    const double widths[] = {1.2, 1.2, 1.1, 1.1, 0.9, 0.9, 0.9, 0.9, 1.0};
     const int standard = grid->horizontalHeader()->defaultSectionSize();
-    for (int col = 1; col <= 10; ++col) {
-        EXPECT_EQ(grid->isColumnHidden(col - 1) ? 0 : grid->columnWidth(col - 1),
-                  int(standard * widths[col - 1]))
-            << col;
+    for (int col = 1; col <= 9; ++col) {
+        EXPECT_EQ(grid->columnWidth(col - 1), int(standard * widths[col - 1])) << col;
     }
 }
 

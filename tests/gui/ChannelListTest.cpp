@@ -23,7 +23,7 @@ TEST(ChannelLists, ExportWritesTheGridInEnglishAndImportFillsItBack) {
     program.prompts.files = {program.folder.path("list.csv")};
     program.chooseMenu("导入信道");
     EXPECT_EQ(cellText(view, 2, 1), "401.00000");
-    EXPECT_EQ(cellText(view, 2, 8), "宽");
+    EXPECT_EQ(cellText(view, 2, 7), "宽");
     EXPECT_TRUE(program.document().isModified());
 
     // A GBK file from a Chinese spreadsheet: "有" (scan add yes) and "窄" (narrow).
@@ -31,8 +31,8 @@ TEST(ChannelLists, ExportWritesTheGridInEnglishAndImportFillsItBack) {
     program.prompts.files = {program.folder.writeFile("gbk.csv", gbk)};
     program.chooseMenu("导入信道");
     EXPECT_TRUE(program.prompts.shown.empty());
-    EXPECT_EQ(cellText(view, 4, 6), "有");
-    EXPECT_EQ(cellText(view, 4, 8), "窄");
+    EXPECT_EQ(cellText(view, 4, 5), "有");
+    EXPECT_EQ(cellText(view, 4, 7), "窄");
 }
 
 // The problems are named in the interface language, and the grid keeps what it had.

@@ -37,7 +37,7 @@ TEST(Documents, AnOpenedFileKeepsItsBytesUntilTheUserTypes) {
     program.open(path);
     CProgramView& view = program.view();
     ASSERT_EQ(cellText(view, 1, 1), "150.00000");
-    EXPECT_EQ(cellText(view, 8, 6), "Yes");
+    EXPECT_EQ(cellText(view, 8, 5), "Yes");
     clickCell(view, 10, 1);
     EXPECT_EQ(cellText(view, 10, 1), "");
     EXPECT_FALSE(program.document().isModified());

@@ -200,7 +200,7 @@ inline std::function<int(QDialog&)> byUser(std::function<void(QDialog&)> work) {
     };
 }
 
-// Cells as the user counts them: channels 1..16, columns 1..10 (Rx Frequency .. Scrambler).
+// Cells as the user counts them: channels 1..16, columns 1..9 (Rx Frequency .. Scrambler).
 inline QModelIndex cellIndex(gui::CProgramView& view, int channel, int col) {
     return view.model().index(channel - 1, col - 1);
 }

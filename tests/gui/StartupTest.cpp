@@ -33,7 +33,7 @@ TEST(Startup, ChineseRunsInChinese) {
     EXPECT_EQ(program.frame().documentSubmenu(0)->title(), "文件(&F)");
     program.typeCell(3, 1, "446.00625");
     EXPECT_EQ(cellText(program.view(), 3, 3), "无");
-    EXPECT_EQ(cellText(program.view(), 3, 8), "宽");
+    EXPECT_EQ(cellText(program.view(), 3, 7), "宽");
     EXPECT_EQ(QString(program.frame().commands().editUndo->text()).remove('&'),
               "撤销编辑信道 3 接收频率(U)");
 
