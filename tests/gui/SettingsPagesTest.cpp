@@ -1,4 +1,6 @@
+#include <QAccessible>
 #include <QCheckBox>
+#include <QRegularExpression>
 #include <QTreeWidget>
 
 #include "GuiFixture.h"
@@ -112,15 +114,81 @@ TEST(SettingsPages, CancelLeavesTheDocumentAloneAndClosingStoresOnlyThePagesOwnF
     }
 }
 
+// The focusable elements shown from an element down that a screen reader cannot name well. It
+// says the texts of an element's labels (a buddy, a group's title) and its own name (on Linux a
+// list's own name is its value), or a table cell's headers; a name must not carry shortcut text
+// and must say the texts required.
+QStringList namingFaults(QAccessibleInterface* element, const QStringList& required = {}) {
+    if (!element || element->state().invisible) {
+        return {};
+    }
+    QStringList names;
+    if (QAccessibleTableCellInterface* cell = element->tableCellInterface()) {
+        for (QAccessibleInterface* header : cell->columnHeaderCells() + cell->rowHeaderCells()) {
+            names << header->text(QAccessible::Name);
+        }
+    }
+    for (const auto& [label, relation] : element->relations(QAccessible::Label)) {
+        names << label->text(QAccessible::Name);
+    }
+    if (element->role() != QAccessible::ComboBox && !element->tableCellInterface()) {
+        names << element->text(QAccessible::Name);
+    }
+    const QString name = names.join(' ').trimmed();
+    const bool named = !name.isEmpty() && !name.contains(QRegularExpression("\t|&|Ctrl\\+")) &&
+                       std::ranges::all_of(required, [&name](const QString& text) {
+                           return name.contains(text.simplified());
+                       });
+    QStringList faults;
+    if (element->state().focusable && !named) {
+        faults << QStringLiteral("role %1 \"%2\"").arg(element->role()).arg(name);
+    }
+    for (int i = 0; i < element->childCount(); ++i) {
+        faults << namingFaults(element->child(i));
+    }
+    return faults;
+}
+
+// Every control of every settings page and dialog has a name a screen reader can say, in both
+// languages; the editor of a service table's cell names its column and row.
+TEST(SettingsPages, EveryControlHasANameInBothLanguages) {
+    QAction* Commands::*const commands[] = {
+        &Commands::optionalFeatures, &Commands::scanInfo,    &Commands::productInformation,
+        &Commands::powerAdjust,      &Commands::paramAdjust, &Commands::comSetup,
+        &Commands::language};
+    for (const QString language : {"English", "Chinese"}) {
+        StartedProgram program(ProgramFolder::defaultIni(language));
+        QStringList faults;
+        program.prompts.onDialog = byUser([&](QDialog& dialog) {
+            faults << namingFaults(QAccessible::queryAccessibleInterface(&dialog));
+            for (AdjustTable* table : dialog.findChildren<AdjustTable*>()) {
+                for (int cell = 0; cell < table->rowCount() * table->columnCount(); ++cell) {
+                    const int row = cell / table->columnCount(), col = cell % table->columnCount();
+                    faults << namingFaults(
+                        QAccessible::queryAccessibleInterface(clickCell(*table, row, col)),
+                        {table->horizontalHeaderItem(col)->text(),
+                         table->verticalHeaderItem(row)->text()});
+                }
+            }
+            if (dialog.objectName() == "CPasswordDlg") {
+                QTest::keyClicks(dialog.focusWidget(), "472816\r");
+            }
+        });
+        program.press(Qt::Key_F11, Qt::ControlModifier);
+        for (QAction* Commands::*command : commands) {
+            (program.frame().commands().*command)->trigger();
+        }
+        EXPECT_EQ(program.prompts.dialogs.size(), 1 + std::size(commands));
+        EXPECT_EQ(faults, QStringList()) << language.toStdString();
+    }
+}
+
 // A program whose image holds the given scan bytes.
 struct ScanPage : StartedProgram {
     explicit ScanPage(std::vector<std::uint8_t> scanBytes) {
         for (std::size_t i = 0; i < scanBytes.size(); ++i) {
             image().set(map::kPriorityMode + i, scanBytes[i]);
         }
-    }
-    void open(std::function<void(CScanInfoDlg&)> work) {
-        openPage<CScanInfoDlg>("Scan Info", work);
     }
 };
 
@@ -138,7 +206,7 @@ TEST(ScanInfoDialog, ThePriorityModeDecidesTheControlsAndKeysKeepValuesInRange) 
         {&CScanInfoDlg::lookBackABox, "abc", Qt::Key_Tab, "4.95"},  // the last value comes back
     };
     ScanPage scan({1, 5, 91, 1, 3, 0x2C, 0x01, 0, 0});
-    scan.open([&](CScanInfoDlg& page) {
+    scan.openPage<CScanInfoDlg>("Scan Info", [&](CScanInfoDlg& page) {
         EXPECT_EQ(page.priorityChannelBox()->text(), " 5");
         EXPECT_EQ(page.revertList()->currentText(), "Priority+Talk back");
         pick(page.priorityList(), "None");
@@ -167,7 +235,7 @@ TEST(ScanInfoDialog, ThePriorityModeDecidesTheControlsAndKeysKeepValuesInRange) 
 TEST(ScanInfoDialog, OkRefusesWhatItCannotStoreAndEnterStoresEveryValueInRange) {
     ScanPage scan({1, 5, 1, 1, 0, 0, 0, 0, 0});
     scan.typeCell(5, 1, "401.00000");  // not in the image yet
-    scan.open([&](CScanInfoDlg& page) {
+    scan.openPage<CScanInfoDlg>("Scan Info", [&](CScanInfoDlg& page) {
         const MemoryImage before = scan.image();
         for (const QString channel : {"17", "3"}) {  // beyond the list; not programmed
             typeInto(page.priorityChannelBox(), channel);
