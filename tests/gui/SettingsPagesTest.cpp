@@ -16,41 +16,51 @@ namespace {
 
 using namespace gui;
 
-TEST(OptionalFeaturesDialog, OnlyDigitsAndArrowsWithoutShiftReachTheLists) {
-    const std::tuple<int, Qt::KeyboardModifiers, QString> cases[] = {
-        // key, squelch from "3"
-        {Qt::Key_5, Qt::NoModifier, "5"},          {Qt::Key_Down, Qt::NoModifier, "4"},
-        {Qt::Key_Down, Qt::ShiftModifier, "3"},    {Qt::Key_5, Qt::ShiftModifier, "3"},
-        {Qt::Key_Percent, Qt::ShiftModifier, "3"}, {Qt::Key_Return, Qt::NoModifier, "3"},
-        {Qt::Key_Enter, Qt::KeypadModifier, "3"},  {Qt::Key_Escape, Qt::NoModifier, "3"},
-        {Qt::Key_Tab, Qt::NoModifier, "3"},        {Qt::Key_Space, Qt::NoModifier, "3"}};
+// Digits and arrows without Shift reach the lists, letters and shifted keys do not. The keys of
+// every dialog work: Tab and Shift+Tab move on and back, Space ticks, Enter keeps what the keys
+// changed (and the bits of a byte the page does not own) and Escape cancels.
+TEST(OptionalFeaturesDialog, OnlyDigitsAndArrowsWithoutShiftReachTheListsAndDialogKeysWork) {
+    // One after another: a key and what the Call Tone list shows then ("O" would pick "Off").
+    const std::tuple<int, Qt::KeyboardModifiers, QString> typed[] = {
+        {Qt::Key_O, Qt::NoModifier, "3"},    {Qt::Key_5, Qt::NoModifier, "5"},
+        {Qt::Key_Down, Qt::NoModifier, "6"}, {Qt::Key_Down, Qt::ShiftModifier, "6"},
+        {Qt::Key_5, Qt::ShiftModifier, "6"}, {Qt::Key_Percent, Qt::ShiftModifier, "6"}};
     StartedProgram program;
-    program.image().set(map::kSquelchLevel, 3);
-    for (const auto& [key, modifiers, squelch] : cases) {
-        program.openPage<COptionalFeaturesDlg>(
-            "Optional Features",
-            [&, key = key, modifiers = modifiers, squelch = squelch](COptionalFeaturesDlg& page) {
-                QComboBox* list = page.list(OptionalField::SquelchLevel);
-                list->setFocus();
-                QTest::keyClick(list, Qt::Key(key), modifiers);
-                EXPECT_EQ(list->currentText(), squelch) << key;
-                EXPECT_TRUE(page.isVisible() && list->hasFocus()) << key;
-                click(button(page, "Cancel"));
-            });
-    }
-    EXPECT_EQ(program.prompts.dialogs.size(), std::size(cases));
-
-    // OK stores the pick; OK on what is stored changes nothing.
+    program.image().set(map::kCallTone, 3);
     program.image().set(map::kTimeOutTimer, 0x84);  // bit 7 belongs to someone else
-    for (int round = 0; round < 2; ++round) {
+    const MemoryImage before = program.image();
+    program.openPage<COptionalFeaturesDlg>("Optional Features", [&](COptionalFeaturesDlg& page) {
+        QComboBox* callTone = page.list(OptionalField::CallTone);
+        callTone->setFocus();
+        for (const auto& [key, modifiers, shown] : typed) {
+            QTest::keyClick(callTone, Qt::Key(key), modifiers);
+            EXPECT_EQ(callTone->currentText(), shown) << key;
+        }
+        press(page, Qt::Key_Tab);
+        EXPECT_TRUE(page.list(OptionalField::VoxGainLevel)->hasFocus());
+        press(page, Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_TRUE(callTone->hasFocus());
+        page.beepBox()->setFocus();
+        press(page, Qt::Key_Space);
+        pick(page.list(OptionalField::TimeOutTimer), "600s");
+        press(page, Qt::Key_Return);
+    });
+    EXPECT_EQ(program.image()[map::kCallTone], 6);
+    EXPECT_EQ(program.image()[map::kBeep], before[map::kBeep] ^ 1);
+    EXPECT_EQ(program.image()[map::kTimeOutTimer], 0x80 | 40);
+    EXPECT_TRUE(program.document().isModified());
+    // Enter on what is stored changes nothing, nor does Escape after a change.
+    const MemoryImage kept = program.image();
+    for (const int key : {Qt::Key_Return, Qt::Key_Escape}) {
         program.document().setModified(false);
         program.openPage<COptionalFeaturesDlg>(
             "Optional Features", [&](COptionalFeaturesDlg& page) {
-                pick(page.list(OptionalField::TimeOutTimer), "600s");
-                click(button(page, "OK"));
+                pick(page.list(OptionalField::CallTone), key == Qt::Key_Escape ? 0 : 6);
+                press(page, key);
+                EXPECT_FALSE(page.isVisible());
             });
-        EXPECT_EQ(program.image()[map::kTimeOutTimer], 0x80 | 40);
-        EXPECT_EQ(program.document().isModified(), round == 0);
+        EXPECT_TRUE(program.image() == kept);
+        EXPECT_FALSE(program.document().isModified());
     }
 }
 
