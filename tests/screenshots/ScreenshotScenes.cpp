@@ -131,10 +131,11 @@ void renderReportPages(gui::CProgramApp& app, const QString& out, const QString&
     sheet.setDotsPerMeterX(qRound(kDpi / 0.0254));
     sheet.setDotsPerMeterY(qRound(kDpi / 0.0254));
     const gui::ReportFonts fonts(sheet, sheet.size() - QSize(2 * kMargin, 2 * kMargin));
-    const MemoryImage& image = app.mainFrame()->activeDocument()->image();
-    const auto pages = layoutReport(image, decodeChannels(image, app.language()),
-                                    app.languageText("Copyrights Owner").toStdString(),
-                                    app.language(), fonts.geometry());
+    const gui::CProgramDoc& document = *app.mainFrame()->activeDocument();
+    const gui::ReportSource source{
+        document.image(), decodeChannels(document.image(), app.language()),
+        app.languageText("Copyrights Owner"), app.language(), document.title()};
+    const auto pages = gui::reportPages(fonts, source);
     for (std::size_t i = 0; i < pages.size(); ++i) {
         sheet.fill(Qt::white);
         QPainter painter(&sheet);
