@@ -1,4 +1,5 @@
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 #include "cli/Arguments.h"
 #include "cli/CommandSupport.h"
@@ -27,9 +28,11 @@ int runPrint(const QStringList& arguments) {
         throw UsageError("-o FILE is required");
     }
     const Language language = languageOption(parser);
-    const MemoryImage image = loadImageOrFail(parser.positionalArguments().first());
+    const QString file = parser.positionalArguments().first();
+    const MemoryImage image = loadImageOrFail(file);
     const Status<QString> exported =
-        gui::exportReportPdf(image, ownerText(language), language, parser.value(kOutputOption));
+        gui::exportReportPdf(image, ownerText(language), language, QFileInfo(file).fileName(),
+                             parser.value(kOutputOption));
     if (!exported) {
         throw CommandFailure(exported.error().toStdString());
     }

@@ -92,6 +92,20 @@ double ReportFonts::ascent(ReportFont which) const {
     return which == ReportFont::Main ? main_.ascent : small_.ascent;
 }
 
+int ReportFonts::textWidth(ReportFont which, std::string_view text) const {
+    // The font was made for the device, so its metrics are the device's.
+    const double advance =
+        QFontMetricsF(font(which)).horizontalAdvance(QString::fromUtf8(text)) * widthScale(which);
+    return static_cast<int>(std::ceil(advance * kTwipsPerInch / dpiX_));
+}
+
+std::vector<ReportPage> reportPages(const ReportFonts& fonts, const ReportSource& source) {
+    return layoutReport(
+        source.image, source.channels, source.ownerText.toStdString(), source.language,
+        fonts.geometry(),
+        [&fonts](ReportFont font, std::string_view text) { return fonts.textWidth(font, text); });
+}
+
 void paintReportPage(QPainter& painter, const ReportFonts& fonts, const ReportPage& page) {
     painter.save();
     // A thin black line as a printer draws it, at any device resolution.
@@ -125,9 +139,7 @@ Status<QString> printReport(QPagedPaintDevice& device, const ReportSource& sourc
             QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
     };
     const ReportFonts fonts(device);
-    const std::vector<ReportPage> pages =
-        layoutReport(source.image, source.channels, source.ownerText.toStdString(), source.language,
-                     fonts.geometry());
+    const std::vector<ReportPage> pages = reportPages(fonts, source);
     const int count = static_cast<int>(pages.size());
     const int first = std::clamp(firstPage, 1, count);
     const int last = lastPage <= 0 ? count : std::clamp(lastPage, first, count);

@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QSize>
 #include <QString>
+#include <string_view>
+#include <vector>
 
 #include "core/channels/ChannelFields.h"
 #include "core/image/MemoryImage.h"
@@ -31,6 +33,8 @@ class ReportFonts {
     // Horizontal scale that gives the font its average character width.
     double widthScale(ReportFont which) const;
     double ascent(ReportFont which) const;  // device units
+    // The width of a text as paintReportPage draws it, in twips, rounded up.
+    int textWidth(ReportFont which, std::string_view text) const;
 
     double toDeviceX(int twipsX) const { return twipsX * dpiX_ / 1440.0; }
     double toDeviceY(int twipsY) const { return -twipsY * dpiY_ / 1440.0; }
@@ -60,7 +64,11 @@ struct ReportSource {
     ChannelTable channels;  // the grid texts
     QString ownerText;
     Language language = Language::English;
+    QString title;  // the document's name: the PDF's title, the print job's name
 };
+
+// The pages laid out for the fonts' device, each text measured as it will be drawn.
+std::vector<ReportPage> reportPages(const ReportFonts& fonts, const ReportSource& source);
 
 // Lays out and draws the pages firstPage..lastPage (1-based; 0 for lastPage means to the end)
 // on a printer or PDF writer, a new sheet for each page.

@@ -7,7 +7,6 @@
 
 #include "core/channels/ChannelCodec.h"
 #include "core/util/FileIo.h"
-#include "qtshared/ReportPainter.h"
 #include "qtshared/TextFiles.h"
 
 namespace radio {
@@ -27,6 +26,7 @@ Result<QByteArray, QString> renderPdf(const ReportSource& source) {
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
+        writer.setTitle(source.title);
         writer.setCreator(QStringLiteral("radioprog"));
         writer.setPageLayout(
             QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -41,9 +41,8 @@ Result<QByteArray, QString> renderPdf(const ReportSource& source) {
 
 }  // namespace
 
-Status<QString> exportReportPdf(const MemoryImage& image, const ChannelTable& channels,
-                                const QString& ownerText, Language language, const QString& path) {
-    const Result<QByteArray, QString> pdf = renderPdf({image, channels, ownerText, language});
+Status<QString> exportReportPdf(const ReportSource& source, const QString& path) {
+    const Result<QByteArray, QString> pdf = renderPdf(source);
     if (!pdf) {
         return Status<QString>::failure(pdf.error());
     }
@@ -51,14 +50,16 @@ Status<QString> exportReportPdf(const MemoryImage& image, const ChannelTable& ch
     const Bytes bytes(data.begin(), data.end());
     const Status<FileError> written = writeFileAtomically(localPath(path), bytes);
     if (!written) {
-        return Status<QString>::failure(QString::fromStdString(written.error().message(language)));
+        return Status<QString>::failure(
+            QString::fromStdString(written.error().message(source.language)));
     }
     return {};
 }
 
 Status<QString> exportReportPdf(const MemoryImage& image, const QString& ownerText,
-                                Language language, const QString& path) {
-    return exportReportPdf(image, decodeChannels(image, language), ownerText, language, path);
+                                Language language, const QString& title, const QString& path) {
+    return exportReportPdf({image, decodeChannels(image, language), ownerText, language, title},
+                           path);
 }
 
 }  // namespace gui

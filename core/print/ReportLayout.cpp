@@ -1,5 +1,8 @@
 #include "core/print/ReportLayout.h"
 
+#include <algorithm>
+#include <array>
+
 #include "core/channels/ChannelCodec.h"
 #include "core/print/ReportOptions.h"
 #include "core/text/Texts.h"
@@ -43,6 +46,12 @@ constexpr int kBlockLeftValue = 22;
 constexpr int kBlockRightLabel = 36;
 constexpr int kBlockRightValue = 55;
 
+// Where the texts of the options rows and of the channel block lines start, in twips.
+struct Columns {
+    std::array<int, 2> option;  // label, value
+    std::array<int, 4> block;   // left label, left value, right label, right value
+};
+
 // Positions of one page in device-independent units.
 struct Metrics {
     int w;   // column unit
@@ -56,10 +65,13 @@ class PageBuilder {
 
     void rule(int y) { page_.rules.push_back({kRuleStart * m_.w, kRuleEnd * m_.w, y}); }
     void put(int column, int y, ReportFont font, std::string text) {
-        page_.texts.push_back({column * m_.w, y, font, std::move(text)});
+        putAt(column * m_.w, y, font, std::move(text));
     }
     void put(int column, int y, ReportFont font, TextId id) {
         put(column, y, font, std::string(radio::text(id, language_)));
+    }
+    void putAt(int x, int y, ReportFont font, std::string text) {
+        page_.texts.push_back({x, y, font, std::move(text)});
     }
 
     const Metrics& metrics() const { return m_; }
@@ -79,40 +91,84 @@ void addFrame(PageBuilder& page) {
     page.rule(m.l0 / 2 - 36 * m.l0);
 }
 
-void addOptions(PageBuilder& page, const MemoryImage& image) {
+// Places columns from the right: each keeps its place unless its widest text would run past the
+// end of the rules or into the next column (half a column unit clear of it), and then moves
+// left just so far.
+template <std::size_t N>
+std::array<int, N> placeFromTheRight(std::array<int, N> x, const std::array<int, N>& widest,
+                                     int w) {
+    int limit = kRuleEnd * w;
+    for (std::size_t i = N; i-- > 0;) {
+        x[i] = std::min(x[i], limit - widest[i]);
+        limit = x[i] - w / 2;
+    }
+    return x;
+}
+
+// One set of columns for the whole report, so every page lines up alike.
+Columns fitColumns(const MemoryImage& image, const ChannelTable& channels,
+                   const std::vector<int>& used, Language language, int w,
+                   const ReportTextWidth& textWidth) {
+    std::array<int, 2> optionWidest{};
+    std::array<int, 4> blockWidest{};
+    const auto widen = [&textWidth](int& widest, std::string_view text) {
+        widest = std::max(widest, textWidth ? textWidth(ReportFont::Small, text) : 0);
+    };
+    for (const ReportOptionRow& option : reportOptionRows(image, language)) {
+        widen(optionWidest[0], option.label);
+        widen(optionWidest[1], option.value);
+    }
+    for (const BlockLine& line : kBlockLines) {
+        widen(blockWidest[0], text(line.leftLabel, language));
+        widen(blockWidest[2], text(line.rightLabel, language));
+        for (const int channel : used) {
+            const ChannelRow& row = channels[static_cast<std::size_t>(channel - 1)];
+            widen(blockWidest[1], row[fieldIndex(line.leftField)]);
+            widen(blockWidest[3], row[fieldIndex(line.rightField)]);
+        }
+    }
+    return {placeFromTheRight<2>({kOptionLabelColumn * w, kOptionValueColumn * w}, optionWidest, w),
+            placeFromTheRight<4>({kBlockLeftLabel * w, kBlockLeftValue * w, kBlockRightLabel * w,
+                                  kBlockRightValue * w},
+                                 blockWidest, w)};
+}
+
+void addOptions(PageBuilder& page, const MemoryImage& image, const Columns& columns) {
     const Metrics& m = page.metrics();
     page.put(kTitleColumn, -m.l0, ReportFont::Main, TextId::PrintOption);
     page.put(kTitleColumn, -4 * m.l, ReportFont::Small, TextId::PrintFunction);
     for (const ReportOptionRow& option : reportOptionRows(image, page.language())) {
-        page.put(kOptionLabelColumn, -option.row * m.l, ReportFont::Small, option.label);
-        page.put(kOptionValueColumn, -option.row * m.l, ReportFont::Small, option.value);
+        page.putAt(columns.option[0], -option.row * m.l, ReportFont::Small, option.label);
+        page.putAt(columns.option[1], -option.row * m.l, ReportFont::Small, option.value);
     }
 }
 
-void addChannelBlock(PageBuilder& page, int block, int channel, const ChannelRow& row) {
+void addChannelBlock(PageBuilder& page, const Columns& columns, int block, int channel,
+                     const ChannelRow& row) {
     const Metrics& m = page.metrics();
     const int d = static_cast<int>(block * kChannelBlockLines * m.l);
     page.put(
         kChannelNumberColumn, -4 * m.l - d, ReportFont::Small,
         fillText(text(TextId::PrintChannelNumber, page.language()), {std::to_string(channel)}));
     int y = -4 * m.l - d;
+    const auto label = [&page](TextId id) { return std::string(text(id, page.language())); };
     for (const BlockLine& line : kBlockLines) {
         y -= m.l;
-        page.put(kBlockLeftLabel, y, ReportFont::Small, line.leftLabel);
-        page.put(kBlockLeftValue, y, ReportFont::Small, row[fieldIndex(line.leftField)]);
-        page.put(kBlockRightLabel, y, ReportFont::Small, line.rightLabel);
-        page.put(kBlockRightValue, y, ReportFont::Small, row[fieldIndex(line.rightField)]);
+        page.putAt(columns.block[0], y, ReportFont::Small, label(line.leftLabel));
+        page.putAt(columns.block[1], y, ReportFont::Small, row[fieldIndex(line.leftField)]);
+        page.putAt(columns.block[2], y, ReportFont::Small, label(line.rightLabel));
+        page.putAt(columns.block[3], y, ReportFont::Small, row[fieldIndex(line.rightField)]);
     }
 }
 
 // Channel page `index` (0 for the first channel page) lists the next seven reported channels.
-void addChannels(PageBuilder& page, const ChannelTable& channels, const std::vector<int>& used,
-                 std::size_t index) {
+void addChannels(PageBuilder& page, const Columns& columns, const ChannelTable& channels,
+                 const std::vector<int>& used, std::size_t index) {
     page.put(kTitleColumn, -page.metrics().l0, ReportFont::Main, TextId::PrintChannel);
     const std::size_t first = index * kChannelsPerPage;
     for (std::size_t k = 0; k < kChannelsPerPage && first + k < used.size(); ++k) {
         const int channel = used[first + k];
-        addChannelBlock(page, static_cast<int>(k), channel,
+        addChannelBlock(page, columns, static_cast<int>(k), channel,
                         channels[static_cast<std::size_t>(channel - 1)]);
     }
 }
@@ -153,20 +209,22 @@ int reportPageCount(const ChannelTable& channels) {
 
 std::vector<ReportPage> layoutReport(const MemoryImage& image, const ChannelTable& channels,
                                      std::string_view ownerText, Language language,
-                                     const ReportGeometry& geometry) {
+                                     const ReportGeometry& geometry,
+                                     const ReportTextWidth& textWidth) {
     const Metrics metrics{
         reportFontSizes(geometry.printableWidth, geometry.printableHeight).columnUnit,
         geometry.mainLineHeight, geometry.smallLineHeight};
     const std::vector<int> used = reportedChannels(channels);
     const int pageCount = reportPageCount(channels);
+    const Columns columns = fitColumns(image, channels, used, language, metrics.w, textWidth);
     std::vector<ReportPage> pages;
     for (int number = 1; number <= pageCount; ++number) {
         PageBuilder page(metrics, language);
         addFrame(page);
         if (number == 1) {
-            addOptions(page, image);
+            addOptions(page, image, columns);
         } else {
-            addChannels(page, channels, used, static_cast<std::size_t>(number - 2));
+            addChannels(page, columns, channels, used, static_cast<std::size_t>(number - 2));
         }
         addFooter(page, ownerText, number, pageCount);
         pages.push_back(page.take());
@@ -175,8 +233,10 @@ std::vector<ReportPage> layoutReport(const MemoryImage& image, const ChannelTabl
 }
 
 std::vector<ReportPage> layoutReport(const MemoryImage& image, std::string_view ownerText,
-                                     Language language, const ReportGeometry& geometry) {
-    return layoutReport(image, decodeChannels(image, language), ownerText, language, geometry);
+                                     Language language, const ReportGeometry& geometry,
+                                     const ReportTextWidth& textWidth) {
+    return layoutReport(image, decodeChannels(image, language), ownerText, language, geometry,
+                        textWidth);
 }
 
 }  // namespace radio

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,9 @@ struct ReportGeometry {
 
 enum class ReportFont { Main, Small };
 
+// The width of a text in one of the report's fonts as the device draws it, in twips.
+using ReportTextWidth = std::function<int(ReportFont font, std::string_view text)>;
+
 // A text whose top left corner is at (x, y).
 struct ReportText {
     int x = 0;
@@ -70,13 +74,17 @@ std::vector<int> reportedChannels(const ChannelTable& channels);
 int reportPageCount(const ChannelTable& channels);
 
 // Every page of the report. The options come from the image, the channels from the grid
-// texts (the grid may hold edits the image does not have yet).
+// texts (the grid may hold edits the image does not have yet). Measured by textWidth, a column
+// whose widest text would run into the next column or past the end of the rules moves left
+// just so far; unmeasured, every column keeps its place.
 std::vector<ReportPage> layoutReport(const MemoryImage& image, const ChannelTable& channels,
                                      std::string_view ownerText, Language language,
-                                     const ReportGeometry& geometry);
+                                     const ReportGeometry& geometry,
+                                     const ReportTextWidth& textWidth = {});
 
 // The same with the channel texts decoded from the image.
 std::vector<ReportPage> layoutReport(const MemoryImage& image, std::string_view ownerText,
-                                     Language language, const ReportGeometry& geometry);
+                                     Language language, const ReportGeometry& geometry,
+                                     const ReportTextWidth& textWidth = {});
 
 }  // namespace radio

@@ -63,9 +63,6 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role == Qt::ForegroundRole) {
-        return kHeaderColour;
-    }
     if (role == Qt::TextAlignmentRole) {
         return int(Qt::AlignCenter);
     }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QColor>
 #include <functional>
 
 #include "core/channels/ChannelClipboard.h"
@@ -23,7 +22,6 @@ class ChannelTableModel : public QAbstractTableModel {
     Q_OBJECT
   public:
     static constexpr int kColumnCount = static_cast<int>(kVisibleColumnCount);
-    static inline const QColor kHeaderColour{0x00, 0x32, 0xF0};
     // Whole channels on the clipboard, byte for byte, beside their text.
     static constexpr char kRecordsMimeType[] = "application/x-radioprog-channels";
 

@@ -96,11 +96,6 @@ ChannelTableView::ChannelTableView(ChannelTableModel& model, ChannelDelegate& de
     horizontalHeader()->setDefaultSectionSize(
         std::max(78, fontMetrics().horizontalAdvance(QStringLiteral("Scrambler")) + 20));
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-    for (QHeaderView* header : {horizontalHeader(), verticalHeader()}) {
-        QPalette palette = header->palette();
-        palette.setColor(QPalette::ButtonText, ChannelTableModel::kHeaderColour);
-        header->setPalette(palette);
-    }
     if (auto* corner = findChild<QAbstractButton*>()) {
         const QString text = uiText(TextId::HeaderChannel, model_.language());
         paintCornerText(*corner, text);

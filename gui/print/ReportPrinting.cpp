@@ -30,13 +30,14 @@ QPrinter& ReportPrinting::printer() {
 
 ReportSource ReportPrinting::source(CProgramView& view) const {
     return {view.document().image(), view.channelTexts(), app_.languageText("Copyrights Owner"),
-            app_.language()};
+            app_.language(), view.document().title()};
 }
 
 void ReportPrinting::printTo(QPrinter& target, const ReportSource& source) {
     const bool range = target.printRange() == QPrinter::PageRange;
     const int first = range ? target.fromPage() : 1;
     const int last = range ? target.toPage() : 0;
+    target.setDocName(source.title);
     if (const Status<QString> printed = printReport(target, source, first, last); !printed) {
         app_.message(printed.error());
     }
@@ -76,9 +77,7 @@ void ReportPrinting::exportPdf(CProgramView& view) {
     if (path.isEmpty()) {
         return;
     }
-    const Status<QString> written =
-        exportReportPdf(report.image, report.channels, report.ownerText, report.language, path);
-    if (!written) {
+    if (const Status<QString> written = exportReportPdf(report, path); !written) {
         app_.message(written.error());
     }
 }

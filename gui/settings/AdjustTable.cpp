@@ -4,12 +4,32 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <algorithm>
 
 namespace radio {
 namespace gui {
+
+namespace {
+
+// Names an in-cell editor for screen readers by its cell's column and row. The name is a label
+// that is never shown: on Linux a list is named by the label it is the buddy of, not by its
+// accessible name.
+void nameByCell(QWidget& editor, const QModelIndex& index) {
+    const QAbstractItemModel& model = *index.model();
+    const QString column = model.headerData(index.column(), Qt::Horizontal).toString();
+    const QString row = model.headerData(index.row(), Qt::Vertical).toString();
+    auto* label = new QLabel(AdjustTable::tr("%1, %2", "an in-cell editor's name: column, row")
+                                 .arg(column.simplified(), row.simplified()),
+                             editor.parentWidget());
+    label->hide();
+    label->setBuddy(&editor);
+    QObject::connect(&editor, &QObject::destroyed, label, &QObject::deleteLater);
+}
+
+}  // namespace
 
 class AdjustCellDelegate : public QStyledItemDelegate {
   public:
@@ -19,6 +39,7 @@ class AdjustCellDelegate : public QStyledItemDelegate {
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
                           const QModelIndex& index) const override {
         QWidget* editor = editing_.makeEditor(index.row(), index.column(), parent);
+        nameByCell(*editor, index);
         table_.editor_ = editor;
         return editor;
     }

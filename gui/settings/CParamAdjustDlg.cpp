@@ -72,6 +72,7 @@ CParamAdjustDlg::CParamAdjustDlg(CProgramApp& app, QWidget* parent)
     new DialogHelpFilter(app_, *this, cmd::ParamAdjust);
     setObjectName("CParamAdjustDlg");
     setWindowTitle(tr("Param Adjust"));
+    table_->setAccessibleName(windowTitle());  // no label above it: the page is the table
     table_->setRowCount(kParamRows);
     table_->setColumnCount(2);
     table_->setHorizontalHeaderLabels({tr("Compnad Off"), tr("Compand On")});

@@ -46,6 +46,7 @@ CPowerAdjustDlg::CPowerAdjustDlg(CProgramApp& app, QWidget* parent)
     new DialogHelpFilter(app_, *this, cmd::PowerAdjust);
     setObjectName("CPowerAdjustDlg");
     setWindowTitle(tr("Power Adjustment"));
+    table_->setAccessibleName(windowTitle());  // no label above it: the page is the table
     table_->setColumnCount(2);
     table_->setHorizontalHeaderLabels({tr("Low Power\n(5-155)"), tr("High Power\n(100-250)")});
     const int w = table_->horizontalHeader()->defaultSectionSize();

@@ -24,10 +24,26 @@ bool allowedKey(int key) {
     }
 }
 
+// The keys that move between the controls, tick a box, open a list, and close the page as
+// any dialog closes: without them a keyboard user could never leave it.
+bool dialogKey(int key) {
+    switch (key) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+        case Qt::Key_Space:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace
 
 bool optionalFeaturesKeyPasses(int key, Qt::KeyboardModifiers modifiers) {
-    if (key == Qt::Key_F1) {
+    if (key == Qt::Key_F1 || dialogKey(key)) {
         return true;
     }
     return allowedKey(key) && !modifiers.testFlag(Qt::ShiftModifier);

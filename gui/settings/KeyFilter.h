@@ -11,8 +11,8 @@ namespace radio {
 namespace gui {
 
 // The Optional Features keyboard rule: digits, Backspace, Delete and the arrows pass unless
-// Shift is down, F1 passes (the window shows its help), every other key is swallowed. The page is
-// worked with the mouse and the arrows, so a stray Enter or Escape never closes it.
+// Shift is down; F1 (the window shows its help) and the keys every dialog is worked with (Tab,
+// Shift+Tab, Space, Enter, Escape) pass; letters and every other key are swallowed.
 bool optionalFeaturesKeyPasses(int key, Qt::KeyboardModifiers modifiers);
 
 // Applies a key rule to every key press meant for a window or anything it owns, open list

@@ -90,6 +90,14 @@
     </message>
 </context>
 <context>
+    <name>radio::gui::AdjustTable</name>
+    <message>
+        <source>%1, %2</source>
+        <comment>an in-cell editor&apos;s name: column, row</comment>
+        <translation>%1，%2</translation>
+    </message>
+</context>
+<context>
     <name>radio::gui::CComSetupDlg</name>
     <message>
         <source>COM Setup</source>

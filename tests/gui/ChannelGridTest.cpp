@@ -6,6 +6,7 @@
 #include "core/channels/ChannelCodec.h"
 #include "gui/app/CChildFrame.h"
 #include "gui/channels/ChannelDelegate.h"
+#include "gui/channels/ChannelHeader.h"
 
 namespace radio::test {
 namespace {
@@ -285,6 +286,12 @@ TEST_F(GridFixture, ARefusedTextStopsTheCommandThatCommittedIt) {
         press(Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(cell(16, 1), "447.50000");
     }
+}
+
+// The headers keep their blue where it stands out and take the palette's own text colour else.
+TEST(ChannelHeader, BlueWhereItStandsOutElseThePalettesTextColour) {
+    EXPECT_EQ(headerTextColour(QPalette(QColor(239, 239, 239))), QColor(0x00, 0x32, 0xF0));
+    EXPECT_EQ(headerTextColour(QPalette(QColor(53, 53, 53))), QColor(Qt::white));
 }
 
 }  // namespace

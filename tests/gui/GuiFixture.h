@@ -25,6 +25,7 @@
 #include "gui/channels/ChannelTableModel.h"
 #include "gui/channels/ChannelTableView.h"
 #include "gui/image/CProgramDoc.h"
+#include "gui/settings/AdjustTable.h"
 #include "gui/settings/CPasswordDlg.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -214,6 +215,13 @@ inline void clickCell(gui::CProgramView& view, int channel, int col,
                       Qt::KeyboardModifiers modifiers = {}) {
     QTest::mouseClick(view.table().viewport(), Qt::LeftButton, modifiers,
                       cellRect(view, channel, col).center());
+}
+
+// Clicks a cell of a service table, which opens its editor.
+inline QWidget* clickCell(gui::AdjustTable& table, int row, int col) {
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {},
+                      table.visualRect(table.model()->index(row, col)).center());
+    return table.openEditor();
 }
 
 // Clicks a channel's number, as a user selects whole channels.

@@ -1,6 +1,5 @@
 #include "GuiFixture.h"
 #include "core/image/ImageMap.h"
-#include "gui/settings/AdjustTable.h"
 #include "gui/settings/CParamAdjustDlg.h"
 #include "gui/settings/CPowerAdjustDlg.h"
 
@@ -41,13 +40,6 @@ TEST(AccessCode, CtrlF11AndTheCodeUnlockOnceAndAddTheItemsOnce) {
     EXPECT_EQ(edit->actions().size(), lockedItems + 2);  // Power Adjust and Param Adjust
     program.chooseMenu("Param Adjust");
     EXPECT_EQ(prompts.dialogs.back(), "CParamAdjustDlg");
-}
-
-// Clicks a cell of a service table, which opens its editor.
-QWidget* clickCell(AdjustTable& table, int row, int col) {
-    QTest::mouseClick(table.viewport(), Qt::LeftButton, {},
-                      table.visualRect(table.model()->index(row, col)).center());
-    return table.openEditor();
 }
 
 // Power Adjust clamps and stores an edit however the page is closed; each row of Param Adjust

@@ -1,4 +1,6 @@
+#include <QAccessible>
 #include <QCheckBox>
+#include <QRegularExpression>
 #include <QTreeWidget>
 
 #include "GuiFixture.h"
@@ -14,41 +16,51 @@ namespace {
 
 using namespace gui;
 
-TEST(OptionalFeaturesDialog, OnlyDigitsAndArrowsWithoutShiftReachTheLists) {
-    const std::tuple<int, Qt::KeyboardModifiers, QString> cases[] = {
-        // key, squelch from "3"
-        {Qt::Key_5, Qt::NoModifier, "5"},          {Qt::Key_Down, Qt::NoModifier, "4"},
-        {Qt::Key_Down, Qt::ShiftModifier, "3"},    {Qt::Key_5, Qt::ShiftModifier, "3"},
-        {Qt::Key_Percent, Qt::ShiftModifier, "3"}, {Qt::Key_Return, Qt::NoModifier, "3"},
-        {Qt::Key_Enter, Qt::KeypadModifier, "3"},  {Qt::Key_Escape, Qt::NoModifier, "3"},
-        {Qt::Key_Tab, Qt::NoModifier, "3"},        {Qt::Key_Space, Qt::NoModifier, "3"}};
+// Digits and arrows without Shift reach the lists, letters and shifted keys do not. The keys of
+// every dialog work: Tab and Shift+Tab move on and back, Space ticks, Enter keeps what the keys
+// changed (and the bits of a byte the page does not own) and Escape cancels.
+TEST(OptionalFeaturesDialog, OnlyDigitsAndArrowsWithoutShiftReachTheListsAndDialogKeysWork) {
+    // One after another: a key and what the Call Tone list shows then ("O" would pick "Off").
+    const std::tuple<int, Qt::KeyboardModifiers, QString> typed[] = {
+        {Qt::Key_O, Qt::NoModifier, "3"},    {Qt::Key_5, Qt::NoModifier, "5"},
+        {Qt::Key_Down, Qt::NoModifier, "6"}, {Qt::Key_Down, Qt::ShiftModifier, "6"},
+        {Qt::Key_5, Qt::ShiftModifier, "6"}, {Qt::Key_Percent, Qt::ShiftModifier, "6"}};
     StartedProgram program;
-    program.image().set(map::kSquelchLevel, 3);
-    for (const auto& [key, modifiers, squelch] : cases) {
-        program.openPage<COptionalFeaturesDlg>(
-            "Optional Features",
-            [&, key = key, modifiers = modifiers, squelch = squelch](COptionalFeaturesDlg& page) {
-                QComboBox* list = page.list(OptionalField::SquelchLevel);
-                list->setFocus();
-                QTest::keyClick(list, Qt::Key(key), modifiers);
-                EXPECT_EQ(list->currentText(), squelch) << key;
-                EXPECT_TRUE(page.isVisible() && list->hasFocus()) << key;
-                click(button(page, "Cancel"));
-            });
-    }
-    EXPECT_EQ(program.prompts.dialogs.size(), std::size(cases));
-
-    // OK stores the pick; OK on what is stored changes nothing.
+    program.image().set(map::kCallTone, 3);
     program.image().set(map::kTimeOutTimer, 0x84);  // bit 7 belongs to someone else
-    for (int round = 0; round < 2; ++round) {
+    const MemoryImage before = program.image();
+    program.openPage<COptionalFeaturesDlg>("Optional Features", [&](COptionalFeaturesDlg& page) {
+        QComboBox* callTone = page.list(OptionalField::CallTone);
+        callTone->setFocus();
+        for (const auto& [key, modifiers, shown] : typed) {
+            QTest::keyClick(callTone, Qt::Key(key), modifiers);
+            EXPECT_EQ(callTone->currentText(), shown) << key;
+        }
+        press(page, Qt::Key_Tab);
+        EXPECT_TRUE(page.list(OptionalField::VoxGainLevel)->hasFocus());
+        press(page, Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_TRUE(callTone->hasFocus());
+        page.beepBox()->setFocus();
+        press(page, Qt::Key_Space);
+        pick(page.list(OptionalField::TimeOutTimer), "600s");
+        press(page, Qt::Key_Return);
+    });
+    EXPECT_EQ(program.image()[map::kCallTone], 6);
+    EXPECT_EQ(program.image()[map::kBeep], before[map::kBeep] ^ 1);
+    EXPECT_EQ(program.image()[map::kTimeOutTimer], 0x80 | 40);
+    EXPECT_TRUE(program.document().isModified());
+    // Enter on what is stored changes nothing, nor does Escape after a change.
+    const MemoryImage kept = program.image();
+    for (const int key : {Qt::Key_Return, Qt::Key_Escape}) {
         program.document().setModified(false);
         program.openPage<COptionalFeaturesDlg>(
             "Optional Features", [&](COptionalFeaturesDlg& page) {
-                pick(page.list(OptionalField::TimeOutTimer), "600s");
-                click(button(page, "OK"));
+                pick(page.list(OptionalField::CallTone), key == Qt::Key_Escape ? 0 : 6);
+                press(page, key);
+                EXPECT_FALSE(page.isVisible());
             });
-        EXPECT_EQ(program.image()[map::kTimeOutTimer], 0x80 | 40);
-        EXPECT_EQ(program.document().isModified(), round == 0);
+        EXPECT_TRUE(program.image() == kept);
+        EXPECT_FALSE(program.document().isModified());
     }
 }
 
@@ -112,15 +124,81 @@ TEST(SettingsPages, CancelLeavesTheDocumentAloneAndClosingStoresOnlyThePagesOwnF
     }
 }
 
+// The focusable elements shown from an element down that a screen reader cannot name well. It
+// says the texts of an element's labels (a buddy, a group's title) and its own name (on Linux a
+// list's own name is its value), or a table cell's headers; a name must not carry shortcut text
+// and must say the texts required.
+QStringList namingFaults(QAccessibleInterface* element, const QStringList& required = {}) {
+    if (!element || element->state().invisible) {
+        return {};
+    }
+    QStringList names;
+    if (QAccessibleTableCellInterface* cell = element->tableCellInterface()) {
+        for (QAccessibleInterface* header : cell->columnHeaderCells() + cell->rowHeaderCells()) {
+            names << header->text(QAccessible::Name);
+        }
+    }
+    for (const auto& [label, relation] : element->relations(QAccessible::Label)) {
+        names << label->text(QAccessible::Name);
+    }
+    if (element->role() != QAccessible::ComboBox && !element->tableCellInterface()) {
+        names << element->text(QAccessible::Name);
+    }
+    const QString name = names.join(' ').trimmed();
+    const bool named = !name.isEmpty() && !name.contains(QRegularExpression("\t|&|Ctrl\\+")) &&
+                       std::ranges::all_of(required, [&name](const QString& text) {
+                           return name.contains(text.simplified());
+                       });
+    QStringList faults;
+    if (element->state().focusable && !named) {
+        faults << QStringLiteral("role %1 \"%2\"").arg(element->role()).arg(name);
+    }
+    for (int i = 0; i < element->childCount(); ++i) {
+        faults << namingFaults(element->child(i));
+    }
+    return faults;
+}
+
+// Every control of every settings page and dialog has a name a screen reader can say, in both
+// languages; the editor of a service table's cell names its column and row.
+TEST(SettingsPages, EveryControlHasANameInBothLanguages) {
+    QAction* Commands::*const commands[] = {
+        &Commands::optionalFeatures, &Commands::scanInfo,    &Commands::productInformation,
+        &Commands::powerAdjust,      &Commands::paramAdjust, &Commands::comSetup,
+        &Commands::language};
+    for (const QString language : {"English", "Chinese"}) {
+        StartedProgram program(ProgramFolder::defaultIni(language));
+        QStringList faults;
+        program.prompts.onDialog = byUser([&](QDialog& dialog) {
+            faults << namingFaults(QAccessible::queryAccessibleInterface(&dialog));
+            for (AdjustTable* table : dialog.findChildren<AdjustTable*>()) {
+                for (int cell = 0; cell < table->rowCount() * table->columnCount(); ++cell) {
+                    const int row = cell / table->columnCount(), col = cell % table->columnCount();
+                    faults << namingFaults(
+                        QAccessible::queryAccessibleInterface(clickCell(*table, row, col)),
+                        {table->horizontalHeaderItem(col)->text(),
+                         table->verticalHeaderItem(row)->text()});
+                }
+            }
+            if (dialog.objectName() == "CPasswordDlg") {
+                QTest::keyClicks(dialog.focusWidget(), "472816\r");
+            }
+        });
+        program.press(Qt::Key_F11, Qt::ControlModifier);
+        for (QAction* Commands::*command : commands) {
+            (program.frame().commands().*command)->trigger();
+        }
+        EXPECT_EQ(program.prompts.dialogs.size(), 1 + std::size(commands));
+        EXPECT_EQ(faults, QStringList()) << language.toStdString();
+    }
+}
+
 // A program whose image holds the given scan bytes.
 struct ScanPage : StartedProgram {
     explicit ScanPage(std::vector<std::uint8_t> scanBytes) {
         for (std::size_t i = 0; i < scanBytes.size(); ++i) {
             image().set(map::kPriorityMode + i, scanBytes[i]);
         }
-    }
-    void open(std::function<void(CScanInfoDlg&)> work) {
-        openPage<CScanInfoDlg>("Scan Info", work);
     }
 };
 
@@ -138,7 +216,7 @@ TEST(ScanInfoDialog, ThePriorityModeDecidesTheControlsAndKeysKeepValuesInRange) 
         {&CScanInfoDlg::lookBackABox, "abc", Qt::Key_Tab, "4.95"},  // the last value comes back
     };
     ScanPage scan({1, 5, 91, 1, 3, 0x2C, 0x01, 0, 0});
-    scan.open([&](CScanInfoDlg& page) {
+    scan.openPage<CScanInfoDlg>("Scan Info", [&](CScanInfoDlg& page) {
         EXPECT_EQ(page.priorityChannelBox()->text(), " 5");
         EXPECT_EQ(page.revertList()->currentText(), "Priority+Talk back");
         pick(page.priorityList(), "None");
@@ -167,7 +245,7 @@ TEST(ScanInfoDialog, ThePriorityModeDecidesTheControlsAndKeysKeepValuesInRange) 
 TEST(ScanInfoDialog, OkRefusesWhatItCannotStoreAndEnterStoresEveryValueInRange) {
     ScanPage scan({1, 5, 1, 1, 0, 0, 0, 0, 0});
     scan.typeCell(5, 1, "401.00000");  // not in the image yet
-    scan.open([&](CScanInfoDlg& page) {
+    scan.openPage<CScanInfoDlg>("Scan Info", [&](CScanInfoDlg& page) {
         const MemoryImage before = scan.image();
         for (const QString channel : {"17", "3"}) {  // beyond the list; not programmed
             typeInto(page.priorityChannelBox(), channel);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QWidget>
 #include <cstdio>
+#include <functional>
 
 #include "core/channels/ChannelCodec.h"
 #include "core/channels/Frequency.h"
@@ -16,6 +17,7 @@
 #include "gui/channels/ChannelTableModel.h"
 #include "gui/channels/ChannelTableView.h"
 #include "gui/image/CProgramDoc.h"
+#include "gui/link/CComSetupDlg.h"
 #include "gui/link/CCompareDlg.h"
 #include "gui/settings/CLanguageDlg.h"
 #include "gui/settings/COptionalFeaturesDlg.h"
@@ -88,39 +90,31 @@ void saveWithOpenCombo(gui::CMainFrame& frame, const QString& out, const QString
     shot.save(out + "/grid-combo-" + suffix + ".png");
 }
 
+// A dialog made for the main window and prepared (loaded, filled in) before it is shown.
 template <typename Page>
-void savePage(gui::CProgramApp& app, const QString& out, const QString& name,
-              const QString& suffix) {
+void savePage(gui::CProgramApp& app, const QString& out, const QString& name, const QString& suffix,
+              const std::function<void(Page&)>& prepare) {
     Page page(app, app.mainFrame());
-    page.load(app.mainFrame()->activeDocument()->image());
+    prepare(page);
     page.show();
     save(page, out, name, suffix);
     page.hide();
 }
 
 void renderSettingsPages(gui::CProgramApp& app, const QString& out, const QString& suffix) {
-    savePage<gui::COptionalFeaturesDlg>(app, out, "optional-features", suffix);
-    savePage<gui::CScanInfoDlg>(app, out, "scan-info", suffix);
-    savePage<gui::CProductInfoDlg>(app, out, "product-info", suffix);
-    savePage<gui::CParamAdjustDlg>(app, out, "param-adjust", suffix);
-
-    gui::CPowerAdjustDlg power(app, app.mainFrame());
-    power.load(app.mainFrame()->activeDocument()->image(), {40000000, 48000000});
-    power.show();
-    save(power, out, "power-adjust", suffix);
-    power.hide();
-
-    gui::CPasswordDlg password(app, app.mainFrame());
-    password.show();
-    password.entryBox()->setText("4728");
-    save(password, out, "password", suffix);
-    password.hide();
-
-    gui::CLanguageDlg language(app, app.mainFrame());
-    language.load();
-    language.show();
-    save(language, out, "language", suffix);
-    language.hide();
+    const MemoryImage& image = app.mainFrame()->activeDocument()->image();
+    const auto loaded = [&image](auto& page) { page.load(image); };
+    savePage<gui::COptionalFeaturesDlg>(app, out, "optional-features", suffix, loaded);
+    savePage<gui::CScanInfoDlg>(app, out, "scan-info", suffix, loaded);
+    savePage<gui::CProductInfoDlg>(app, out, "product-info", suffix, loaded);
+    savePage<gui::CParamAdjustDlg>(app, out, "param-adjust", suffix, loaded);
+    savePage<gui::CPowerAdjustDlg>(app, out, "power-adjust", suffix, [&image](auto& page) {
+        page.load(image, {40000000, 48000000});
+    });
+    savePage<gui::CPasswordDlg>(app, out, "password", suffix,
+                                [](auto& page) { page.entryBox()->setText("4728"); });
+    savePage<gui::CLanguageDlg>(app, out, "language", suffix, [](auto& page) { page.load(); });
+    savePage<gui::CComSetupDlg>(app, out, "com-setup", suffix, [](auto&) {});
 }
 
 // The report's pages as an A4 sheet at 100 dpi with a quarter-inch margin would print them.
@@ -131,10 +125,11 @@ void renderReportPages(gui::CProgramApp& app, const QString& out, const QString&
     sheet.setDotsPerMeterX(qRound(kDpi / 0.0254));
     sheet.setDotsPerMeterY(qRound(kDpi / 0.0254));
     const gui::ReportFonts fonts(sheet, sheet.size() - QSize(2 * kMargin, 2 * kMargin));
-    const MemoryImage& image = app.mainFrame()->activeDocument()->image();
-    const auto pages = layoutReport(image, decodeChannels(image, app.language()),
-                                    app.languageText("Copyrights Owner").toStdString(),
-                                    app.language(), fonts.geometry());
+    const gui::CProgramDoc& document = *app.mainFrame()->activeDocument();
+    const gui::ReportSource source{
+        document.image(), decodeChannels(document.image(), app.language()),
+        app.languageText("Copyrights Owner"), app.language(), document.title()};
+    const auto pages = gui::reportPages(fonts, source);
     for (std::size_t i = 0; i < pages.size(); ++i) {
         sheet.fill(Qt::white);
         QPainter painter(&sheet);
@@ -156,10 +151,7 @@ void renderScenes(gui::CProgramApp& app, const QString& out, const QString& suff
     save(frame, out, "grid-filled", suffix);
     saveWithOpenCombo(frame, out, suffix);
 
-    gui::CAboutDlg about(app, &frame);
-    about.show();
-    save(about, out, "about", suffix);
-    about.hide();
+    savePage<gui::CAboutDlg>(app, out, "about", suffix, [](auto&) {});
     // A radio that still holds a new document's memory, compared with the filled one.
     const std::string differences =
         differenceText(frame.activeDocument()->image(), newDocumentImage(), app.language());

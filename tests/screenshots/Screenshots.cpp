@@ -1,16 +1,15 @@
 // Renders the program's windows and dialogs to PNG files for people to look at.
 // Usage: radioprog-screenshots OUTPUT-FOLDER
+// SCREENSHOT_PALETTE=dark renders them in the Fusion style with a dark palette, as a desktop in
+// dark mode shows them; QT_SCALE_FACTOR=2 renders them at 200 %.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPalette>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <cstdio>
-#include <functional>
 
-#include "gui/app/CAboutDlg.h"
-#include "gui/app/CMainFrame.h"
 #include "gui/app/CProgramApp.h"
 #include "gui/app/UserPrompts.h"
 #include "tests/screenshots/ScreenshotScenes.h"
@@ -43,6 +42,10 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
     QApplication application(argc, argv);
+    if (qgetenv("SCREENSHOT_PALETTE") == "dark") {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(QPalette(QColor(53, 53, 53)));  // light texts follow from it
+    }
     if (argc != 2) {
         std::fprintf(stderr, "usage: radioprog-screenshots OUTPUT-FOLDER\n");
         return 2;
