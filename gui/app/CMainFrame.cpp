@@ -6,7 +6,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -34,6 +33,7 @@
 #include "gui/app/Pictures.h"
 #include "gui/app/RunTimeText.h"
 #include "gui/app/UserPrompts.h"
+#include "gui/app/WindowMenu.h"
 #include "gui/channels/CProgramView.h"
 #include "gui/channels/ChannelEditing.h"
 #include "gui/image/CProgramDoc.h"
@@ -48,12 +48,13 @@
 namespace radio {
 namespace gui {
 
-CMainFrame::CMainFrame(CProgramApp& app) : app_(app) {
+CMainFrame::CMainFrame(CProgramApp& app) : app_(app), aboutTitle_(tr("&About Program...")) {
     setObjectName("CMainFrame");
     resize(1000, 600);
     buildCommands();
-    buildMenus();
     buildRecentFileCommands();
+    buildMenus();
+    fillStateMenus(false);
     buildToolBar();
     buildStatusBar();
     buildNavigationBar();
@@ -64,50 +65,41 @@ CMainFrame::CMainFrame(CProgramApp& app) : app_(app) {
 
 CMainFrame::~CMainFrame() {
     // The workspace closes its windows while QWidget's destructor runs, when this frame is no
-    // longer a CMainFrame; its activation signal must not reach the frame's members then.
+    // longer a CMainFrame; its activation signal must not reach the frame's members then, nor
+    // the navigation bar's news that it was hidden with the window.
     workspace_->disconnect(this);
+    navBar_->disconnect(this);
 }
 
 QAction* CMainFrame::makeCommand(int helpContext, const QString& text, const QString& prompt,
-                                 const QKeySequence& shortcut) {
+                                 const QList<QKeySequence>& shortcuts) {
     auto* command = new QAction(text, this);
     setHelpContext(*command, helpContext);
     if (!prompt.isEmpty()) {
         command->setStatusTip(prompt.section('\n', 0, 0));
         command->setToolTip(prompt.section('\n', 1, 1));
     }
-    if (!shortcut.isEmpty()) {
-        if (text.contains('\t')) {
-            command->setShortcut(shortcut);
-        } else {
-            // The item text already shows its key ("&Read    Ctrl+R"); a second, hidden action
-            // carries the shortcut so that the menu does not show it twice.
-            auto* key = new QAction(this);
-            key->setShortcut(shortcut);
-            connect(key, &QAction::triggered, command, &QAction::trigger);
-            addAction(key);
-        }
-    }
+    // The menus show the key from the action, so the texts stay plain for screen readers and
+    // translators alike.
+    command->setShortcuts(shortcuts);
     addAction(command);
     return command;
 }
 
 void CMainFrame::buildCommands() {
     Commands& c = commands_;
-    c.fileNew = makeCommand(cmd::FileNew, tr("&New\tCtrl+N"), tr("Create a new document\nNew"),
-                            QKeySequence(Qt::CTRL | Qt::Key_N));
-    c.fileOpen =
-        makeCommand(cmd::FileOpen, tr("&Open...\tCtrl+O"), tr("Open an existing document\nOpen"),
-                    QKeySequence(Qt::CTRL | Qt::Key_O));
+    c.fileNew = makeCommand(cmd::FileNew, tr("&New"), tr("Create a new document\nNew"),
+                            QKeySequence::keyBindings(QKeySequence::New));
+    c.fileOpen = makeCommand(cmd::FileOpen, tr("&Open..."), tr("Open an existing document\nOpen"),
+                             QKeySequence::keyBindings(QKeySequence::Open));
     c.fileClose = makeCommand(cmd::FileClose, tr("&Close"), tr("Close the active document\nClose"));
-    c.fileSave =
-        makeCommand(cmd::FileSave, tr("&Save\tCtrl+S"), tr("Save the active document\nSave"),
-                    QKeySequence(Qt::CTRL | Qt::Key_S));
+    c.fileSave = makeCommand(cmd::FileSave, tr("&Save"), tr("Save the active document\nSave"),
+                             QKeySequence::keyBindings(QKeySequence::Save));
     c.fileSaveAs = makeCommand(cmd::FileSaveAs, tr("Save &As..."),
                                tr("Save the active document with a new name\nSave As"));
     c.filePrint =
-        makeCommand(cmd::FilePrint, tr("&Print...\tCtrl+P"), tr("Print the active document\nPrint"),
-                    QKeySequence(Qt::CTRL | Qt::Key_P));
+        makeCommand(cmd::FilePrint, tr("&Print..."), tr("Print the active document\nPrint"),
+                    QKeySequence::keyBindings(QKeySequence::Print));
     c.filePrintPreview = makeCommand(cmd::FilePrintPreview, tr("Print Pre&view"),
                                      tr("Display full pages\nPrint Preview"));
     c.filePrintSetup = makeCommand(cmd::FilePrintSetup, tr("P&rint Setup..."),
@@ -134,10 +126,10 @@ void CMainFrame::buildCommands() {
     c.powerAdjust = makeCommand(cmd::PowerAdjust, tr("Power Adjustment"));
     c.paramAdjust = makeCommand(cmd::ParamAdjust, tr("Param Adjust"));
 
-    c.read = makeCommand(cmd::Read, tr("&Read    Ctrl+R"), tr("Read Data From Radio\nRead"),
-                         QKeySequence(Qt::CTRL | Qt::Key_R));
-    c.write = makeCommand(cmd::Write, tr("&Write   Ctrl+W"), tr("Write Data To Radio\nWrite"),
-                          QKeySequence(Qt::CTRL | Qt::Key_W));
+    c.read = makeCommand(cmd::Read, tr("&Read"), tr("Read Data From Radio\nRead"),
+                         {QKeySequence(Qt::CTRL | Qt::Key_R)});
+    c.write = makeCommand(cmd::Write, tr("&Write"), tr("Write Data To Radio\nWrite"),
+                          {QKeySequence(Qt::CTRL | Qt::Key_W)});
     c.compareWithRadio = makeCommand(cmd::CompareWithRadio, tr("Compare With Radio"));
     c.scanInfo = makeCommand(cmd::ScanInfo, tr("Scan Info"));
 
@@ -158,8 +150,6 @@ void CMainFrame::buildCommands() {
     c.appAbout =
         makeCommand(cmd::AppAbout, tr("&About Program..."),
                     tr("Display program information, version number and copyright\nAbout"));
-    c.noDocumentAbout = new QAction(tr("&About Program..."), this);
-    setHelpContext(*c.noDocumentAbout, cmd::AppAbout);
     connectCommands();
 }
 
@@ -236,9 +226,7 @@ void CMainFrame::connectCommands() {
     connect(c.fileSaveAs, &QAction::triggered, this, &CMainFrame::onFileSaveAs);
     connect(c.filePrintSetup, &QAction::triggered, this, [this] { app_.printing().pageSetup(); });
     connect(c.appExit, &QAction::triggered, this, &QWidget::close);
-    for (QAction* about : {c.appAbout, c.noDocumentAbout}) {
-        connect(about, &QAction::triggered, &app_, &CProgramApp::onAppAbout);
-    }
+    connect(c.appAbout, &QAction::triggered, &app_, &CProgramApp::onAppAbout);
 
     connect(c.editUndo, &QAction::triggered, this, [this] {
         if (CProgramView* view = activeView()) {
@@ -318,39 +306,65 @@ void CMainFrame::followHistory(CProgramDoc* document) {
 }
 
 void CMainFrame::buildMenus() {
-    auto menu = [this](const QString& title, std::initializer_list<QAction*> commands,
-                       QList<QMenu*>& into) {
-        auto* submenu = new QMenu(title, this);
-        for (QAction* command : commands) {
-            if (command) {
-                submenu->addAction(command);
-            } else {
-                submenu->addSeparator();
-            }
-        }
+    const auto menu = [this](const QString& title) {
+        auto* submenu = menuBar()->addMenu(title);
         submenu->installEventFilter(new MenuHelpFilter(app_, submenu));
-        into.append(submenu);
+        menus_.append(submenu);
+        return submenu;
     };
     const Commands& c = commands_;
-    menu(tr("&File"),
-         {c.fileNew, c.fileOpen, c.fileClose, c.fileSave, c.fileSaveAs, nullptr, c.filePrint,
-          c.filePrintPreview, c.filePrintSetup, nullptr, c.exportPdf, c.exportChannels,
-          c.importChannels, nullptr, c.appExit},
-         documentMenus_);
-    menu(tr("&Edit"),
-         {c.editUndo, c.editRedo, nullptr, c.editCut, c.editCopy, c.editPaste, c.editClear, nullptr,
-          c.insertChannel, c.deleteChannel, c.moveUp, c.moveDown, nullptr, c.productInformation,
-          c.channelInformation, c.optionalFeatures, c.powerAdjust, c.paramAdjust},
-         documentMenus_);
-    menu(tr("&Program"), {c.read, c.write, c.compareWithRadio, c.scanInfo}, documentMenus_);
-    menu(tr("&View"), {c.viewToolbar, c.viewStatusBar, c.controlBar}, documentMenus_);
-    menu(tr("&Setup"), {c.comSetup, c.verifyAfterWrite, c.language}, documentMenus_);
-    menu(tr("&Help"), {c.appAbout}, documentMenus_);
+    // Another running copy may have opened files since: the menu shows the stored list.
+    connect(menu(tr("&File")), &QMenu::aboutToShow, this, &CMainFrame::reloadRecentFiles);
+    addItems(
+        *menu(tr("&Edit")),
+        {c.editUndo, c.editRedo, nullptr, c.editCut, c.editCopy, c.editPaste, c.editClear, nullptr,
+         c.insertChannel, c.deleteChannel, c.moveUp, c.moveDown, nullptr, c.productInformation,
+         c.channelInformation, c.optionalFeatures, c.powerAdjust, c.paramAdjust});
+    addItems(*menu(tr("&Program")), {c.read, c.write, c.compareWithRadio, c.scanInfo});
+    menu(tr("&View"));
+    addItems(*menu(tr("&Setup")), {c.comSetup, c.verifyAfterWrite, c.language});
+    windowMenu_ = std::make_unique<WindowMenu>(*this, *menu(tr("&Window")));
+    addItems(*menu(tr("&Help")), {c.appAbout});
+    // The service items are there from the start and shown once the access code is accepted.
+    c.powerAdjust->setVisible(false);
+    c.paramAdjust->setVisible(false);
+}
 
-    menu(tr("&File"), {c.fileNew, c.fileOpen, c.filePrintSetup, nullptr, c.appExit},
-         noDocumentMenus_);
-    menu(tr("&View"), {c.viewToolbar, c.viewStatusBar}, noDocumentMenus_);
-    menu(tr("&Help"), {c.noDocumentAbout}, noDocumentMenus_);
+void CMainFrame::addItems(QMenu& menu, std::initializer_list<QAction*> items) {
+    for (QAction* item : items) {
+        if (item) {
+            menu.addAction(item);
+        } else {
+            menu.addSeparator();
+        }
+    }
+}
+
+// Without a document the File and View menus offer only what works without one, and Edit,
+// Program, Setup and Window are not shown.
+void CMainFrame::fillStateMenus(bool document) {
+    const Commands& c = commands_;
+    QMenu& file = *menus_[kFileMenu];
+    file.clear();
+    if (document) {
+        addItems(file, {c.fileNew, c.fileOpen, c.fileClose, c.fileSave, c.fileSaveAs, nullptr,
+                        c.filePrint, c.filePrintPreview, c.filePrintSetup, nullptr, c.exportPdf,
+                        c.exportChannels, c.importChannels, nullptr});
+    } else {
+        addItems(file, {c.fileNew, c.fileOpen, c.filePrintSetup, nullptr});
+    }
+    file.addActions(QList<QAction*>(c.recentFiles.begin(), c.recentFiles.end()));
+    addItems(file, {c.recentFilesEnd, c.appExit});
+    QMenu& view = *menus_[kViewMenu];
+    view.clear();
+    addItems(view, {c.viewToolbar, c.viewStatusBar});
+    if (document) {
+        view.addAction(c.controlBar);
+    }
+    for (const int shown : {kEditMenu, kProgramMenu, kSetupMenu, kWindowMenu}) {
+        menus_[shown]->menuAction()->setVisible(document);
+    }
+    c.appAbout->setText(document ? aboutTitle_ : tr("&About Program..."));
 }
 
 void CMainFrame::buildToolBar() {
@@ -377,6 +391,7 @@ void CMainFrame::buildToolBar() {
 }
 
 void CMainFrame::buildStatusBar() {
+    statusBar()->setAccessibleName(tr("Status"));
     statusBar()->showMessage(tr("Ready"));
 #ifdef Q_OS_WIN
     // Only Windows tells programs the state of the lock keys.
@@ -401,24 +416,17 @@ void CMainFrame::buildNavigationBar() {
     CNavTreeBar::Entries entries{
         app_.languageText("AppName"), uiText(TextId::ProductInformation, language),
         uiText(TextId::ChannelInformation, language), uiText(TextId::OptionalFeatures, language)};
-    auto* central = new QWidget(this);
-    auto* layout = new QHBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
     const Commands& c = commands_;
     navBar_ =
         new CNavTreeBar(app_.languageText("company"), entries,
-                        {c.productInformation, c.channelInformation, c.optionalFeatures}, central);
-    navBar_->setFixedWidth(CNavTreeBar::kInitialWidth);
-    workspace_ = new CMdiClientWnd(app_.settings().programDir, central);
-    layout->addWidget(navBar_);
-    layout->addWidget(workspace_, 1);
+                        {c.productInformation, c.channelInformation, c.optionalFeatures}, this);
+    addDockWidget(Qt::LeftDockWidgetArea, navBar_);
+    resizeDocks({navBar_}, {CNavTreeBar::kInitialWidth}, Qt::Horizontal);
+    workspace_ = new CMdiClientWnd(app_.settings().programDir, this);
+    workspace_->setAccessibleName(tr("Documents"));
     workspace_->addActions(channelCommands());  // their keys work inside the document windows
-    setCentralWidget(central);
-    connect(navBar_, &CNavTreeBar::closeRequested, this, [this] {
-        navBar_->hide();
-        updateViewChecks();
-    });
+    setCentralWidget(workspace_);
+    connect(navBar_, &QDockWidget::visibilityChanged, this, &CMainFrame::updateViewChecks);
     connect(workspace_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
         if (auto* frame = qobject_cast<CChildFrame*>(window)) {
             lastActive_ = frame;
@@ -427,35 +435,21 @@ void CMainFrame::buildNavigationBar() {
     });
 }
 
-bool CMainFrame::inDocumentMenu(const QAction* command) const {
-    for (const QMenu* menu : documentMenus_) {
-        if (menu->actions().contains(const_cast<QAction*>(command))) {
-            return true;
-        }
-    }
-    return false;
+QMenu* CMainFrame::submenu(int position) const {
+    return menus_.value(position);
 }
 
-void CMainFrame::removeFromDocumentMenu(QAction* command) {
-    for (QMenu* menu : documentMenus_) {
-        menu->removeAction(command);
-    }
-}
-
-QMenu* CMainFrame::documentSubmenu(int position) const {
-    return position >= 0 && position < documentMenus_.size() ? documentMenus_[position] : nullptr;
+void CMainFrame::setAboutTitle(const QString& title) {
+    aboutTitle_ = title;
+    fillStateMenus(documentMenuShown_);
 }
 
 void CMainFrame::updateMenuBar() {
     updateCommands();
     const bool document = !childFrames().isEmpty();
-    if (document == documentMenuShown_ && !menuBar()->actions().isEmpty()) {
-        return;
-    }
-    documentMenuShown_ = document;
-    menuBar()->clear();
-    for (QMenu* menu : document ? documentMenus_ : noDocumentMenus_) {
-        menuBar()->addMenu(menu);
+    if (document != documentMenuShown_) {
+        documentMenuShown_ = document;
+        fillStateMenus(document);
     }
 }
 
@@ -581,13 +575,6 @@ void CMainFrame::buildRecentFileCommands() {
     }
     c.recentFilesEnd = new QAction(this);
     c.recentFilesEnd->setSeparator(true);
-    QList<QAction*> items(c.recentFiles.begin(), c.recentFiles.end());
-    items.append(c.recentFilesEnd);
-    for (QMenu* file : {documentMenus_.first(), noDocumentMenus_.first()}) {
-        file->insertActions(c.appExit, items);
-        // Another running copy may have opened files since: the menu shows the stored list.
-        connect(file, &QMenu::aboutToShow, this, &CMainFrame::reloadRecentFiles);
-    }
     reloadRecentFiles();
 }
 

@@ -25,6 +25,7 @@ class CProductInfoDlg;
 class CProgramApp;
 class CProgramDoc;
 class CProgramView;
+class WindowMenu;
 
 // The main window: menus, toolbar, status bar, the navigation bar and the workspace of
 // document windows. Owns the commands and connects each to the application, the main frame or
@@ -38,13 +39,20 @@ class CMainFrame : public QMainWindow {
     const Commands& commands() const { return commands_; }
     // Cut to Move Down: the channel table's own commands, also its right-click menu.
     QList<QAction*> channelCommands() const;
-    // Whether the document menu holds the command.
-    bool inDocumentMenu(const QAction* command) const;
-    // Removes a command's item from the document menu.
-    void removeFromDocumentMenu(QAction* command);
-    // Submenu by position of the document menu: 0 File, 1 Edit, 2 Program, 3 View, 4 Setup, 5 Help.
-    QMenu* documentSubmenu(int position) const;
+    // The menus by position; Edit, Program, Setup and Window are shown only with a document.
+    enum MenuPosition {
+        kFileMenu,
+        kEditMenu,
+        kProgramMenu,
+        kViewMenu,
+        kSetupMenu,
+        kWindowMenu,
+        kHelpMenu
+    };
+    QMenu* submenu(int position) const;
     bool showsDocumentMenu() const { return documentMenuShown_; }
+    // The Help item's text while a document is open.
+    void setAboutTitle(const QString& title);
 
     CMdiClientWnd* workspace() const { return workspace_; }
     CNavTreeBar* navigationBar() const { return navBar_; }
@@ -97,7 +105,7 @@ class CMainFrame : public QMainWindow {
     void reloadRecentFiles();
     void changeRecentFiles(const std::function<void(RecentFiles&)>& change);
     QAction* makeCommand(int helpContext, const QString& text, const QString& prompt = QString(),
-                         const QKeySequence& shortcut = QKeySequence());
+                         const QList<QKeySequence>& shortcuts = {});
     void buildCommands();
     void connectCommands();
     void buildChannelCommands();
@@ -109,7 +117,9 @@ class CMainFrame : public QMainWindow {
     // Edit > Undo and Redo follow the history of this document from now on.
     void followHistory(CProgramDoc* document);
     void buildMenus();
-    // The recent files of the last run, placed before Exit in both File menus.
+    static void addItems(QMenu& menu, std::initializer_list<QAction*> items);
+    void fillStateMenus(bool document);
+    // The recent files of the last run, placed before Exit in the File menu.
     void buildRecentFileCommands();
     void updateRecentFileCommands();
     void onRecentFile(int index);
@@ -128,8 +138,9 @@ class CMainFrame : public QMainWindow {
 
     CProgramApp& app_;
     Commands commands_;
-    QList<QMenu*> documentMenus_;
-    QList<QMenu*> noDocumentMenus_;
+    QList<QMenu*> menus_;
+    std::unique_ptr<WindowMenu> windowMenu_;
+    QString aboutTitle_;
     bool documentMenuShown_ = false;
     QToolBar* toolBar_ = nullptr;
     CNavTreeBar* navBar_ = nullptr;

@@ -113,12 +113,8 @@ bool CProgramApp::initInstance(const QStringList& arguments) {
 void CProgramApp::editDocumentMenu() {
     CMainFrame& frame = *mainFrame_;
     const Commands& commands = frame.commands();
-    commands.appAbout->setText(languageText("About Title"));
-    if (leadingInt(config_.get("Setup", "ShowLang", "")) == 0) {
-        frame.removeFromDocumentMenu(commands.language);
-    }
-    frame.removeFromDocumentMenu(commands.paramAdjust);
-    frame.removeFromDocumentMenu(commands.powerAdjust);
+    frame.setAboutTitle(languageText("About Title"));
+    commands.language->setVisible(leadingInt(config_.get("Setup", "ShowLang", "")) != 0);
 }
 
 QMessageBox::StandardButton CProgramApp::message(const QString& text,

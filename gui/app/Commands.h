@@ -61,9 +61,8 @@ struct Commands {
     QAction* comSetup = nullptr;
     QAction* verifyAfterWrite = nullptr;  // checkable, remembered for the user
     QAction* language = nullptr;
+    // Its text is the program's own while a document is open, "&About Program..." otherwise.
     QAction* appAbout = nullptr;
-    // The menu shown without a document keeps its own About item, whose text never changes.
-    QAction* noDocumentAbout = nullptr;
 };
 
 }  // namespace gui

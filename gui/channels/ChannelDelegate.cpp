@@ -7,6 +7,7 @@
 #include <QStringListModel>
 
 #include "core/channels/ChannelCodec.h"
+#include "gui/app/EditorName.h"
 #include "gui/app/HelpContext.h"
 #include "gui/channels/ChannelTableModel.h"
 
@@ -80,7 +81,7 @@ QWidget* ChannelDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
     }
     editor->setObjectName(QStringLiteral("editor%1").arg(column + 1));
     const QString header = index.model()->headerData(column, Qt::Horizontal).toString();
-    editor->setAccessibleName(tr("%1, channel %2").arg(header).arg(index.row() + 1));
+    nameEditor(*editor, tr("%1, channel %2").arg(header).arg(index.row() + 1));
     setHelpContext(*editor, helpId(column));
     editor_ = editor;
     index_ = index;

@@ -18,7 +18,9 @@ CCompareDlg::CCompareDlg(const QString& differences, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     // Which side is which: the lines are written as "what: document | radio".
-    layout->addWidget(new QLabel(tr("Each line: the open document | the radio"), this));
+    auto* legend = new QLabel(tr("Each line: the open document | the radio"), this);
+    legend->setBuddy(view_);  // names the list of differences for screen readers
+    layout->addWidget(legend);
     layout->addWidget(view_);
     layout->addWidget(buttons);
     resize(560, 360);

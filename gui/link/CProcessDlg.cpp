@@ -26,6 +26,9 @@ CProcessDlg::CProcessDlg(const QString& caption, QWidget* parent)
     counter_->setAlignment(Qt::AlignCenter);
     counter_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     counter_->setMinimumWidth(60);
+    // A screen reader says the phase with the bar's value, and what the number counts.
+    progress_->setAccessibleName(caption);
+    counter_->setAccessibleName(tr("Blocks done"));
     ok_->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
@@ -58,6 +61,7 @@ void CProcessDlg::setBlockCount(int blocks) {
 
 void CProcessDlg::startPhase(const QString& caption, int blocks) {
     setWindowTitle(caption);
+    progress_->setAccessibleName(caption);
     setBlockCount(blocks);
     counter_->setText(QStringLiteral("0"));
 }

@@ -4,29 +4,24 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 #include <algorithm>
+
+#include "gui/app/EditorName.h"
 
 namespace radio {
 namespace gui {
 
 namespace {
 
-// Names an in-cell editor for screen readers by its cell's column and row. The name is a label
-// that is never shown: on Linux a list is named by the label it is the buddy of, not by its
-// accessible name.
+// Names an in-cell editor by its cell's column and row.
 void nameByCell(QWidget& editor, const QModelIndex& index) {
     const QAbstractItemModel& model = *index.model();
     const QString column = model.headerData(index.column(), Qt::Horizontal).toString();
     const QString row = model.headerData(index.row(), Qt::Vertical).toString();
-    auto* label = new QLabel(AdjustTable::tr("%1, %2", "an in-cell editor's name: column, row")
-                                 .arg(column.simplified(), row.simplified()),
-                             editor.parentWidget());
-    label->hide();
-    label->setBuddy(&editor);
-    QObject::connect(&editor, &QObject::destroyed, label, &QObject::deleteLater);
+    nameEditor(editor, AdjustTable::tr("%1, %2", "an in-cell editor's name: column, row")
+                           .arg(column.simplified(), row.simplified()));
 }
 
 }  // namespace

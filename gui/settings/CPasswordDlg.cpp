@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QVBoxLayout>
 
 #include "core/settings/AccessCode.h"
@@ -19,20 +18,14 @@ namespace gui {
 
 namespace {
 
-constexpr int kEditMenu = 1;
-void appendAdjustmentItems(CProgramApp& app) {
-    CMainFrame* frame = app.mainFrame();
-    QMenu* edit = frame ? frame->documentSubmenu(kEditMenu) : nullptr;
-    if (!edit || edit->actions().isEmpty() ||
-        frame->inDocumentMenu(frame->commands().paramAdjust)) {
-        return;  // already there from an earlier pass
+void showAdjustmentItems(CProgramApp& app) {
+    if (CMainFrame* frame = app.mainFrame()) {
+        const Commands& commands = frame->commands();
+        commands.powerAdjust->setText(uiText(TextId::PowerAdjustItem, app.language()));
+        commands.paramAdjust->setText(uiText(TextId::ParamAdjustItem, app.language()));
+        commands.powerAdjust->setVisible(true);
+        commands.paramAdjust->setVisible(true);
     }
-    const auto append = [&](TextId text, QAction* command) {
-        command->setText(uiText(text, app.language()));
-        edit->addAction(command);
-    };
-    append(TextId::PowerAdjustItem, frame->commands().powerAdjust);
-    append(TextId::ParamAdjustItem, frame->commands().paramAdjust);
 }
 
 }  // namespace
@@ -73,7 +66,7 @@ void runAccessCodeGate(CProgramApp& app) {
         return;
     }
     app.setAdjustmentUnlocked();
-    appendAdjustmentItems(app);
+    showAdjustmentItems(app);
 }
 
 }  // namespace gui

@@ -1,4 +1,5 @@
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QRegularExpression>
 #include <QTreeWidget>
@@ -64,29 +65,37 @@ TEST(OptionalFeaturesDialog, OnlyDigitsAndArrowsWithoutShiftReachTheListsAndDial
     }
 }
 
-// The tree's entries open their pages when clicked; the bar's right edge is dragged to a new
-// width and its close button hides it.
-TEST(NavigationBar, EntriesOpenTheirPagesByClickAndTheBarIsResizedAndClosedByMouse) {
+// The tree's entries open their pages when clicked, and from the keyboard when Return
+// activates the selected one, wherever the pointer rests; F6 goes between the bar and the
+// document; the dock's close button hides the bar.
+TEST(NavigationBar, EntriesOpenByClickOrReturnAndF6SwitchesPanes) {
     StartedProgram program;
     CNavTreeBar& bar = *program.frame().navigationBar();
     QTreeWidget& tree = *bar.tree();
-    const std::pair<QString, QString> entries[] = {{"Optional Features", "COptionalFeaturesDlg"},
-                                                   {"Product Information", "CProductInfoDlg"}};
-    for (const auto& [entry, page] : entries) {
-        const QTreeWidgetItem* item = tree.findItems(entry, Qt::MatchRecursive).value(0);
-        ASSERT_NE(item, nullptr);
-        const QPoint at = tree.visualItemRect(item).center();
-        QCursor::setPos(tree.viewport()->mapToGlobal(at));  // the entry under the pointer decides
-        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, at);
-        EXPECT_EQ(program.prompts.dialogs.back(), page);
+    const QTreeWidgetItem* optional = tree.findItems("Optional Features", Qt::MatchRecursive)[0];
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(optional).center());
+    EXPECT_EQ(program.prompts.dialogs, std::vector<QString>{"COptionalFeaturesDlg"});
+
+    QCursor::setPos(tree.viewport()->mapToGlobal(tree.visualItemRect(optional).center()));
+    program.press(Qt::Key_F6);
+    EXPECT_TRUE(program.view().table().hasFocus());
+    program.press(Qt::Key_F6);
+    ASSERT_TRUE(tree.hasFocus());
+    tree.setCurrentItem(tree.topLevelItem(0));
+    for (const auto& [key, dialogs] : {std::pair{Qt::Key_Down, 1}, {Qt::Key_Return, 2},
+                                       {Qt::Key_Down, 2}, {Qt::Key_Down, 2}, {Qt::Key_Enter, 3}}) {
+        QTest::keyClick(&tree, key);
+        EXPECT_EQ(program.prompts.dialogs.size(), dialogs) << key;
     }
-    const QPoint edge = bar.resizeBand().center();
-    QTest::mousePress(&bar, Qt::LeftButton, {}, edge);
-    QTest::mouseMove(&bar, edge - QPoint(60, 0));
-    QTest::mouseRelease(&bar, Qt::LeftButton, {}, edge - QPoint(60, 0));
-    EXPECT_EQ(bar.barWidth(), edge.x() - 60);
-    QTest::mouseClick(&bar, Qt::LeftButton, {}, bar.closeButtonRect().center());
+    EXPECT_EQ(program.prompts.dialogs,
+              (std::vector<QString>{"COptionalFeaturesDlg", "CProductInfoDlg",
+                                    "COptionalFeaturesDlg"}));
+
+    auto* close = bar.findChild<QAbstractButton*>("qt_dockwidget_closebutton");
+    ASSERT_NE(close, nullptr);
+    click(close);
     EXPECT_FALSE(bar.isVisible());
+    EXPECT_FALSE(program.frame().commands().controlBar->isChecked());
 }
 
 // Cancel after changing every control leaves the document alone. Closing stores only the page's

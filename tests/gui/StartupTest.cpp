@@ -30,7 +30,7 @@ TEST(Startup, ChineseRunsInChinese) {
     StartedProgram program(ProgramFolder::defaultIni("Chinese"));
     ASSERT_TRUE(program.started);
     EXPECT_EQ(program.frame().windowTitle(), "测试对讲机 写频软件  [ 类型:Alpha  频率:400-470 ]");
-    EXPECT_EQ(program.frame().documentSubmenu(0)->title(), "文件(&F)");
+    EXPECT_EQ(program.frame().submenu(0)->title(), "文件(&F)");
     program.typeCell(3, 1, "446.00625");
     EXPECT_EQ(cellText(program.view(), 3, 3), "无");
     EXPECT_EQ(cellText(program.view(), 3, 7), "宽");
