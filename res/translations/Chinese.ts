@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
     <name>ChannelEditing</name>
@@ -93,7 +92,7 @@
     <name>radio::gui::AdjustTable</name>
     <message>
         <source>%1, %2</source>
-        <comment>an in-cell editor&apos;s name: column, row</comment>
+        <comment>an in-cell editor's name: column, row</comment>
         <translation>%1，%2</translation>
     </message>
 </context>
@@ -145,18 +144,10 @@
 <context>
     <name>radio::gui::CMainFrame</name>
     <message>
-        <source>&amp;New	Ctrl+N</source>
-        <translation>新建(&amp;N)	Ctrl+N</translation>
-    </message>
-    <message>
         <source>Create a new document
 New</source>
         <translation>新建文档
 新建</translation>
-    </message>
-    <message>
-        <source>&amp;Open...	Ctrl+O</source>
-        <translation>打开(&amp;O)...	Ctrl+O</translation>
     </message>
     <message>
         <source>Open an existing document
@@ -175,10 +166,6 @@ Close</source>
 关闭</translation>
     </message>
     <message>
-        <source>&amp;Save	Ctrl+S</source>
-        <translation>保存(&amp;S)	Ctrl+S</translation>
-    </message>
-    <message>
         <source>Save the active document
 Save</source>
         <translation>保存当前文档
@@ -193,10 +180,6 @@ Save</source>
 Save As</source>
         <translation>以新文件名保存当前文档
 另存为</translation>
-    </message>
-    <message>
-        <source>&amp;Print...	Ctrl+P</source>
-        <translation>打印(&amp;P)...	Ctrl+P</translation>
     </message>
     <message>
         <source>Print the active document
@@ -255,18 +238,10 @@ Exit</source>
         <translation>参数调节</translation>
     </message>
     <message>
-        <source>&amp;Read    Ctrl+R</source>
-        <translation>读频(&amp;R)    Ctrl+R</translation>
-    </message>
-    <message>
         <source>Read Data From Radio
 Read</source>
         <translation>从对讲机读取数据
 读频</translation>
-    </message>
-    <message>
-        <source>&amp;Write   Ctrl+W</source>
-        <translation>写频(&amp;W)   Ctrl+W</translation>
     </message>
     <message>
         <source>Write Data To Radio
@@ -506,12 +481,48 @@ Move Down</source>
         <translation>将选中的信道下移一位
 下移</translation>
     </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>打开(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>打印(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>读频(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>写频(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>窗口(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态栏</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>文档</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CNavTreeBar</name>
     <message>
-        <source>Close</source>
-        <translation>关闭</translation>
+        <source>Navigation</source>
+        <translation>导航</translation>
     </message>
 </context>
 <context>
@@ -619,6 +630,10 @@ Move Down</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>Blocks done</source>
+        <translation>已完成的块</translation>
     </message>
 </context>
 <context>
@@ -763,6 +778,25 @@ Move Down</source>
     <message>
         <source>PDF Files (*.pdf)</source>
         <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::WindowMenu</name>
+    <message>
+        <source>&amp;Next Window</source>
+        <translation>下一个窗口(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Window</source>
+        <translation>上一个窗口(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Switch &amp;Pane</source>
+        <translation>切换窗格(&amp;P)</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1（已隐藏）</translation>
     </message>
 </context>
 </TS>

@@ -144,18 +144,10 @@
 <context>
     <name>radio::gui::CMainFrame</name>
     <message>
-        <source>&amp;New	Ctrl+N</source>
-        <translation>&amp;New	Ctrl+N</translation>
-    </message>
-    <message>
         <source>Create a new document
 New</source>
         <translation>Create a new document
 New</translation>
-    </message>
-    <message>
-        <source>&amp;Open...	Ctrl+O</source>
-        <translation>&amp;Open...	Ctrl+O</translation>
     </message>
     <message>
         <source>Open an existing document
@@ -174,10 +166,6 @@ Close</source>
 Close</translation>
     </message>
     <message>
-        <source>&amp;Save	Ctrl+S</source>
-        <translation>&amp;Save	Ctrl+S</translation>
-    </message>
-    <message>
         <source>Save the active document
 Save</source>
         <translation>Save the active document
@@ -192,10 +180,6 @@ Save</translation>
 Save As</source>
         <translation>Save the active document with a new name
 Save As</translation>
-    </message>
-    <message>
-        <source>&amp;Print...	Ctrl+P</source>
-        <translation>&amp;Print...	Ctrl+P</translation>
     </message>
     <message>
         <source>Print the active document
@@ -254,18 +238,10 @@ Exit</translation>
         <translation>Param Adjust</translation>
     </message>
     <message>
-        <source>&amp;Read    Ctrl+R</source>
-        <translation>&amp;Read    Ctrl+R</translation>
-    </message>
-    <message>
         <source>Read Data From Radio
 Read</source>
         <translation>Read Data From Radio
 Read</translation>
-    </message>
-    <message>
-        <source>&amp;Write   Ctrl+W</source>
-        <translation>&amp;Write   Ctrl+W</translation>
     </message>
     <message>
         <source>Write Data To Radio
@@ -505,12 +481,48 @@ Move Down</source>
         <translation>Move the selected channels down by one
 Move Down</translation>
     </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>&amp;Read</source>
+        <translation>&amp;Read</translation>
+    </message>
+    <message>
+        <source>&amp;Write</source>
+        <translation>&amp;Write</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Documents</source>
+        <translation>Documents</translation>
+    </message>
 </context>
 <context>
     <name>radio::gui::CNavTreeBar</name>
     <message>
-        <source>Close</source>
-        <translation>Close</translation>
+        <source>Navigation</source>
+        <translation>Navigation</translation>
     </message>
 </context>
 <context>
@@ -618,6 +630,10 @@ Move Down</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Blocks done</source>
+        <translation>Blocks done</translation>
     </message>
 </context>
 <context>
@@ -762,6 +778,25 @@ Move Down</translation>
     <message>
         <source>PDF Files (*.pdf)</source>
         <translation>PDF Files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>radio::gui::WindowMenu</name>
+    <message>
+        <source>&amp;Next Window</source>
+        <translation>&amp;Next Window</translation>
+    </message>
+    <message>
+        <source>&amp;Previous Window</source>
+        <translation>&amp;Previous Window</translation>
+    </message>
+    <message>
+        <source>Switch &amp;Pane</source>
+        <translation>Switch &amp;Pane</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (hidden)</translation>
     </message>
 </context>
 </TS>
