@@ -104,11 +104,11 @@ void CMainFrame::buildCommands() {
                                      tr("Display full pages\nPrint Preview"));
     c.filePrintSetup = makeCommand(cmd::FilePrintSetup, tr("P&rint Setup..."),
                                    tr("Change the printer and printing options\nPrint Setup"));
-    c.exportPdf = makeCommand(cmd::ExportPdf, tr("Export PDF..."),
+    c.exportPdf = makeCommand(cmd::ExportPdf, tr("Export P&DF..."),
                               tr("Save the report as a PDF file\nExport PDF"));
-    c.exportChannels = makeCommand(cmd::ExportChannels, tr("Export Channels..."),
+    c.exportChannels = makeCommand(cmd::ExportChannels, tr("Export C&hannels..."),
                                    tr("Save the channel table as a CSV file\nExport Channels"));
-    c.importChannels = makeCommand(cmd::ImportChannels, tr("Import Channels..."),
+    c.importChannels = makeCommand(cmd::ImportChannels, tr("&Import Channels..."),
                                    tr("Fill the channel table from a CSV file\nImport Channels"));
     c.appExit = makeCommand(cmd::AppExit, tr("E&xit"),
                             tr("Quit the application; prompts to save documents\nExit"));

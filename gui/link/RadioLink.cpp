@@ -15,6 +15,7 @@
 #include "gui/app/StringTable.h"
 #include "gui/app/UserPrompts.h"
 #include "gui/channels/CProgramView.h"
+#include "gui/channels/ChannelTableView.h"
 #include "gui/image/CProgramDoc.h"
 #include "gui/link/CCompareDlg.h"
 #include "gui/link/CProcessDlg.h"
@@ -155,6 +156,9 @@ void RadioLink::finish() {
                                text, QMessageBox::Ok);
     }
     closeDialog();
+    // The keyboard goes back to the grid: the progress window had it, and a read closed the
+    // editor that had it before.
+    view_.table().ShowCellEditor();
     if (outcome == TransferOutcome::Completed && check) {
         reportCheck(*check, sent_);
     } else if (outcome == TransferOutcome::Completed && job_ == Job::Compare) {

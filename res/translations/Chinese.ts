@@ -344,28 +344,16 @@ About</source>
         <translation>没有打开的文档。</translation>
     </message>
     <message>
-        <source>Export PDF...</source>
-        <translation>导出 PDF...</translation>
-    </message>
-    <message>
         <source>Save the report as a PDF file
 Export PDF</source>
         <translation>将报表保存为 PDF 文件
 导出 PDF</translation>
     </message>
     <message>
-        <source>Export Channels...</source>
-        <translation>导出信道...</translation>
-    </message>
-    <message>
         <source>Save the channel table as a CSV file
 Export Channels</source>
         <translation>将信道表保存为 CSV 文件
 导出信道</translation>
-    </message>
-    <message>
-        <source>Import Channels...</source>
-        <translation>导入信道...</translation>
     </message>
     <message>
         <source>Fill the channel table from a CSV file
@@ -516,6 +504,18 @@ Move Down</source>
     <message>
         <source>Documents</source>
         <translation>文档</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>导出 PDF(&amp;D)...</translation>
+    </message>
+    <message>
+        <source>Export C&amp;hannels...</source>
+        <translation>导出信道(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Channels...</source>
+        <translation>导入信道(&amp;I)...</translation>
     </message>
 </context>
 <context>

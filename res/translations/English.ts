@@ -344,28 +344,16 @@ About</translation>
         <translation>No document is open.</translation>
     </message>
     <message>
-        <source>Export PDF...</source>
-        <translation>Export PDF...</translation>
-    </message>
-    <message>
         <source>Save the report as a PDF file
 Export PDF</source>
         <translation>Save the report as a PDF file
 Export PDF</translation>
     </message>
     <message>
-        <source>Export Channels...</source>
-        <translation>Export Channels...</translation>
-    </message>
-    <message>
         <source>Save the channel table as a CSV file
 Export Channels</source>
         <translation>Save the channel table as a CSV file
 Export Channels</translation>
-    </message>
-    <message>
-        <source>Import Channels...</source>
-        <translation>Import Channels...</translation>
     </message>
     <message>
         <source>Fill the channel table from a CSV file
@@ -516,6 +504,18 @@ Move Down</translation>
     <message>
         <source>Documents</source>
         <translation>Documents</translation>
+    </message>
+    <message>
+        <source>Export P&amp;DF...</source>
+        <translation>Export P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>Export C&amp;hannels...</source>
+        <translation>Export C&amp;hannels...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Channels...</source>
+        <translation>&amp;Import Channels...</translation>
     </message>
 </context>
 <context>
