@@ -142,5 +142,13 @@ void AdjustTable::mousePressEvent(QMouseEvent* event) {
     }
 }
 
+void AdjustTable::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier) {
+        startEdit();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
 }  // namespace gui
 }  // namespace radio

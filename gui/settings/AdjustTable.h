@@ -40,6 +40,9 @@ class AdjustTable : public QTableWidget {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    // F2 edits the current cell, as in any table: where Enter closes the page, it is the
+    // keyboard's only way in.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     friend class AdjustCellDelegate;

@@ -46,7 +46,7 @@ TEST(AccessCode, CtrlF11AndTheCodeUnlockOnceAndAddTheItemsOnce) {
 }
 
 // Power Adjust clamps and stores an edit however the page is closed; each row of Param Adjust
-// has its editor, and Escape closes the page and stores.
+// has its editor, which F2 opens, and Escape closes the page and stores.
 TEST(ServicePages, EditsAreClampedAndStoredWhateverClosesThePage) {
     StartedProgram service;
     service.unlockAdjustment();
@@ -91,7 +91,9 @@ TEST(ServicePages, EditsAreClampedAndStoredWhateverClosesThePage) {
         service.openPage<CParamAdjustDlg>("Param Adjust",
                                           [&, row = row, typed = typed, firstEntry = firstEntry,
                                            shown = shown](CParamAdjustDlg& page) {
-                                              QWidget* editor = clickCell(*page.table(), row, 1);
+                                              page.table()->setCurrentCell(row, 1);
+                                              QTest::keyClick(page.table(), Qt::Key_F2);
+                                              QWidget* editor = page.table()->openEditor();
                                               ASSERT_NE(editor, nullptr);
                                               if (auto* list = qobject_cast<QComboBox*>(editor)) {
                                                   EXPECT_EQ(list->itemText(0), firstEntry);
