@@ -1,6 +1,7 @@
 // Write with its check, and Compare With Radio, from the program against radioprog-sim.
 #include <QStatusBar>
 
+#include "Accessibility.h"
 #include "SimBench.h"
 #include "gui/link/CCompareDlg.h"
 
@@ -65,6 +66,7 @@ TEST(Compare, ListsTheDifferencesAndChangesNeitherSide) {
         QString shown;
         bench.prompts.onDialog = [&](QDialog& dialog) {
             shown = static_cast<CCompareDlg&>(dialog).text();
+            EXPECT_EQ(namingFaults(QAccessible::queryAccessibleInterface(&dialog)), QStringList());
             return 0;
         };
         ASSERT_TRUE(bench.chooseMenu("Compare With Radio"));
