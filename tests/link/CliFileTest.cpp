@@ -129,20 +129,16 @@ TEST(CliFiles, ImportChangesTheFileOnlyWhenEveryLineIsGood) {
     const std::string withNul = header + "1,4" + '\0' + "01,,,,,,,,\n2,9,,,,,,,,\n";
     // The list, options, radio type, then channels 1 and 2 afterwards and the errors.
     using Strings = std::vector<std::string>;
-    const std::tuple<std::string, Strings, std::uint8_t, std::string, std::string, Strings>
-        cases[] = {
-            {bad, {}, 0, "401.00000", "", {"line 2, column 2:", "line 3, column 4:"}},
-            {good, {"--merge"}, 0, "401.00000", "402.50000", {}},
-            {good, {}, 0, "", "402.50000", {}},
-            {good, {}, 4, "401.00000", "", {"no band for radio type 5"}},
-            {huge, {"--merge"}, 0, "401.00000", "", {"larger than 1048576 bytes (1 MiB)"}},
-            {withNul,
-             {},
-             0,
-             "401.00000",
-             "",
-             {"line 2: holds a NUL byte", "line 3, column 2: \"9\""}},
-        };
+    // clang-format off
+    const std::tuple<std::string, Strings, std::uint8_t, std::string, std::string, Strings> cases[] = {
+        {bad, {}, 0, "401.00000", "", {"line 2, column 2:", "line 3, column 4:"}},
+        {good, {"--merge"}, 0, "401.00000", "402.50000", {}},
+        {good, {}, 0, "", "402.50000", {}},
+        {good, {}, 4, "401.00000", "", {"no band for radio type 5"}},
+        {huge, {"--merge"}, 0, "401.00000", "", {"larger than 1048576 bytes (1 MiB)"}},
+        {withNul, {}, 0, "401.00000", "", {"line 2: holds a NUL byte", "line 3, column 2: \"9\""}},
+    };
+    // clang-format on
     for (const auto& [csv, options, type, channel1, channel2, errors] : cases) {
         ProgramFolder folder(kBandIni);
         const std::string target = folder.image("t.dat", channelsUsed({1}, "401.00000"), type);
