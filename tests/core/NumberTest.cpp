@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <string>
 
+#include "core/channels/BandCheck.h"
 #include "core/channels/DecimalScaling.h"
 #include "core/channels/Frequency.h"
+#include "core/image/ImageMap.h"
 #include "core/util/NumberText.h"
 
 namespace radio {
@@ -17,12 +20,6 @@ constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
 TEST(Frequency, PackedDigitsAndInclusiveLimitsOnThe5Or625kHzRaster) {
-    const std::pair<std::int32_t, Bcd> cases[] = {{44600625, {0x25, 0x06, 0x60, 0x44}},
-                                                  {13001250, {0x50, 0x12, 0x00, 0x13}}};
-    for (const auto& [frequency, bytes] : cases) {
-        EXPECT_EQ(encodeFrequency(frequency), bytes) << frequency;
-        EXPECT_EQ(decodeFrequency(bytes), frequency) << frequency;
-    }
     EXPECT_EQ(encodeFrequency(0), (Bcd{0xFF, 0xFF, 0xFF, 0xFF}));
     // Only the top byte marks an absent frequency; the others and all nibbles are taken as
     // they are.
@@ -38,6 +35,25 @@ TEST(Frequency, PackedDigitsAndInclusiveLimitsOnThe5Or625kHzRaster) {
         EXPECT_EQ(checkFrequency(frequency, band), outcome) << frequency;
     }
     EXPECT_EQ(checkFrequency(44600625, BandLimits{}), C::OutOfRange);  // no band configured
+}
+
+TEST(BandCheck, NamesChannelsWithAFrequencyOutsideTheBandInBothLanguages) {
+    // Receive and transmit frequency of channels 1..6 (0: none); 3, 4 and 5 lie outside 144-148.
+    const std::pair<std::int32_t, std::int32_t> channels[] = {
+        {14400000, 14800000}, {0, 0},        {14399999, 14500000},
+        {14500000, 14800001}, {0, 44600625}, {14600000, 0}};
+    MemoryImage image;
+    for (int channel = 1; const auto& [rx, tx] : channels) {
+        const std::array<std::uint8_t, 4> record[] = {encodeFrequency(rx), encodeFrequency(tx)};
+        std::memcpy(&image[map::channelOffset(channel++)], record, sizeof record);
+    }
+    const BandLimits vhf{14400000, 14800000};
+    EXPECT_EQ(channelsOutsideBand(image, vhf), (std::vector<int>{3, 4, 5}));
+    EXPECT_TRUE(channelsOutsideBand(image, {14399999, 44600625}).empty());
+    EXPECT_EQ(outsideBandMessage({3, 4, 5}, vhf, Language::Chinese),
+              "信道 3、4、5 不在频段 144-148 MHz 内。");
+    EXPECT_EQ(outsideBandMessage({7}, vhf, Language::English),
+              "Channel 7 lies outside the band 144-148 MHz.");
 }
 
 TEST(DecimalScaling, TextsAreScaledExactlyAsAtofReadsThem) {
