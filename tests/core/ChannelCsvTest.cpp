@@ -11,9 +11,12 @@
 #include "core/channels/ChannelCsv.h"
 #include "core/image/ImageMap.h"
 #include "core/image/NewImage.h"
+#include "core/util/CsvText.h"
 
 namespace radio {
 namespace {
+
+using Fields = std::vector<std::string>;
 
 constexpr BandLimits kBand{40000000, 48000000};  // 400-480 MHz
 const std::string kHeader =
@@ -56,6 +59,35 @@ MemoryImage randomImage(unsigned seed) {
         }
     }
     return image;
+}
+
+TEST(CsvText, ByteOrderMarkLineEndsQuotedAndEmptyFieldsReadAndWritten) {
+    const auto parsed = parseCsv(
+        "\xEF\xBB\xBF"
+        "a,\"b,c\",\"say \"\"hi\"\"\"\r\n\r\n\"two\nlines\",\"\"\n,,\nlast");
+    ASSERT_TRUE(parsed);
+    const std::vector<CsvRecord>& records = parsed.value();
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_EQ(records[0].fields, (Fields{"a", "b,c", "say \"hi\""}));
+    EXPECT_EQ(records[1].fields, (Fields{"two\nlines", ""}));
+    EXPECT_EQ(records[1].line, 3);
+    EXPECT_EQ(records[2].fields, (Fields{"", "", ""}));
+    EXPECT_EQ(records[3].line, 6);
+
+    const auto oldMac = parseCsv("a\rb,c\r");  // a carriage return alone ends a line too
+    ASSERT_TRUE(oldMac);
+    ASSERT_EQ(oldMac.value().size(), 2u);
+    EXPECT_EQ(oldMac.value()[1].fields, (Fields{"b", "c"}));
+    EXPECT_EQ(oldMac.value()[1].line, 2);
+
+    const auto unclosed = parseCsv("a\nb,\"open\nstill open\n");
+    ASSERT_FALSE(unclosed);
+    EXPECT_EQ(unclosed.error().line, 2);  // where the quote opens
+    // Written with quotes only where needed.
+    EXPECT_EQ(csvLine({"plain", "with,comma", "quote\"d", ""}),
+              "plain,\"with,comma\",\"quote\"\"d\",\r\n");
+    const Fields fields = {"x,y", "\"", "a\r\nb", " s "};
+    EXPECT_EQ(parseCsv(csvLine(fields)).value().at(0).fields, fields);
 }
 
 TEST(ChannelCsv, AnyImageExportedAndImportedIntoItselfKeepsEveryByte) {

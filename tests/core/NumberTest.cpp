@@ -5,8 +5,10 @@
 #include <limits>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/channels/BandCheck.h"
+#include "core/channels/BandText.h"
 #include "core/channels/DecimalScaling.h"
 #include "core/channels/Frequency.h"
 #include "core/image/ImageMap.h"
@@ -16,6 +18,7 @@ namespace radio {
 namespace {
 
 using Bcd = std::array<std::uint8_t, 4>;
+using Fields = std::vector<std::string>;
 constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
@@ -54,6 +57,27 @@ TEST(BandCheck, NamesChannelsWithAFrequencyOutsideTheBandInBothLanguages) {
               "信道 3、4、5 不在频段 144-148 MHz 内。");
     EXPECT_EQ(outsideBandMessage({7}, vhf, Language::English),
               "Channel 7 lies outside the band 144-148 MHz.");
+}
+
+// Items split on every bar and an item beyond the end is the last; the limits are the numbers
+// around the first dash.
+TEST(BandText, ItemsAndTheirLimits) {
+    EXPECT_EQ(splitBandList("400-420||440|"), (Fields{"400-420", "", "440", ""}));
+    const std::pair<int, std::string> items[] = {
+        {0, "400-470"}, {1, "136-174"}, {255, "136-174"}, {-1, "400-470"}};
+    for (const auto& [index, item] : items) {
+        EXPECT_EQ(bandItem("400-470|136-174", index), item) << index;
+    }
+    // clang-format off
+    const std::pair<std::string, BandLimits> cases[] = {
+        {"136-174MHz", {13600000, 17400000}}, {" 400 - 470", {40000000, 47000000}},
+        {"450", {45000000, 45000000}}, {"UHF-470", {0, 47000000}},
+        {"99999999999-5", {kMax, 500000}},
+        {"-30000", {kMin, kMax}}};
+    // clang-format on
+    for (const auto& [text, limits] : cases) {
+        EXPECT_EQ(bandLimits(text), limits) << text;
+    }
 }
 
 TEST(DecimalScaling, TextsAreScaledExactlyAsAtofReadsThem) {
