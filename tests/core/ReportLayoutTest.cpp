@@ -72,12 +72,11 @@ TEST(ReportLayout, NoUsedChannelGivesTheOptionsPageAlone) {
     EXPECT_EQ(page.texts.size(), 2u + 22u + 2u);
 }
 
-TEST(ReportLayout, SevenChannelsToAPage) {
+// Seven channels to a page; empty rows and rows without a receive frequency take no place.
+TEST(ReportLayout, ChannelPages) {
     const std::pair<int, std::size_t> cases[] = {{1, 2}, {7, 2}, {8, 3}, {15, 4}};
     for (const auto& [used, pages] : cases) {
-        const ChannelTable channels = firstChannels(used);
-        EXPECT_EQ(reportPageCount(channels), static_cast<int>(pages)) << used;
-        const auto laidOut = layout(channels);
+        const auto laidOut = layout(firstChannels(used));
         ASSERT_EQ(laidOut.size(), pages) << used;
         const std::string last = "Page " + std::to_string(pages) + " of " + std::to_string(pages);
         EXPECT_EQ(textAt(laidOut.back(), 45 * W, -36 * L0).text, last);
@@ -86,9 +85,6 @@ TEST(ReportLayout, SevenChannelsToAPage) {
     EXPECT_EQ(channelHeadings(sixteen[3]),
               (std::vector<std::string>{"Channel 15:", "Channel 16:"}));
     EXPECT_EQ(channelHeadings(sixteen[2]).front(), "Channel 8:");
-}
-
-TEST(ReportLayout, EmptyRowsAndRowsWithoutReceiveFrequencyTakeNoPlace) {
     ChannelTable channels = firstChannels(2);
     channels[15] = firstChannels(16)[15];
     channels[9] = {"", "446.50000", "None", "None", "", "Yes", "", "", "", ""};
