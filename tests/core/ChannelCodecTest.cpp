@@ -81,7 +81,8 @@ TEST(ChannelDecode, ChannelsInUseAndEmptyOnes) {
     }
 }
 
-TEST(ChannelDecode, FlagFields) {
+// The flag bits each text stands for, read and stored.
+TEST(ChannelFlags, DecodedAndEncoded) {
     using F = ChannelField;
     // clang-format off
     const std::tuple<std::size_t, std::uint8_t, ChannelField, std::string> cases[] = {
@@ -99,6 +100,22 @@ TEST(ChannelDecode, FlagFields) {
         record[offset] = byte;
         putRecord(image, 16, record);
         EXPECT_EQ(fieldOf(image, 16, field), text) << int(byte);
+    }
+    // clang-format off
+    const std::tuple<ChannelField, std::string, std::size_t, std::uint8_t, std::uint8_t> texts[] = {
+        {F::BusyLock, "关", 12, 0x18, 0x00},   {F::BusyLock, "载波", 12, 0x18, 0x08},
+        {F::BusyLock, "", 12, 0x18, 0x10},     {F::BusyLock, "off", 12, 0x18, 0x10},
+        {F::WideNarrow, "宽", 13, 0x10, 0x10}, {F::WideNarrow, "", 13, 0x10, 0x00},
+        {F::Compand, "关", 14, 0x10, 0x10},    {F::Compand, "", 14, 0x10, 0x00},
+        {F::Scrambler, "关", 14, 0x0F, 0x00},  {F::Scrambler, " 12abc", 14, 0x0F, 0x0C},
+        {F::Scrambler, "17", 14, 0x0F, 0x01},  {F::Scrambler, "", 14, 0x0F, 0x00}};
+    // clang-format on
+    for (const auto& [field, text, offset, mask, bits] : texts) {
+        MemoryImage image;
+        ChannelRow row;
+        row[fieldIndex(field)] = text;
+        encodeChannel(image, 1, row);
+        EXPECT_EQ(recordOf(image, 1)[offset] & mask, bits) << text;
     }
 }
 
@@ -138,26 +155,6 @@ TEST(ChannelEncode, StoresTheRecordKeepsForeignBitsAndTakesScanFlagsFromTheTexts
     EXPECT_EQ(decodeChannel(image, 1, kEn),
               (ChannelRow{"446.00625", "446.00625", "None", "None", "Low", "Yes", "Off", "Wide",
                           "Off", "Off"}));
-}
-
-TEST(ChannelEncode, FlagTexts) {
-    using F = ChannelField;
-    // clang-format off
-    const std::tuple<ChannelField, std::string, std::size_t, std::uint8_t, std::uint8_t> cases[] = {
-        {F::BusyLock, "关", 12, 0x18, 0x00},   {F::BusyLock, "载波", 12, 0x18, 0x08},
-        {F::BusyLock, "", 12, 0x18, 0x10},     {F::BusyLock, "off", 12, 0x18, 0x10},
-        {F::WideNarrow, "宽", 13, 0x10, 0x10}, {F::WideNarrow, "", 13, 0x10, 0x00},
-        {F::Compand, "关", 14, 0x10, 0x10},    {F::Compand, "", 14, 0x10, 0x00},
-        {F::Scrambler, "关", 14, 0x0F, 0x00},  {F::Scrambler, " 12abc", 14, 0x0F, 0x0C},
-        {F::Scrambler, "17", 14, 0x0F, 0x01},  {F::Scrambler, "", 14, 0x0F, 0x00}};
-    // clang-format on
-    for (const auto& [field, text, offset, mask, bits] : cases) {
-        MemoryImage image;
-        ChannelRow row;
-        row[fieldIndex(field)] = text;
-        encodeChannel(image, 1, row);
-        EXPECT_EQ(recordOf(image, 1)[offset] & mask, bits) << text;
-    }
 }
 
 }  // namespace

@@ -116,45 +116,41 @@ TEST(DatFile, SaveIsWholeOrNothing) {
     const auto oldFile = [&](const TempDir& dir) { writeBytes(dir.file("a.dat"), old); };
     const auto nothing = [](const TempDir&) {};
     const struct {
-        const char* path;                          // saved to, under the test folder
-        std::function<void(const TempDir&)> make;  // a.dat and what it leads to
+        const char* path;     // saved to, under the test folder
         rlim_t sizeLimit;     // a limit makes the write fail half-way, also for root
         const char* target;   // where the bytes must land; "" refused
         const char* message;  // a part of the refusal
         int files;            // in the folder afterwards
+        std::function<void(const TempDir&)> make;  // a.dat and what it leads to
     } cases[] = {
-        {"a.dat", oldFile, RLIM_INFINITY, "a.dat", "", 1},
-        {"a.dat", nothing, RLIM_INFINITY, "a.dat", "", 1},
-        {"a.dat", oldFile, 512, "", "cannot be written: File too large. The old file is unchanged.",
-         1},
-        {"a.dat", nothing, 512, "", "cannot be written: File too large. Nothing was written.", 0},
-        {"no/a.dat", nothing, RLIM_INFINITY, "",
-         "cannot be written: No such file or directory. Nothing was written.", 0},
+        {"a.dat", RLIM_INFINITY, "a.dat", "", 1, oldFile},
+        {"a.dat", RLIM_INFINITY, "a.dat", "", 1, nothing},
+        {"a.dat", 512, "", "cannot be written: File too large. The old file is unchanged.", 1,
+         oldFile},
+        {"a.dat", 512, "", "cannot be written: File too large. Nothing was written.", 0, nothing},
+        {"no/a.dat", RLIM_INFINITY, "",
+         "cannot be written: No such file or directory. Nothing was written.", 0, nothing},
 #ifndef _WIN32
-        {"a.dat",
+        {"a.dat", RLIM_INFINITY, "real.dat", "", 3,
          [&](const TempDir& dir) {
              writeBytes(dir.file("real.dat"), old);
              fs::create_symlink("real.dat", dir.file("mid.dat"));
              fs::create_symlink("mid.dat", dir.file("a.dat"));
-         },
-         RLIM_INFINITY, "real.dat", "", 3},
-        {"a.dat", [](const TempDir& dir) { fs::create_symlink("new.dat", dir.file("a.dat")); },
-         RLIM_INFINITY, "new.dat", "", 2},
-        {"a.dat",
+         }},
+        {"a.dat", RLIM_INFINITY, "new.dat", "", 2,
+         [](const TempDir& dir) { fs::create_symlink("new.dat", dir.file("a.dat")); }},
+        {"a.dat", RLIM_INFINITY, "", "Too many levels of symbolic links. Nothing was written.", 2,
          [](const TempDir& dir) {
              fs::create_symlink("b.dat", dir.file("a.dat"));
              fs::create_symlink("a.dat", dir.file("b.dat"));
-         },
-         RLIM_INFINITY, "", "Too many levels of symbolic links. Nothing was written.", 2},
-        {"a.dat",
-         [](const TempDir& dir) { ASSERT_EQ(::mkfifo(dir.file("a.dat").c_str(), 0600), 0); },
-         RLIM_INFINITY, "", "is not a regular file", 1},
-        {"a.dat",
+         }},
+        {"a.dat", RLIM_INFINITY, "", "is not a regular file", 1,
+         [](const TempDir& dir) { ASSERT_EQ(::mkfifo(dir.file("a.dat").c_str(), 0600), 0); }},
+        {"a.dat", RLIM_INFINITY, "", "is read-only; it was not changed", 1,
          [&](const TempDir& dir) {
              oldFile(dir);
              fs::permissions(dir.file("a.dat"), fs::perms::owner_read | fs::perms::group_read);
-         },
-         RLIM_INFINITY, "", "is read-only; it was not changed", 1},
+         }},
 #endif
     };
     for (const auto& c : cases) {

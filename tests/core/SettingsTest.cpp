@@ -30,9 +30,7 @@ std::vector<int> bytesAt(const MemoryImage& image, std::size_t offset, std::size
 TEST(ParamTable, DecodeEncodeDisplayCommitAndEditors) {
     MemoryImage image;
     const std::uint8_t stored[] = {9, 3, 0, 8, 2, 7, 7, 1, 200, 255, 0xF3};
-    for (std::size_t i = 0; i < std::size(stored); ++i) {
-        image.set(map::kParamAdjust + i, stored[i]);
-    }
+    std::ranges::copy(stored, image.bytes(map::kParamAdjust, std::size(stored)).begin());
     ParamAdjustValues v = decodeParamAdjust(image);
     EXPECT_EQ(v.cells,
               (ParamCells{{{"0", "3"}, {"1", "1"}, {"2", "7"}, {"7", "1"}, {"200", "255"}}}));
@@ -176,9 +174,7 @@ TEST(OptionalFeatures, SwitchesUseBitZeroAndEncodeTouchesOnlyItsBytes) {
 // The nine bytes from the priority mode to the transmit dwell time.
 MemoryImage scanImage(std::vector<std::uint8_t> bytes) {
     MemoryImage image;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        image.set(map::kPriorityMode + i, bytes[i]);
-    }
+    std::ranges::copy(bytes, image.bytes(map::kPriorityMode, bytes.size()).begin());
     image.set(map::channelOffset(5) + 3, 0x44);  // channel 5 programmed
     return image;
 }
