@@ -1,8 +1,14 @@
-// radioprog-cli against radioprog-sim radios over real pseudo-terminals. Which bytes a transfer
-// moves is the clone session's business; here: block counts, messages, exit codes, files.
+// radioprog-cli against radioprog-sim radios over real pseudo-terminals, and why a port does not
+// open. Which bytes a transfer moves is the clone session's business; here: block counts,
+// messages, exit codes, files.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -18,6 +24,9 @@
 #include "core/image/ImageMap.h"
 #include "core/image/NewImage.h"
 #include "core/link/CloneProtocol.h"
+#include "core/link/SerialPort.h"
+#include "serial/SerialLine.h"
+#include "serial/SerialLineOpener.h"
 #include "support/Process.h"
 #include "support/SimProcess.h"
 #include "support/TempDir.h"
@@ -25,6 +34,8 @@
 namespace radio {
 namespace {
 
+using sim::test::Bytes;
+using sim::test::SimProcess;
 using test::runProgram;
 
 const std::string kCli = RADIOPROG_BIN_DIR "/radioprog-cli";
@@ -43,7 +54,7 @@ struct Radio {
         EXPECT_TRUE(saveDatFile(name + ".dat", memory));
         options.insert(options.end(), {"--image", name + ".dat", "--save", name + "-saved.dat",
                                        "--log", name + ".log"});
-        sim = std::make_unique<sim::test::SimProcess>(options);
+        sim = std::make_unique<SimProcess>(options);
     }
     // Block commands of one kind the radio took, counted from its log once it has stopped.
     int blocks(char code) {
@@ -57,7 +68,7 @@ struct Radio {
     }
     std::string name;
     MemoryImage memory;
-    std::unique_ptr<sim::test::SimProcess> sim;
+    std::unique_ptr<SimProcess> sim;
 };
 
 // Radios started with the same options, one of them with a fault; a new document to write.
@@ -213,6 +224,89 @@ TEST(CliEndToEnd, PortThatCannotBeOpenedAndUsageErrors) {
         const auto result = runProgram(argv);
         EXPECT_EQ(result.exitCode, 2) << argv.back();
         EXPECT_NE(result.err.find("Usage:"), std::string::npos);
+    }
+}
+
+const Bytes kAckOnly = {clone::kAck};
+const Bytes kWakeUp(clone::kWakeUp.begin(), clone::kWakeUp.end());
+
+// Discards what is waiting, sends the bytes and collects up to `expected` answer bytes.
+Bytes exchange(SerialPort& line, const Bytes& out, std::size_t expected) {
+    line.clearBuffers(false);
+    line.write(out.data(), out.size());
+    Bytes in(expected);
+    in.resize(line.read(in.data(), expected).count);
+    return in;
+}
+
+TEST(SimProcess, StartsFromAnImageAndSavesAndLogsWhenStoppedOrRefusesItsArguments) {
+    test::TempDir dir;
+    const std::string demo = RADIOPROG_BIN_DIR "/demo.dat";
+    MemoryImage memory = loadDatFile(demo).value();
+    const std::string link = dir.file("radio");
+    SimProcess sim({"--fast", "--image", demo, "--save", dir.file("out.dat"), "--link", link,
+                    "--log", dir.file("sim.log")});
+    ASSERT_TRUE(std::filesystem::is_symlink(link));
+    for (int client = 1; client <= 2; ++client) {  // one after the other on the same link
+        const auto line = SerialLine::open(link);
+        ASSERT_TRUE(line);
+        const auto ident = memory.bytes(440, 8);
+        ASSERT_EQ(exchange(*line, kWakeUp, 1), kAckOnly);
+        ASSERT_EQ(exchange(*line, {clone::kStx}, 8), Bytes(ident.begin(), ident.end()));
+        ASSERT_EQ(exchange(*line, {clone::kAck}, 1), kAckOnly);
+        EXPECT_EQ(exchange(*line, {'R', 0x03, 0xF0, 1}, 5),
+                  (Bytes{'W', 0x03, 0xF0, 1, memory[0x3F0]}));
+        EXPECT_EQ(exchange(*line, {clone::kAck}, 1), kAckOnly);
+        if (client == 2) {
+            EXPECT_EQ(exchange(*line, {'W', 0, 0x18, 3, 0xAA, 0xBB, 0xCC}, 1), kAckOnly);
+        }
+    }
+    EXPECT_EQ(sim.stop(), 0);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(link)));
+    std::ranges::copy(Bytes{0xAA, 0xBB, 0xCC}, &memory[0x18]);
+    EXPECT_EQ(loadDatFile(dir.file("out.dat")).value(), memory);
+    const auto log = test::readBytes(dir.file("sim.log"));
+    EXPECT_EQ(std::string(log.begin(), log.end()),
+              "wake-up\nident\nack\nR 03F0 01\nack\nwake-up\nident\nack\nR 03F0 01\nack\n"
+              "W 0018 03 AA BB CC\n");
+    SimProcess refused({"--fault", "sometimes"});
+    EXPECT_TRUE(refused.devicePath().empty());
+    EXPECT_EQ(refused.stop(), 2);
+}
+
+// A missing port is the test above; here the device (a pseudo-terminal's slave)
+// exists but its mode forbids opening it, or another program holds it.
+TEST(PortReason, AFailedOpenSaysWhyInBothLanguages) {
+    using Reason = PortOpenFailure::Reason;
+    for (const Reason reason : {Reason::PermissionDenied, Reason::Busy}) {
+        if (reason == Reason::PermissionDenied && ::geteuid() == 0) {
+            continue;  // root opens a device whatever its mode
+        }
+        const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        ASSERT_TRUE(master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0);
+        const std::shared_ptr<void> closer(nullptr, [master](void*) { ::close(master); });
+        const std::string device = ::ptsname(master);
+        std::unique_ptr<SerialLine> holder;
+        std::string expected = device + " is in use by another program.";
+        if (reason == Reason::Busy) {
+            holder = SerialLine::open(device);
+        } else {
+            ::chmod(device.c_str(), 0);
+            struct stat status {};
+            ::stat(device.c_str(), &status);
+            const struct group* entry = ::getgrgid(status.st_gid);
+            const std::string group = entry ? entry->gr_name : std::to_string(status.st_gid);
+            expected = "You may not open " + device + ": it belongs to the group " + group +
+                       ". Join it with \"sudo usermod -aG " + group +
+                       " $USER\", then log in again.";
+        }
+        SerialLineOpener opener;
+        EXPECT_EQ(opener.open(device), nullptr);
+        ASSERT_TRUE(opener.lastFailure().has_value());
+        EXPECT_EQ(opener.lastFailure()->reason, reason);
+        const std::string message = opener.lastFailure()->message(Language::English);
+        EXPECT_EQ(message.substr(0, expected.size()), expected);
+        EXPECT_NE(opener.lastFailure()->message(Language::Chinese), message);
     }
 }
 
