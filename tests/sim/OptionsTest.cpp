@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace radio::sim {
 namespace {
 
@@ -13,13 +15,10 @@ TEST(Options, TakenOrRefused) {
                       "wrong-ack", "--fault=wrong-ack=3", "--fault", "short-data=127",
                       "--latency=16", "--restart-ms", "1500"});
     ASSERT_TRUE(options.ok()) << options.error();
-    EXPECT_EQ(options.value().imagePath, "in.dat");
-    EXPECT_EQ(options.value().savePath, "out.dat");
-    EXPECT_TRUE(options.value().fast);
-    EXPECT_EQ(options.value().noiseSeed, 42u);
-    EXPECT_EQ(options.value().latencyMs, 16);
-    EXPECT_EQ(options.value().restartMs, 1500);
-    EXPECT_EQ(options.value().faults,
+    const Options& o = options.value();
+    EXPECT_EQ(std::tie(o.imagePath, o.savePath, o.fast, o.noiseSeed, o.latencyMs, o.restartMs),
+              std::tuple("in.dat", "out.dat", true, 42u, 16, 1500));
+    EXPECT_EQ(o.faults,
               (Faults{.wrongHandshakeAck = true, .wrongAckAtBlock = 3, .shortDataAtBlock = 127}));
     EXPECT_EQ(parseOptions({}).value().faults, Faults{});
     // clang-format off
