@@ -9,14 +9,13 @@
 #include <QApplication>
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <string>
+#include "bench/ProgramFolder.h"
 #include "bench/SimulatorProcess.h"
 
 #include "gui/app/CMainFrame.h"
@@ -46,21 +45,9 @@ class AnsweringPrompts final : public radio::gui::UserPrompts {
 double largestGap(const char* fault) {
     SimulatorProcess sim(fault ? std::vector<std::string>{"--fault", fault}
                                : std::vector<std::string>{});
-    QTemporaryDir folder;
-    const QString bin = QCoreApplication::applicationDirPath() + "/";
-    for (const char* name : {"English.qm", "Chinese.qm"}) {
-        QFile::copy(bin + name, folder.filePath(name));
-    }
-    QFile ini(folder.filePath("Program.ini"));
-    ini.open(QIODevice::WriteOnly);
-    ini.write(
-        "[Setup]\nLanguage=English\nAppName=RadioProgBench\nType1=A\nField1=400-470\n"
-        "[Ports]\ncom1=" +
-        QByteArray::fromStdString(sim.device) + "\n");
-    ini.close();
-
+    const BenchProgramFolder folder(sim.device);
     AnsweringPrompts prompts;
-    radio::gui::CProgramApp app(folder.filePath("radioprog"), prompts);
+    radio::gui::CProgramApp app(folder.programPath(), prompts);
     if (!app.initInstance({})) {
         std::exit(1);
     }

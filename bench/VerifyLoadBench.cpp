@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <thread>
 #include <vector>
+#include "bench/ProgramFolder.h"
 #include "bench/SimulatorProcess.h"
 
 #include "core/image/DatFile.h"
@@ -91,21 +92,9 @@ struct Count {
 };
 
 Count writeWithTheProgram(const SimulatorProcess& sim, int writes) {
-    QTemporaryDir folder;
-    const QString bin = QCoreApplication::applicationDirPath() + "/";
-    for (const char* name : {"English.qm", "Chinese.qm"}) {
-        QFile::copy(bin + name, folder.filePath(name));
-    }
-    QFile ini(folder.filePath("Program.ini"));
-    ini.open(QIODevice::WriteOnly);
-    ini.write(
-        "[Setup]\nLanguage=English\nAppName=RadioProgBench\nType1=A\nField1=400-470\n"
-        "[Ports]\ncom1=" +
-        QByteArray::fromStdString(sim.device) + "\n");
-    ini.close();
-
+    const BenchProgramFolder folder(sim.device);
     RememberingPrompts prompts;
-    radio::gui::CProgramApp app(folder.filePath("radioprog"), prompts);
+    radio::gui::CProgramApp app(folder.programPath(), prompts);
     if (!app.initInstance({})) {
         std::exit(1);
     }
