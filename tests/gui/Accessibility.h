@@ -21,6 +21,9 @@ inline QStringList namingFaults(QAccessibleInterface* element, const QStringList
     if (QAccessibleTableCellInterface* cell = element->tableCellInterface()) {
         for (QAccessibleInterface* header : cell->columnHeaderCells() + cell->rowHeaderCells()) {
             names << header->text(QAccessible::Name);
+            // Qt hands header cells out unregistered and never frees them; its cache can.
+            QAccessible::deleteAccessibleInterface(
+                QAccessible::registerAccessibleInterface(header));
         }
     }
     for (const auto& [label, relation] : element->relations(QAccessible::Label)) {
