@@ -14,9 +14,9 @@ namespace radio {
 
 // The grid's cells as clipboard text, the form spreadsheets copy and paste: one line per
 // channel ending in CRLF, cells separated by tabs. Columns are the grid's visible columns
-// 0..8, the fields of kChannelListFields in that order; the hidden Power column is neither
-// copied nor filled. Channel numbers outside 1..16 and columns outside 0..8 (or a last one
-// before the first) throw std::out_of_range.
+// 0..8, the fields of kChannelListFields in that order (the grid has no Power column). Channel
+// numbers outside 1..16 and columns outside 0..8 (or a last one before the first) throw
+// std::out_of_range.
 constexpr std::size_t kVisibleColumnCount = kChannelListFields.size();
 
 // The texts as the table holds them, channels firstChannel..lastChannel, columns

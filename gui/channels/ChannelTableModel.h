@@ -39,8 +39,7 @@ class ChannelTableModel : public QAbstractTableModel {
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
     static ChannelField field(int column) {
-        const bool pastPower = column >= static_cast<int>(fieldIndex(ChannelField::Power));
-        return static_cast<ChannelField>(column + (pastPower ? 1 : 0));
+        return kChannelListFields.at(static_cast<std::size_t>(column));
     }
     static ChannelField field(const QModelIndex& index) { return field(index.column()); }
     static int channel(const QModelIndex& index) { return index.row() + 1; }
