@@ -123,8 +123,9 @@ void CMainFrame::buildCommands() {
     c.productInformation = makeCommand(cmd::ProductInformation, tr("&Product Information"));
     c.channelInformation = makeCommand(cmd::ChannelInformation, tr("&Channel Information"));
     c.optionalFeatures = makeCommand(cmd::OptionalFeatures, tr("&Optional Features"));
-    c.powerAdjust = makeCommand(cmd::PowerAdjust, tr("Power Adjustment"));
-    c.paramAdjust = makeCommand(cmd::ParamAdjust, tr("Param Adjust"));
+    // The service items' own run-time texts; they show once the access code is accepted.
+    c.powerAdjust = makeCommand(cmd::PowerAdjust, uiText(TextId::PowerAdjustItem, app_.language()));
+    c.paramAdjust = makeCommand(cmd::ParamAdjust, uiText(TextId::ParamAdjustItem, app_.language()));
 
     c.read = makeCommand(cmd::Read, tr("&Read"), tr("Read Data From Radio\nRead"),
                          {QKeySequence(Qt::CTRL | Qt::Key_R)});
@@ -325,7 +326,6 @@ void CMainFrame::buildMenus() {
     addItems(*menu(tr("&Setup")), {c.comSetup, c.verifyAfterWrite, c.language});
     windowMenu_ = std::make_unique<WindowMenu>(*this, *menu(tr("&Window")));
     addItems(*menu(tr("&Help")), {c.appAbout});
-    // The service items are there from the start and shown once the access code is accepted.
     c.powerAdjust->setVisible(false);
     c.paramAdjust->setVisible(false);
 }

@@ -50,7 +50,6 @@ class CMainFrame : public QMainWindow {
         kHelpMenu
     };
     QMenu* submenu(int position) const;
-    bool showsDocumentMenu() const { return documentMenuShown_; }
     // The Help item's text while a document is open.
     void setAboutTitle(const QString& title);
 

@@ -31,7 +31,7 @@ QList<QKeySequence> keys(QKeySequence::StandardKey standard, QList<QKeySequence>
 }  // namespace
 
 WindowMenu::WindowMenu(CMainFrame& frame, QMenu& menu)
-    : QObject(&frame), frame_(frame), menu_(menu), choice_(new QActionGroup(this)) {
+    : frame_(frame), menu_(menu), choice_(new QActionGroup(this)) {
     const auto command = [this](const QString& text, const QList<QKeySequence>& shortcuts,
                                 auto slot) {
         auto* action = menu_.addAction(text, this, slot);
@@ -62,8 +62,7 @@ void WindowMenu::listWindows() {
         }
         QAction* item = menu_.addAction(text, this, [this, window = QPointer<CChildFrame>(window)] {
             if (window) {
-                frame_.bringBack(*window);
-                window->view().table().setFocus(Qt::OtherFocusReason);
+                bringToFront(*window);
             }
         });
         item->setCheckable(true);
@@ -80,9 +79,12 @@ void WindowMenu::step(int direction) {
     }
     const qsizetype at = frames.indexOf(frame_.activeChildFrame());
     const qsizetype count = frames.size();
-    CChildFrame* next = frames[((at < 0 ? 0 : at) + direction + count) % count];
-    frame_.bringBack(*next);
-    next->view().table().setFocus(Qt::TabFocusReason);
+    bringToFront(*frames[((at < 0 ? 0 : at) + direction + count) % count]);
+}
+
+void WindowMenu::bringToFront(CChildFrame& window) {
+    frame_.bringBack(window);
+    window.view().table().setFocus(Qt::OtherFocusReason);
 }
 
 void WindowMenu::switchPane() {

@@ -10,6 +10,7 @@ class QMenu;
 namespace radio {
 namespace gui {
 
+class CChildFrame;
 class CMainFrame;
 
 // The Window menu: Next and Previous Window (Ctrl+F6 and Ctrl+Tab, with Shift backwards) go
@@ -19,11 +20,14 @@ class CMainFrame;
 class WindowMenu : public QObject {
     Q_OBJECT
   public:
+    // The frame owns it and outlives it.
     WindowMenu(CMainFrame& frame, QMenu& menu);
 
   private:
     void listWindows();
     void step(int direction);
+    // Shows the window, makes it the active one and puts the keyboard in its grid.
+    void bringToFront(CChildFrame& window);
     void switchPane();
 
     CMainFrame& frame_;

@@ -21,8 +21,6 @@ namespace {
 void showAdjustmentItems(CProgramApp& app) {
     if (CMainFrame* frame = app.mainFrame()) {
         const Commands& commands = frame->commands();
-        commands.powerAdjust->setText(uiText(TextId::PowerAdjustItem, app.language()));
-        commands.paramAdjust->setText(uiText(TextId::ParamAdjustItem, app.language()));
         commands.powerAdjust->setVisible(true);
         commands.paramAdjust->setVisible(true);
     }

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
     <name>ChannelEditing</name>
@@ -92,7 +93,7 @@
     <name>radio::gui::AdjustTable</name>
     <message>
         <source>%1, %2</source>
-        <comment>an in-cell editor's name: column, row</comment>
+        <comment>an in-cell editor&apos;s name: column, row</comment>
         <translation>%1，%2</translation>
     </message>
 </context>
@@ -228,14 +229,6 @@ Exit</source>
     <message>
         <source>&amp;Optional Features</source>
         <translation>可选功能(&amp;O)</translation>
-    </message>
-    <message>
-        <source>Power Adjustment</source>
-        <translation>功率调节</translation>
-    </message>
-    <message>
-        <source>Param Adjust</source>
-        <translation>参数调节</translation>
     </message>
     <message>
         <source>Read Data From Radio

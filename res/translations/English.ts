@@ -230,14 +230,6 @@ Exit</translation>
         <translation>&amp;Optional Features</translation>
     </message>
     <message>
-        <source>Power Adjustment</source>
-        <translation>Power Adjustment</translation>
-    </message>
-    <message>
-        <source>Param Adjust</source>
-        <translation>Param Adjust</translation>
-    </message>
-    <message>
         <source>Read Data From Radio
 Read</source>
         <translation>Read Data From Radio
